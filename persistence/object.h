@@ -126,6 +126,12 @@ class TPersistObject : public TNamedObject, public virtual IPersistObject {
   void SetStorageName(std::string_view name) { storage_name_ = std::string(name); }
 
  private:
+  // "_outstorage" with "template": only the values that differ from the
+  // template file are written into the node.
+  void SaveDifferencesFromTemplate(IHierStorage* node);
+  // "_outstorage" without "template": the properties go to the external file.
+  void SaveToOutStorage(IHierStorage* node);
+
   std::string out_storage_;
   bool template_ = false;
   bool stored_ = true;
