@@ -113,10 +113,16 @@ TextFileContent ReadTextLines(std::string_view path) {
     bool missing = errno == ENOENT || errno == ENOTDIR;
     return {missing ? FileReadStatus::Missing : FileReadStatus::Unreadable, {}};
   }
-  std::string bytes;
   // Reading a folder fails here with EISDIR: it exists, yet is no text.
-  if (!ReadAll(fd.get(), bytes)) return {FileReadStatus::Unreadable, {}};
-  return {FileReadStatus::Ok, JoinLinesCrLf(bytes)};
+  std::optional<std::string> bytes = ReadWholeDescriptor(fd.get());
+  if (!bytes) return {FileReadStatus::Unreadable, {}};
+  return {FileReadStatus::Ok, JoinLinesCrLf(*bytes)};
+}
+
+std::optional<std::string> ReadWholeDescriptor(int fd) {
+  std::string bytes;
+  if (!ReadAll(fd, bytes)) return std::nullopt;
+  return bytes;
 }
 
 std::string JoinLinesCrLf(std::string_view text) {

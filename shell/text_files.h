@@ -40,6 +40,10 @@ struct TextFileContent {
 
 TextFileContent ReadTextLines(std::string_view path);
 
+// Everything that can still be read from an open descriptor (a file, a pipe,
+// standard input); none on a read error.
+std::optional<std::string> ReadWholeDescriptor(int fd);
+
 // The text's lines, each followed by CR LF ("a\nb" -> "a\r\nb\r\n").
 std::string JoinLinesCrLf(std::string_view text);
 

@@ -1,0 +1,30 @@
+// engine_runner.h: how the start-up code drives the engine.
+//
+// The program creates one engine through a factory, starts it with the game
+// definition file, runs its frame loop and finishes it:
+//
+//   Ref<IEngineRunner> engine = factory();
+//   if (engine->Start(product::GameDefinitionFile)) { engine->Run(); }
+//   engine->Finish();
+//
+// Finish may be called twice (Start calls it itself when it fails) and must
+// then do nothing harmful. The engine library fills the factory slot of the
+// program (startup.h); without a factory, running the game starts nothing.
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include "persistence/ref.h"
+
+namespace corvellane {
+
+struct IEngineRunner : virtual IObject {
+  virtual bool Start(std::string_view game_definition_file) = 0;
+  virtual void Run() = 0;
+  virtual void Finish() = 0;
+};
+
+using EngineFactory = std::function<Ref<IEngineRunner>()>;
+
+}  // namespace corvellane
