@@ -1,0 +1,26 @@
+// xml_writer.h: the written form of XML.
+//
+// No declaration, no indentation, no line breaks. Elements are written as
+// <name a="1">content</name>, or <name a="1"/> without content; attributes as
+// a blank, the name, ="value". In values and text the characters " & < > are
+// written &quot; &amp; &lt; &gt;. So that every value reads back exactly, an
+// attribute value also escapes tab, line feed and carriage return (&#9; &#10;
+// &#13;: a parser would otherwise fold them into blanks) and text escapes the
+// carriage return. Character data is written <![CDATA[...]]> (as escaped text
+// when it holds "]]>"), comments <!--...-->, processing instructions <?name value?>.
+//
+// Deep trees are written without recursion.
+#pragma once
+
+#include <string>
+
+#include "xml/xml_node.h"
+
+namespace corvellane {
+
+// Appends the markup of the node and its subtree. For a document node, the
+// markup of all its children.
+void AppendXml(XmlNode node, std::string& out);
+std::string ToXml(XmlNode node);
+
+}  // namespace corvellane
