@@ -1,0 +1,4 @@
+#include "engine/blend_kernels.h"
+namespace corvellane {
+void InstallSse2Kernels(TBlendKernels&) {}
+}
