@@ -14,7 +14,8 @@
 // name stays. Loading adds to the items present; nothing is cleared first.
 // Saving adds one child element per item and removes it again when the item
 // turns out not to be stored. Cleanup clears the items, breaking cycles
-// between a collection and items that refer back to it.
+// between a collection and items that refer back to it. DeleteItem with a
+// name that is not present raises EElHashListError ("Hash not found.").
 #pragma once
 
 #include <string>

@@ -41,7 +41,7 @@ void TPersistObject::AssignTo(TNamedObject& target) const {
 void TPersistObject::LoadFrom(IHierStorage* node) {
   if (!node) return;
   // An element with "_outstorage" already reads through to the external file,
-  // so the specification only needs remembering for saving.
+  // so its text only needs remembering for saving.
   out_storage_ = ReadText(node, "_outstorage");
   template_ = ReadBool(node, "template", false);
   object_guid_ = ReadText(node, "_object_guid");

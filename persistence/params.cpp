@@ -1,5 +1,7 @@
 #include "persistence/params.h"
 
+#include <utility>
+
 #include "persistence/object_io.h"
 #include "persistence/value_access.h"
 
@@ -197,9 +199,24 @@ Ref<IHierStorage> TGlobalReplaceableObjectParams::WrapStorage(std::string_view g
   return QueryInterface<IHierStorage>(entry);
 }
 
-const Ref<IGlobalReplaceableObjectParams>& GlobalReplaceableObjectParams() {
-  static const Ref<IGlobalReplaceableObjectParams> instance = CreateObject<TGlobalReplaceableObjectParams>();
+namespace {
+
+Ref<IGlobalReplaceableObjectParams>& GlobalParamsSlot() {
+  static Ref<IGlobalReplaceableObjectParams> instance;
   return instance;
+}
+
+}  // namespace
+
+const Ref<IGlobalReplaceableObjectParams>& GlobalReplaceableObjectParams() {
+  Ref<IGlobalReplaceableObjectParams>& instance = GlobalParamsSlot();
+  if (!instance) instance = CreateObject<TGlobalReplaceableObjectParams>();
+  return instance;
+}
+
+void ReleaseGlobalReplaceableObjectParams() {
+  Ref<IGlobalReplaceableObjectParams> instance = std::exchange(GlobalParamsSlot(), nullptr);
+  if (auto persist = QueryInterface<IPersistObject>(instance)) persist->Cleanup();
 }
 
 // ---- copying ----

@@ -149,6 +149,9 @@ class TGlobalReplaceableObjectParams : public TStaticCreationPersistItemCollecti
 
 // The one process-wide collection of replacement sets, created on first use.
 const Ref<IGlobalReplaceableObjectParams>& GlobalReplaceableObjectParams();
+// Program end: clears the sets (and the nodes they still refer to) and drops
+// the instance, so that it goes before the storages it points into.
+void ReleaseGlobalReplaceableObjectParams();
 
 // SetNamedValue on the target for every source parameter, in order.
 void CopyParams(IParamCollection* source, IParamCollection* target);

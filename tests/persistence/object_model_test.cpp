@@ -227,10 +227,10 @@ TEST_F(ObjectModelTest, SaveChildNeedsAnElementName) {
 
 TEST_F(ObjectModelTest, OutStorageWithoutTemplateSavesIntoTheExternalFile) {
   TempDir dir;
-  std::string spec = "\\file={" + dir.File("sub/own.xml") + "}";
+  std::string out_storage = "\\file={" + dir.File("sub/own.xml") + "}";
   auto widget = CreateObject<TTestWidget>("\\name=w");
   widget->caption = "External";
-  widget->SetOutStorage(spec);
+  widget->SetOutStorage(out_storage);
   auto node = CreateStorage("widget");
   widget->SaveTo(node.get());
   EXPECT_EQ(ValueNames(node.get()), (std::vector<std::string>{"_outstorage"}));
@@ -240,25 +240,34 @@ TEST_F(ObjectModelTest, OutStorageWithoutTemplateSavesIntoTheExternalFile) {
   EXPECT_EQ(Value(written.get(), "name"), "w");
 }
 
+TEST_F(ObjectModelTest, ExternalFileThatCannotBeWrittenIsReported) {
+  TempDir dir;
+  dir.Write("blocker", "a file where a folder should be");
+  auto widget = CreateObject<TTestWidget>();
+  widget->SetOutStorage("\\file={" + dir.File("blocker/own.xml") + "}");
+  auto node = CreateStorage("widget");
+  EXPECT_THROW(widget->SaveTo(node.get()), std::runtime_error);
+}
+
 TEST_F(ObjectModelTest, TemplateSaveWritesOnlyTheDifferences) {
   TempDir dir;
-  std::string spec = "\\file={" + dir.Write("template.xml", R"(<widget caption="Same" volume="5"/>)") + "}";
+  std::string out_storage = "\\file={" + dir.Write("template.xml", R"(<widget caption="Same" volume="5"/>)") + "}";
   auto widget = CreateObject<TTestWidget>();
   widget->caption = "Same";
   widget->volume = 9;
-  widget->SetOutStorage(spec);
+  widget->SetOutStorage(out_storage);
   widget->SetTemplate(true);
   // The node still holds a caption of its own from an earlier save.
   auto node = OpenStorageText(R"(<widget caption="Stale"/>)");
   widget->SaveTo(node.get());
   EXPECT_EQ(Value(node.get(), "volume"), "9");
   EXPECT_EQ(Value(node.get(), "template"), "yes");
-  EXPECT_EQ(Value(node.get(), "_outstorage"), spec);
+  EXPECT_EQ(Value(node.get(), "_outstorage"), out_storage);
   // Equal to the template: not written, and the stale value is gone, so the
   // template's value shows through again.
   EXPECT_EQ(ValueNames(node.get()), (std::vector<std::string>{"volume", "type", "_outstorage", "template"}));
   // The cached template itself is unchanged.
-  auto cached = OpenExternalStorage(spec);
+  auto cached = OpenExternalStorage(out_storage);
   EXPECT_EQ(Value(cached.get(), "volume"), "5");
 
   auto reloaded = CreateObject<TTestWidget>();
@@ -269,9 +278,9 @@ TEST_F(ObjectModelTest, TemplateSaveWritesOnlyTheDifferences) {
 
 TEST_F(ObjectModelTest, TemplateBackToDefaultIsWritten) {
   TempDir dir;
-  std::string spec = "\\file={" + dir.Write("template.xml", R"(<widget volume="5"/>)") + "}";
+  std::string out_storage = "\\file={" + dir.Write("template.xml", R"(<widget volume="5"/>)") + "}";
   auto widget = CreateObject<TTestWidget>();
-  widget->SetOutStorage(spec);
+  widget->SetOutStorage(out_storage);
   widget->SetTemplate(true);
   auto node = CreateStorage("widget");
   widget->SaveTo(node.get());

@@ -223,5 +223,11 @@ TEST_F(ParamsTest, GlobalSetsLoadFromTheGameElement) {
   EXPECT_EQ(widget->caption, "Replaced");
 }
 
+TEST_F(ParamsTest, ReleasingTheGlobalSetsStartsAfresh) {
+  GlobalReplaceableObjectParams()->GetOrCreateEntry("G-8", true);
+  ReleaseGlobalReplaceableObjectParams();
+  EXPECT_EQ(GlobalReplaceableObjectParams()->Count(), 0);
+}
+
 }  // namespace
 }  // namespace corvellane::testing
