@@ -1,0 +1,16 @@
+// png_writer.h: writes a canvas to a PNG file (8-bit RGB; alpha is dropped,
+// as it is when the canvas is shown on screen).
+//
+//   WritePng("shots/title.png", canvas);
+#pragma once
+
+#include <string>
+
+#include "engine/platform/platform.h"
+
+namespace corvellane {
+
+// False when the canvas is empty or inconsistent or the file cannot be written.
+bool WritePng(const std::string& path, const CanvasView& canvas);
+
+}  // namespace corvellane
