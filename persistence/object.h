@@ -6,8 +6,15 @@
 //                     "_outstorage", "template" and "_object_guid" attributes
 //    TPropertyObject  named properties read and written as variants
 //
-// Creation: CreateObject<T>(params) constructs, runs Init, then SetParam for
-// every key=value pair of the parameter string (param_string.h), in order.
+// Creation: CreateObject<T>(params) (object_io.h) constructs, runs Init, then
+// SetParam for every key=value pair of the parameter string (param_string.h),
+// in order; CreateByType (class_registry.h) does the same from a type name.
+//
+// Saving with "_outstorage": without "template" the properties go to the
+// external file and the node keeps only the special attributes; with
+// "template" the node receives just the values that differ from the external
+// (template) file, and an own value equal to the template's is removed so
+// that the template's shows through.
 // End of life: the owner calls Cleanup (drop references to other objects, so
 // cycles cannot keep anything alive) and then releases its reference.
 #pragma once
