@@ -29,7 +29,10 @@ class ProcessScope {
     SetDefaultLanguageFile(product::DefaultLanguageFile);
   }
   ~ProcessScope() {
+    // The replacement sets point into storages: they go first.
+    ReleaseGlobalReplaceableObjectParams();
     ReleaseMultiLanguages();
+    ClearExternalStorageCache();
     ClearClassRegistry();
   }
   ProcessScope(const ProcessScope&) = delete;

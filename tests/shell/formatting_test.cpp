@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <spawn.h>
+#include <sys/wait.h>
+
 #include <clocale>
 #include <limits>
 
 #include "persistence/localization.h"
+#include "tests/support/temp_dir.h"
+
+extern char** environ;
 
 namespace corvellane {
 namespace {
@@ -77,19 +83,32 @@ TEST(ParseFloatDot, ReadsDotDecimalsOrGivesTheFallback) {
   for (const Case& c : cases) EXPECT_DOUBLE_EQ(ParseFloatDot(c.text, c.fallback), c.expected) << c.text;
 }
 
+// Builds a German locale into the folder (most machines here have none
+// installed) and points the C library at it.
+bool BuildCommaLocale(const testing::TempDir& dir) {
+  const std::string output = dir.File("de_DE.UTF-8");
+  const char* argv[] = {"localedef", "-i", "de_DE", "-f", "UTF-8", output.c_str(), nullptr};
+  pid_t pid = 0;
+  if (posix_spawnp(&pid, "localedef", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) return false;
+  int status = 0;
+  if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return false;
+  return ::setenv("LOCPATH", dir.path().c_str(), 1) == 0;
+}
+
 // The desktop's locale must not change how data texts read.
 TEST(ParseFloatDot, IgnoresACommaDecimalLocale) {
+  testing::TempDir dir;
   const std::string previous = std::setlocale(LC_ALL, nullptr);
-  const char* comma_locale = nullptr;
-  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "ru_RU.UTF-8", "nl_NL.UTF-8"})
-    if (std::setlocale(LC_ALL, name)) {
-      comma_locale = name;
-      break;
-    }
-  if (!comma_locale) GTEST_SKIP() << "no locale with a comma decimal separator is installed";
-  const double value = ParseFloatDot("1.5", 0);
+  if (!std::setlocale(LC_ALL, "de_DE.UTF-8") && !(BuildCommaLocale(dir) && std::setlocale(LC_ALL, "de_DE.UTF-8")))
+    GTEST_SKIP() << "no locale with a comma decimal separator is available";
+  const bool comma = std::string_view(std::localeconv()->decimal_point) == ",";
+  const double dot = ParseFloatDot("1.5", 0);
+  const double blank = ParseFloatDot(" 2.25 ", 0);
   std::setlocale(LC_ALL, previous.c_str());
-  EXPECT_DOUBLE_EQ(value, 1.5) << "under " << comma_locale;
+  ::unsetenv("LOCPATH");
+  ASSERT_TRUE(comma);
+  EXPECT_DOUBLE_EQ(dot, 1.5);
+  EXPECT_DOUBLE_EQ(blank, 2.25);
 }
 
 }  // namespace
