@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "shell/ascii_case.h"
+#include "xml/ascii_case.h"
 
 namespace corvellane {
 
@@ -23,9 +23,8 @@ std::span<const CommandOption> CommandOptions() { return kOptions; }
 
 CommandAction ChooseAction(std::span<const std::string> arguments) {
   if (arguments.empty()) return CommandAction::RunGame;
-  const std::string first = ToLowerAscii(arguments.front());
   for (const CommandOption& option : kOptions)
-    if (option.name == first) return option.action;
+    if (EqualsIgnoreAsciiCase(option.name, arguments.front())) return option.action;
   return CommandAction::RunGame;
 }
 

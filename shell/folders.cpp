@@ -4,7 +4,8 @@
 #include <filesystem>
 
 #include "persistence/paths.h"
-#include "shell/ascii_case.h"
+#include "shell/lower_case.h"
+#include "xml/ascii_case.h"
 #include "shell/declarations.h"
 
 namespace corvellane {
@@ -94,7 +95,7 @@ std::string ExecutableFolder() {
 
 std::string GetProgramFolder(std::string_view executable_folder, std::span<const std::string> arguments) {
   std::string folder = WithTrailingSlash(std::string(executable_folder));
-  if (arguments.size() == 2 && ToLowerAscii(arguments[0]) == "-changepath") folder += ToLowerAscii(arguments[1]);
+  if (arguments.size() == 2 && EqualsIgnoreAsciiCase(arguments[0], "-changepath")) folder += ToLowerAscii(arguments[1]);
   return WithTrailingSlash(NormalizePath(folder));
 }
 

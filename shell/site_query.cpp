@@ -1,7 +1,7 @@
 #include "shell/site_query.h"
 
 #include "persistence/localization.h"
-#include "shell/ascii_case.h"
+#include "shell/lower_case.h"
 #include "shell/declarations.h"
 
 namespace corvellane {

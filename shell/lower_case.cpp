@@ -1,4 +1,4 @@
-#include "shell/ascii_case.h"
+#include "shell/lower_case.h"
 
 namespace corvellane {
 
