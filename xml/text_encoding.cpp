@@ -86,6 +86,13 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
 bool DeclaresForeignEncoding(std::string_view bytes) {
   size_t open = bytes.find("<?");
   if (open == std::string_view::npos) return false;
+  // Only a declaration at the start counts: the same characters further on are
+  // document text (character data, a comment), and taking them for the
+  // declaration would decode a UTF-8 file as the code page, again each time
+  // it is saved and read.
+  if (bytes.substr(0, open).find_first_not_of(" \t\r\n") != std::string_view::npos &&
+      bytes.substr(0, open) != kUtf8Bom)
+    return false;
   size_t close = bytes.find("?>", open + 2);
   if (close == std::string_view::npos) return false;
   std::string_view declaration = bytes.substr(open, close + 2 - open);

@@ -25,7 +25,7 @@ bool IsValidUtf8(std::string_view bytes);
 // Every byte becomes one character of the Windows-1252 code page.
 std::string Windows1252ToUtf8(std::string_view bytes);
 
-// True when the data's first "<?" ... "?>" is an XML declaration whose
+// True when the data begins (after blanks) with an XML declaration whose
 // "encoding" is something other than "utf-8" (letter case ignored).
 bool DeclaresForeignEncoding(std::string_view bytes);
 

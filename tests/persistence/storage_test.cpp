@@ -244,6 +244,21 @@ TEST_F(StorageTest, ParsedDocumentsLoseTheirDeclarationButKeepOtherNodes) {
   EXPECT_EQ(storage->GetChildCount(""), 4);
 }
 
+TEST_F(StorageTest, SavedDocumentsReadBackUnchanged) {
+  const char* cases[] = {
+      "<r><![CDATA[<?xml version=\"1.0\" encoding=\"windows-1251\"?>\xC3\xA9]]></r>",
+      "<r><!--<?xml encoding=\"latin1\"?>-->\xC3\xA9</r>",
+      "<r a=\"&#9;&#10;&#13;\">x&#13;y\n</r>",
+      "<r><![CDATA[x]]&gt;y]]></r>",
+  };
+  for (const char* text : cases) {
+    std::string once = OpenStorageText(text)->SaveToText();
+    dir.Write("again.xml", once);
+    EXPECT_EQ(OpenStorageFile(dir.File("again.xml"))->SaveToText(), once) << text;
+    EXPECT_EQ(OpenStorageText(once)->GetText(), OpenStorageText(text)->GetText()) << text;
+  }
+}
+
 TEST_F(StorageTest, SaveToFileReplacesTheFileOrReportsFailure) {
   Ref<IHierStorageRoot> storage = CreateStorage("r");
   storage->SetValue("v", "2");

@@ -53,6 +53,9 @@ TEST(TextEncodingTest, DeclarationSniffing) {
       {"  <?xml encoding=\"latin1\"", false},           // never closed
       {"<?pi encoding=\"latin1\"?><?xml encoding=\"x\"?>", false},  // the first one decides
       {"<?xml encoding=latin1?>", false},               // does not parse
+      {" \r\n<?xml encoding=\"latin1\"?>", true},
+      {"<a><![CDATA[<?xml encoding=\"latin1\"?>]]></a>", false},  // text, not a declaration
+      {"<!--x--><?xml encoding=\"latin1\"?>", false},
   };
   for (const Case& c : cases) EXPECT_EQ(DeclaresForeignEncoding(c.bytes), c.foreign) << c.bytes;
 }
