@@ -18,6 +18,14 @@ pugi::xml_attribute AttributeAt(pugi::xml_node node, int position) {
   return a;
 }
 
+// Attribute lookup without building a zero-terminated copy of the name: value
+// reads are the hottest path of loading.
+pugi::xml_attribute AttributeNamed(pugi::xml_node node, std::string_view name) {
+  for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute())
+    if (View(a.name()) == name) return a;
+  return {};
+}
+
 }  // namespace
 
 bool IsValidXmlName(std::string_view name) {
@@ -73,7 +81,7 @@ std::optional<std::string_view> XmlNode::AttributeValueAt(int position) const {
 }
 
 std::optional<std::string_view> XmlNode::Attribute(std::string_view name) const {
-  pugi::xml_attribute a = Node(raw_).attribute(std::string(name).c_str());
+  pugi::xml_attribute a = AttributeNamed(Node(raw_), name);
   if (!a) return std::nullopt;
   return View(a.value());
 }
@@ -81,9 +89,8 @@ std::optional<std::string_view> XmlNode::Attribute(std::string_view name) const 
 void XmlNode::SetAttribute(std::string_view name, std::string_view value) {
   pugi::xml_node node = Node(raw_);
   if (node.type() != pugi::node_element || !IsValidXmlName(name)) return;
-  std::string key(name);
-  pugi::xml_attribute a = node.attribute(key.c_str());
-  if (!a) a = node.append_attribute(key.c_str());
+  pugi::xml_attribute a = AttributeNamed(node, name);
+  if (!a) a = node.append_attribute(std::string(name).c_str());
   a.set_value(value.data(), value.size());
 }
 
@@ -91,6 +98,9 @@ void XmlNode::SetAttributeAt(int position, std::string_view value) {
   if (pugi::xml_attribute a = AttributeAt(Node(raw_), position)) a.set_value(value.data(), value.size());
 }
 
-void XmlNode::RemoveAttribute(std::string_view name) { Node(raw_).remove_attribute(std::string(name).c_str()); }
+void XmlNode::RemoveAttribute(std::string_view name) {
+  pugi::xml_node node = Node(raw_);
+  if (pugi::xml_attribute a = AttributeNamed(node, name)) node.remove_attribute(a);
+}
 
 }  // namespace corvellane
