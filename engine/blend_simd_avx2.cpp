@@ -25,7 +25,8 @@ struct Avx2 {
   static Reg Add16(Reg a, Reg b) { return _mm256_add_epi16(a, b); }
   static Reg Sub16(Reg a, Reg b) { return _mm256_sub_epi16(a, b); }
   static Reg Mul16(Reg a, Reg b) { return _mm256_mullo_epi16(a, b); }
-  static Reg Min16(Reg a, Reg b) { return _mm256_min_epi16(a, b); }
+  static Reg MulHiU16(Reg a, Reg b) { return _mm256_mulhi_epu16(a, b); }
+  static Reg AddSat8(Reg a, Reg b) { return _mm256_adds_epu8(a, b); }
   static Reg Srl16(Reg a, int n) { return _mm256_srli_epi16(a, n); }
   static Reg Srl32(Reg a, int n) { return _mm256_srli_epi32(a, n); }
   static Reg Sll32(Reg a, int n) { return _mm256_slli_epi32(a, n); }
@@ -69,12 +70,26 @@ __m256i Lerp7(__m256i p, __m256i q, __m256i w) {
   return _mm256_srli_epi16(_mm256_add_epi16(sum, _mm256_set1_epi16(64)), 7);
 }
 
-// Horizontal weights for the output pixels whose pairs sit in the 16-bit
-// lanes of `lo` (first pair of each half) and `hi` (second pair).
-__m256i PairWeights(int64_t xa, int64_t xb) {
-  const int16_t fa = static_cast<int16_t>((xa & 0xFFFF) >> 9), ga = static_cast<int16_t>(128 - fa);
-  const int16_t fb = static_cast<int16_t>((xb & 0xFFFF) >> 9), gb = static_cast<int16_t>(128 - fb);
-  return _mm256_set_epi16(fb, fb, fb, fb, gb, gb, gb, gb, fa, fa, fa, fa, ga, ga, ga, ga);
+// Horizontal weights of four output pixels from their 16.16 positions
+// (low 32 bits are enough for the fraction): 16-bit lanes
+// [128 - f0, f0, 128 - f1, f1, ...], repeated in both 128-bit halves.
+__m256i WeightPairs(__m128i x4) {
+  const __m128i f = _mm_srli_epi32(_mm_and_si128(x4, _mm_set1_epi32(0xFFFF)), 9);
+  const __m128i gf = _mm_or_si128(_mm_slli_epi32(f, 16), _mm_sub_epi32(_mm_set1_epi32(128), f));
+  return _mm256_broadcastsi128_si256(gf);
+}
+
+// Spreads the weight pairs of output pixels 0 and 2 (or 1 and 3) over the
+// lanes of their [left x4, right x4] pixel pairs.
+__m256i SpreadWeights02(__m256i w) {
+  const __m256i control = _mm256_setr_epi8(0, 1, 0, 1, 0, 1, 0, 1, 2, 3, 2, 3, 2, 3, 2, 3,  //
+                                           8, 9, 8, 9, 8, 9, 8, 9, 10, 11, 10, 11, 10, 11, 10, 11);
+  return _mm256_shuffle_epi8(w, control);
+}
+__m256i SpreadWeights13(__m256i w) {
+  const __m256i control = _mm256_setr_epi8(4, 5, 4, 5, 4, 5, 4, 5, 6, 7, 6, 7, 6, 7, 6, 7,  //
+                                           12, 13, 12, 13, 12, 13, 12, 13, 14, 15, 14, 15, 14, 15, 14, 15);
+  return _mm256_shuffle_epi8(w, control);
 }
 
 void BilinearRowAvx2(uint32_t* dst, const uint32_t* row0, const uint32_t* row1, int64_t x16, int64_t step16,
@@ -82,17 +97,22 @@ void BilinearRowAvx2(uint32_t* dst, const uint32_t* row0, const uint32_t* row1, 
   const __m256i wy = _mm256_set1_epi16(static_cast<int16_t>(fy));
   const __m256i zero = _mm256_setzero_si256();
   const __m128i opaque = _mm_set1_epi32(force_opaque ? static_cast<int>(0xFF000000u) : 0);
+  const uint32_t step32 = static_cast<uint32_t>(step16);
+  __m128i x4 = _mm_add_epi32(_mm_set1_epi32(static_cast<int>(static_cast<uint32_t>(x16))),
+                             _mm_setr_epi32(0, static_cast<int>(step32), static_cast<int>(2 * step32),
+                                            static_cast<int>(3 * step32)));
+  const __m128i step4 = _mm_set1_epi32(static_cast<int>(4 * step32));
   int i = 0;
-  for (; i + 4 <= n; i += 4, x16 += 4 * step16) {
-    const int64_t x[4] = {x16, x16 + step16, x16 + 2 * step16, x16 + 3 * step16};
-    const int64_t ix[4] = {x[0] >> 16, x[1] >> 16, x[2] >> 16, x[3] >> 16};
+  for (; i + 4 <= n; i += 4, x16 += 4 * step16, x4 = _mm_add_epi32(x4, step4)) {
+    const int64_t ix[4] = {x16 >> 16, (x16 + step16) >> 16, (x16 + 2 * step16) >> 16, (x16 + 3 * step16) >> 16};
     const __m256i top = FourPairs(row0, ix), bottom = FourPairs(row1, ix);
     // Lanes: low unpack holds output pixels 0 and 2, high unpack 1 and 3.
     const __m256i v02 = Lerp7(_mm256_unpacklo_epi8(top, zero), _mm256_unpacklo_epi8(bottom, zero), wy);
     const __m256i v13 = Lerp7(_mm256_unpackhi_epi8(top, zero), _mm256_unpackhi_epi8(bottom, zero), wy);
     // Per 128-bit half: [left, right] of one pixel; weight and add the halves.
-    const __m256i p02 = _mm256_mullo_epi16(v02, PairWeights(x[0], x[2]));
-    const __m256i p13 = _mm256_mullo_epi16(v13, PairWeights(x[1], x[3]));
+    const __m256i w = WeightPairs(x4);
+    const __m256i p02 = _mm256_mullo_epi16(v02, SpreadWeights02(w));
+    const __m256i p13 = _mm256_mullo_epi16(v13, SpreadWeights13(w));
     const __m256i sum = _mm256_add_epi16(_mm256_unpacklo_epi64(p02, p13), _mm256_unpackhi_epi64(p02, p13));
     const __m256i h = _mm256_srli_epi16(_mm256_add_epi16(sum, _mm256_set1_epi16(64)), 7);
     // Pack: low half gives pixels 0, 1 and high half 2, 3.

@@ -42,6 +42,22 @@ typename V::Reg Per16(typename V::Reg d, typename V::Reg s, ColourFn colour_fn, 
                    half(V::UnpackHi8(d, zero), V::UnpackHi8(s, zero)));
 }
 
+// Applies `colour_fn(d16, s16)` to every lane of both pixel halves; the
+// caller fixes the alpha bytes afterwards on whole pixels (cheaper than
+// computing an alpha that is thrown away).
+template <class V, class ColourFn>
+typename V::Reg PerColour16(typename V::Reg d, typename V::Reg s, ColourFn colour_fn) {
+  const typename V::Reg zero = V::Zero();
+  return V::Pack16(colour_fn(V::UnpackLo8(d, zero), V::UnpackLo8(s, zero)),
+                   colour_fn(V::UnpackHi8(d, zero), V::UnpackHi8(s, zero)));
+}
+
+// The colour bytes of `colour` with the alpha bytes of `alpha`.
+template <class V>
+typename V::Reg KeepAlpha(typename V::Reg colour, typename V::Reg alpha) {
+  return V::Select(V::Set32(0xFF000000u), alpha, colour);
+}
+
 // Pixels whose alpha byte is zero: all-ones 32-bit lanes.
 template <class V>
 typename V::Reg AlphaIsZero(typename V::Reg x) {
@@ -53,29 +69,33 @@ typename V::Reg AlphaIsZero(typename V::Reg x) {
 template <class V, bool kDstAlpha>
 void NormalAlphaRowT(uint32_t* dst, const uint32_t* src, int n) {
   using Reg = typename V::Reg;
+  const Reg opaque = V::Set32(0xFF000000u);
   int i = 0;
   for (; i + V::kPixels <= n; i += V::kPixels) {
     const Reg s = V::Load(src + i);
     const Reg d = V::Load(dst + i);
-    Reg out;
-    if (V::AllOnes(AlphaIsZero<V>(s))) {
-      out = d;  // a = 0 changes no colour and keeps the alpha
-    } else {
-      out = Per16<V>(
-          d, s, [](Reg d16, Reg s16) { return Toward16<V>(d16, s16, SpreadAlpha16<V>(s16)); },
-          [](Reg d16, Reg s16) {
-            // a + ((255 - a) * (A + 1)) >> 8
-            const Reg a = SpreadAlpha16<V>(s16);
-            const Reg t = V::Mul16(V::Sub16(V::Set16(255), a), V::Add16(d16, V::Set16(1)));
-            return V::Add16(a, V::Srl16(t, 8));
-          });
-    }
+    const auto colour = [](Reg d16, Reg s16) { return Toward16<V>(d16, s16, SpreadAlpha16<V>(s16)); };
     if constexpr (kDstAlpha) {
-      out = V::Select(AlphaIsZero<V>(d), s, out);
+      if (V::AllOnes(AlphaIsZero<V>(s))) {
+        // a = 0 changes neither colour nor alpha; only transparent destinations take the source.
+        V::Store(dst + i, V::Select(AlphaIsZero<V>(d), s, d));
+        continue;
+      }
+      const Reg out = Per16<V>(d, s, colour, [](Reg d16, Reg s16) {
+        // a + ((255 - a) * (A + 1)) >> 8
+        const Reg a = SpreadAlpha16<V>(s16);
+        const Reg t = V::Mul16(V::Sub16(V::Set16(255), a), V::Add16(d16, V::Set16(1)));
+        return V::Add16(a, V::Srl16(t, 8));
+      });
+      V::Store(dst + i, V::Select(AlphaIsZero<V>(d), s, out));
     } else {
-      out = V::Or(out, V::Set32(0xFF000000u));
+      if (V::AllOnes(AlphaIsZero<V>(s))) {
+        // Only the alpha becomes 255; skip the store when it already is.
+        if (!V::AllOnes(V::Eq32(V::And(d, opaque), opaque))) V::Store(dst + i, V::Or(d, opaque));
+        continue;
+      }
+      V::Store(dst + i, V::Or(PerColour16<V>(d, s, colour), opaque));
     }
-    V::Store(dst + i, out);
   }
   ReferenceKernels().normal_alpha(dst + i, src + i, n - i, kDstAlpha);
 }
@@ -94,16 +114,19 @@ void NormalAlphaOpacityRowT(uint32_t* dst, const uint32_t* src, int n, int opaci
     const Reg untouched = V::Eq32(f32, V::Zero());
     if (V::AllOnes(untouched)) continue;
     const auto weight = [o16](Reg s16) { return V::Srl16(V::Mul16(SpreadAlpha16<V>(s16), o16), 8); };
-    Reg out = Per16<V>(
-        d, s, [&](Reg d16, Reg s16) { return Toward16<V>(d16, s16, weight(s16)); },
-        [&](Reg d16, Reg s16) {
-          if constexpr (!kDstAlpha) return d16;
-          // f + g - ((f * g + 255) >> 8)
-          const Reg f = weight(s16);
-          const Reg fg = V::Srl16(V::Add16(V::Mul16(f, d16), V::Set16(255)), 8);
-          return V::Sub16(V::Add16(f, d16), fg);
-        });
-    if constexpr (kDstAlpha) out = V::Select(AlphaIsZero<V>(d), s, out);
+    const auto colour = [&](Reg d16, Reg s16) { return Toward16<V>(d16, s16, weight(s16)); };
+    Reg out;
+    if constexpr (kDstAlpha) {
+      out = Per16<V>(d, s, colour, [&](Reg d16, Reg s16) {
+        // f + g - ((f * g + 255) >> 8)
+        const Reg f = weight(s16);
+        const Reg fg = V::Srl16(V::Add16(V::Mul16(f, d16), V::Set16(255)), 8);
+        return V::Sub16(V::Add16(f, d16), fg);
+      });
+      out = V::Select(AlphaIsZero<V>(d), s, out);
+    } else {
+      out = KeepAlpha<V>(PerColour16<V>(d, s, colour), d);
+    }
     V::Store(dst + i, V::Select(untouched, d, out));
   }
   ReferenceKernels().normal_alpha_opacity(dst + i, src + i, n - i, opacity, kDstAlpha);
@@ -124,10 +147,12 @@ void NormalConstantRowT(uint32_t* dst, const uint32_t* src, int n, int opacity) 
     const auto mix = [&](Reg d16, Reg s16) {
       return V::Srl16(V::Add16(V::Add16(V::Mul16(s16, o16), V::Mul16(d16, inv16)), round), 8);
     };
-    Reg out = Per16<V>(d, s, mix, [](Reg d16, Reg) { return d16; });
+    Reg out = PerColour16<V>(d, s, mix);
     if constexpr (kDstAlpha) {
       out = V::Or(V::AndNot(V::Set32(0xFF000000u), out), alpha_bits);
       out = V::Select(AlphaIsZero<V>(d), s, out);
+    } else {
+      out = KeepAlpha<V>(out, d);
     }
     V::Store(dst + i, out);
   }
@@ -139,7 +164,7 @@ void NormalConstantRowT(uint32_t* dst, const uint32_t* src, int n, int opacity) 
 template <class V, bool kDstAlpha>
 void FillMaskRowT(uint32_t* dst, const uint32_t* mask, int n, uint32_t colour) {
   using Reg = typename V::Reg;
-  const Reg c = V::Set32(colour);
+  const Reg c16 = V::UnpackLo8(V::Set32(colour), V::Zero());
   const Reg solid = V::Set32(kDstAlpha ? colour : (colour | 0xFF000000u));
   const Reg colour_bits = V::Set32(colour & 0x00FFFFFFu);
   const Reg alpha_byte = V::Set32(0xFF000000u);
@@ -155,18 +180,17 @@ void FillMaskRowT(uint32_t* dst, const uint32_t* mask, int n, uint32_t colour) {
       continue;
     }
     const Reg d = V::Load(dst + i);
-    Reg out = Per16<V>(
-        d, m, [&](Reg d16, Reg m16) { return Toward16<V>(d16, V::UnpackLo8(c, V::Zero()), SpreadAlpha16<V>(m16)); },
-        [](Reg d16, Reg m16) {
-          if constexpr (!kDstAlpha) return d16;
-          // ((255 - g) * m) >> 8 + g
-          const Reg t = V::Mul16(V::Sub16(V::Set16(255), d16), SpreadAlpha16<V>(m16));
-          return V::Add16(V::Srl16(t, 8), d16);
-        });
+    const auto colour16 = [&](Reg d16, Reg m16) { return Toward16<V>(d16, c16, SpreadAlpha16<V>(m16)); };
+    Reg out;
     if constexpr (kDstAlpha) {
+      out = Per16<V>(d, m, colour16, [](Reg d16, Reg m16) {
+        // ((255 - g) * m) >> 8 + g
+        const Reg t = V::Mul16(V::Sub16(V::Set16(255), d16), SpreadAlpha16<V>(m16));
+        return V::Add16(V::Srl16(t, 8), d16);
+      });
       out = V::Select(AlphaIsZero<V>(d), V::Or(colour_bits, m_alpha), out);
     } else {
-      out = V::Or(out, alpha_byte);
+      out = V::Or(PerColour16<V>(d, m, colour16), alpha_byte);
     }
     out = V::Select(full, solid, V::Select(clear, d, out));
     V::Store(dst + i, out);
@@ -190,15 +214,16 @@ void FillMaskOpacityRowT(uint32_t* dst, const uint32_t* mask, int n, uint32_t co
     if (V::AllOnes(untouched)) continue;
     const Reg d = V::Load(dst + i);
     const auto weight = [e16](Reg m16) { return V::Srl16(V::Mul16(SpreadAlpha16<V>(m16), e16), 8); };
-    Reg out = Per16<V>(
-        d, m, [&](Reg d16, Reg m16) { return Toward16<V>(d16, c16, weight(m16)); },
-        [&](Reg d16, Reg m16) {
-          if constexpr (!kDstAlpha) return d16;
-          const Reg t = V::Mul16(V::Sub16(V::Set16(255), d16), weight(m16));
-          return V::Add16(V::Srl16(t, 8), d16);
-        });
+    const auto colour16 = [&](Reg d16, Reg m16) { return Toward16<V>(d16, c16, weight(m16)); };
+    Reg out;
     if constexpr (kDstAlpha) {
+      out = Per16<V>(d, m, colour16, [&](Reg d16, Reg m16) {
+        const Reg t = V::Mul16(V::Sub16(V::Set16(255), d16), weight(m16));
+        return V::Add16(V::Srl16(t, 8), d16);
+      });
       out = V::Select(AlphaIsZero<V>(d), V::Or(colour_bits, V::Sll32(f32, 24)), out);
+    } else {
+      out = KeepAlpha<V>(PerColour16<V>(d, m, colour16), d);
     }
     V::Store(dst + i, V::Select(untouched, d, out));
   }
@@ -228,22 +253,40 @@ void CoverRowT(uint32_t* dst, const uint32_t* src, const uint32_t* alphas, bool 
     const Reg s = kFill ? fill : V::Load(src + i);
     const Reg d = V::Load(dst + i);
     const Reg zero = V::Zero();
+    const Reg colour_lanes = V::AndNot(V::AlphaLanes16(), V::Set16(-1));
     const auto half = [&](Reg d16, Reg s16, Reg a16) {
       const Reg e = V::Srl16(V::Mul16(SpreadAlpha16<V>(a16), w16), 8);
-      const Reg se = V::Srl16(V::Mul16(s16, e), 8);
+      // s * e >> 8 with the alpha lane cleared: both formulas then leave
+      // the destination alpha as it is, which is right without alpha.
+      const Reg se = V::And(V::Srl16(V::Mul16(s16, e), 8), colour_lanes);
       Reg colour16;
       if constexpr (kKind == CoverKind::Screen) {
         // 255 - (((255 - se) * (256 - d)) >> 8)
         colour16 = V::Sub16(k255, V::Srl16(V::Mul16(V::Sub16(k255, se), V::Sub16(V::Set16(256), d16)), 8));
       } else {
-        colour16 = V::Min16(V::Add16(d16, se), k255);
+        colour16 = V::Add16(d16, se);  // the pack saturates at 255
       }
+      if constexpr (!kDstAlpha) return colour16;
       // e + ((255 - e) * A) >> 8
-      const Reg alpha16 = kDstAlpha ? V::Add16(e, V::Srl16(V::Mul16(V::Sub16(k255, e), d16), 8)) : d16;
+      const Reg alpha16 = V::Add16(e, V::Srl16(V::Mul16(V::Sub16(k255, e), d16), 8));
       return V::Select(V::AlphaLanes16(), alpha16, colour16);
     };
-    const Reg out = V::Pack16(half(V::UnpackLo8(d, zero), V::UnpackLo8(s, zero), V::UnpackLo8(a_src, zero)),
-                              half(V::UnpackHi8(d, zero), V::UnpackHi8(s, zero), V::UnpackHi8(a_src, zero)));
+    const Reg s16_lo = V::UnpackLo8(s, zero), s16_hi = V::UnpackHi8(s, zero);
+    const Reg a16_lo = !has_alpha ? V::Set16(255) : kFill ? V::UnpackLo8(a_src, zero) : s16_lo;
+    const Reg a16_hi = !has_alpha ? V::Set16(255) : kFill ? V::UnpackHi8(a_src, zero) : s16_hi;
+    Reg out;
+    if constexpr (kKind == CoverKind::Addition && !kDstAlpha) {
+      // (s * e) >> 8 as the high half of s * (e << 8); e << 8 is (a * w) with
+      // the low byte cleared, and clearing the alpha lane too keeps the
+      // destination alpha. Then a saturating byte add is the whole formula.
+      const Reg e_bits = V::AndNot(V::AlphaLanes16(), V::Set16(int16_t(0xFF00)));
+      const auto se = [&](Reg s16, Reg a16) {
+        return V::MulHiU16(s16, V::And(V::Mul16(SpreadAlpha16<V>(a16), w16), e_bits));
+      };
+      out = V::AddSat8(d, V::Pack16(se(s16_lo, a16_lo), se(s16_hi, a16_hi)));
+    } else {
+      out = V::Pack16(half(V::UnpackLo8(d, zero), s16_lo, a16_lo), half(V::UnpackHi8(d, zero), s16_hi, a16_hi));
+    }
     V::Store(dst + i, V::Select(untouched, d, out));
   }
   if (i == n) return;

@@ -25,7 +25,8 @@ struct Sse2 {
   static Reg Add16(Reg a, Reg b) { return _mm_add_epi16(a, b); }
   static Reg Sub16(Reg a, Reg b) { return _mm_sub_epi16(a, b); }
   static Reg Mul16(Reg a, Reg b) { return _mm_mullo_epi16(a, b); }
-  static Reg Min16(Reg a, Reg b) { return _mm_min_epi16(a, b); }
+  static Reg MulHiU16(Reg a, Reg b) { return _mm_mulhi_epu16(a, b); }
+  static Reg AddSat8(Reg a, Reg b) { return _mm_adds_epu8(a, b); }
   static Reg Srl16(Reg a, int n) { return _mm_srli_epi16(a, n); }
   static Reg Srl32(Reg a, int n) { return _mm_srli_epi32(a, n); }
   static Reg Sll32(Reg a, int n) { return _mm_slli_epi32(a, n); }

@@ -117,19 +117,21 @@ bool TSurface::Resample(const ISurface& source, bool smooth, int64_t x0, int64_t
     uint32_t* row = GetScanLine(y);
     const int64_t y16 = y0 + y * step_y;
     const auto x16 = [&](int32_t x) { return x0 + x * step_x; };
-    for (int32_t x = area.left; x < area.right;) {
-      int32_t run = x;
-      while (smooth && run < area.right && sampler.HasAllNeighbours(x16(run), y16)) ++run;
-      if (run > x) {
-        const int32_t iy = int32_t(y16 >> 16);
-        k.bilinear_row(row + x, source.GetScanLine(iy), source.GetScanLine(iy + 1), x16(x), step_x,
-                       run - x, uint32_t(y16 & 0xFFFF) >> 9, !has_alpha_);
-        x = run;
-      } else {
-        row[x] = sampler.At(x16(x), y16, row[x]);
-        ++x;
-      }
+    const auto per_pixel = [&](int32_t from, int32_t to) {
+      for (int32_t x = from; x < to; ++x) row[x] = sampler.At(x16(x), y16, row[x]);
+    };
+    // Source x moves monotonically along the row, so the samples with all
+    // four neighbours inside form one run; trim the ends to find it.
+    int32_t low = area.left, high = smooth ? area.right : area.left;
+    while (low < high && !sampler.HasAllNeighbours(x16(low), y16)) ++low;
+    while (high > low && !sampler.HasAllNeighbours(x16(high - 1), y16)) --high;
+    per_pixel(area.left, low);
+    if (high > low) {
+      const int32_t iy = int32_t(y16 >> 16);
+      k.bilinear_row(row + low, source.GetScanLine(iy), source.GetScanLine(iy + 1), x16(low), step_x, high - low,
+                     uint32_t(y16 & 0xFFFF) >> 9, !has_alpha_);
     }
+    per_pixel(std::max(low, high), area.right);
   }
   return true;
 }
