@@ -6,16 +6,18 @@
 // cached listings of the folders it has visited, so a lookup costs no folder
 // scan once the folders are known.
 //
-// A listing is re-read when a lookup misses in it and the folder has changed
-// since it was read (or was changed so recently that its time stamp cannot
-// tell), so files written after a folder was listed are still found. Forget
-// drops one folder's listing; Clear drops them all.
+// A lookup that misses in a listing tries the exact spelling on disk, then
+// re-reads the listing when the folder's time stamp moved since it was read
+// (or, throttled, when the folder changed so shortly before that the stamp
+// cannot tell), so files written after a folder was listed are still found.
+// Forget drops one folder's listing; Clear drops them all.
 //
 //   TFolderIndex index;
 //   index.Resolve("DATA/ini/Game.INI");   // "data/ini/game.ini" when that exists
 //
-// Components "." and ".." are kept as they are; an exact-case match wins over
-// other spellings of the same name.
+// "." components are dropped and ".." kept as it is; an exact-case match wins
+// over other spellings of the same name. Listings are filed under absolute
+// folder names, so a change of the current folder does not confuse them.
 #pragma once
 
 #include <chrono>
@@ -44,9 +46,11 @@ class TFolderIndex {
   };
 
   std::optional<std::string> MatchComponent(const std::string& folder, std::string_view name);
+  static std::optional<std::string> Lookup(const Listing& listing, const std::string& folded, std::string_view name);
   const Listing& ListingOf(const std::string& folder);
   bool IsStale(const std::string& folder, const Listing& listing) const;
-  static std::string CacheKey(const std::string& folder);
+  static std::string CurrentFolder();
+  static std::string AbsoluteFolder(std::string_view folder);
 
   std::unordered_map<std::string, Listing> listings_;
 };
