@@ -1,0 +1,454 @@
+#include "engine/platform/sdl_platform.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <utility>
+
+#include "engine/platform/shell_open.h"
+
+namespace corvellane {
+
+namespace {
+
+constexpr Uint32 kCanvasFormat = SDL_PIXELFORMAT_ARGB8888;  // 0xAARRGGBB words
+
+void ReportSdlError(const char* what) { std::fprintf(stderr, "%s: %s\n", what, SDL_GetError()); }
+
+KeyCode KeyCodeFromSdl(SDL_Keycode sym) {
+  if (sym >= SDLK_a && sym <= SDLK_z) return KeyCode('A' + (sym - SDLK_a));
+  if (sym >= SDLK_0 && sym <= SDLK_9) return KeyCode('0' + (sym - SDLK_0));
+  if (sym >= SDLK_F1 && sym <= SDLK_F12) return FunctionKey(1 + (sym - SDLK_F1));
+  switch (sym) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return KeyCode::Enter;
+    case SDLK_ESCAPE: return KeyCode::Escape;
+    case SDLK_TAB: return KeyCode::Tab;
+    case SDLK_BACKSPACE: return KeyCode::Backspace;
+    case SDLK_SPACE: return KeyCode::Space;
+    case SDLK_LEFT: return KeyCode::Left;
+    case SDLK_RIGHT: return KeyCode::Right;
+    case SDLK_UP: return KeyCode::Up;
+    case SDLK_DOWN: return KeyCode::Down;
+    case SDLK_DELETE: return KeyCode::Delete;
+    case SDLK_HOME: return KeyCode::Home;
+    case SDLK_END: return KeyCode::End;
+    case SDLK_PAGEUP: return KeyCode::PageUp;
+    case SDLK_PAGEDOWN: return KeyCode::PageDown;
+    case SDLK_INSERT: return KeyCode::Insert;
+    case SDLK_PAUSE: return KeyCode::Pause;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT: return KeyCode::Shift;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL: return KeyCode::Control;
+    case SDLK_LALT:
+    case SDLK_RALT: return KeyCode::Alt;
+    default: return KeyCode::Unknown;
+  }
+}
+
+bool IsAltShortcutKey(KeyCode key) {
+  int k = int(key);
+  return key == KeyCode::Enter || (k >= 'A' && k <= 'Z') || (k >= '0' && k <= '9');
+}
+
+void SetModifiers(PlatformEvent& event, Uint16 mod) {
+  event.shift = (mod & KMOD_SHIFT) != 0;
+  event.control = (mod & KMOD_CTRL) != 0;
+  event.alt = (mod & KMOD_ALT) != 0;
+}
+
+MouseButton ButtonFromSdl(Uint8 button) {
+  switch (button) {
+    case SDL_BUTTON_LEFT: return MouseButton::Left;
+    case SDL_BUTTON_RIGHT: return MouseButton::Right;
+    case SDL_BUTTON_MIDDLE: return MouseButton::Middle;
+    default: return MouseButton::None;
+  }
+}
+
+}  // namespace
+
+TSdlPlatform::TSdlPlatform() = default;
+
+TSdlPlatform::~TSdlPlatform() {
+  CloseAudio();
+  CloseWindow();
+  if (audioReady_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (videoReady_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+// ---- window ------------------------------------------------------------------
+
+bool TSdlPlatform::OpenWindow(std::string_view captionUtf8, DisplaySize logical) {
+  if (!videoReady_) {
+    // Closing the window is a request the game may refuse, not a quit.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      ReportSdlError("cannot start the video system");
+      return false;
+    }
+    videoReady_ = true;
+  }
+  CloseWindow();
+  logical_ = logical;
+  std::string caption(captionUtf8);
+  window_.reset(SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, logical.width,
+                                 logical.height, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI));
+  if (!window_) {
+    ReportSdlError("cannot create the window");
+    return false;
+  }
+  if (!CreateRenderer()) {
+    window_.reset();
+    return false;
+  }
+  SDL_StartTextInput();
+  RebuildLayout();
+  return true;
+}
+
+bool TSdlPlatform::CreateRenderer() {
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+  renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_ACCELERATED));
+  if (!renderer_) renderer_.reset(SDL_CreateRenderer(window_.get(), -1, SDL_RENDERER_SOFTWARE));
+  if (!renderer_) {
+    ReportSdlError("cannot draw into the window");
+    return false;
+  }
+  return true;
+}
+
+void TSdlPlatform::CloseWindow() {
+  if (!window_) return;
+  if (buttonsHeld_) SDL_CaptureMouse(SDL_FALSE);
+  buttonsHeld_ = 0;
+  SDL_StopTextInput();
+  texture_.reset();
+  renderer_.reset();
+  window_.reset();
+  textureSize_ = {};
+  modeSet_ = false;
+}
+
+void TSdlPlatform::SetCaption(std::string_view captionUtf8) {
+  if (window_) SDL_SetWindowTitle(window_.get(), std::string(captionUtf8).c_str());
+}
+
+void TSdlPlatform::MinimizeWindow() {
+  if (window_) SDL_MinimizeWindow(window_.get());
+}
+
+// ---- display -------------------------------------------------------------------
+
+DisplaySize TSdlPlatform::GetDesktopSize() const {
+  int display = window_ ? std::max(0, SDL_GetWindowDisplayIndex(window_.get())) : 0;
+  SDL_DisplayMode mode;
+  if (!videoReady_ || SDL_GetDesktopDisplayMode(display, &mode) != 0) return {};
+  return {mode.w, mode.h};
+}
+
+bool TSdlPlatform::HasDisplayMode(DisplaySize size) const {
+  int display = window_ ? std::max(0, SDL_GetWindowDisplayIndex(window_.get())) : 0;
+  int count = videoReady_ ? SDL_GetNumDisplayModes(display) : 0;
+  for (int i = 0; i < count; ++i) {
+    SDL_DisplayMode mode;
+    // 32-bit modes report 24 significant bits.
+    if (SDL_GetDisplayMode(display, i, &mode) == 0 && mode.w == size.width && mode.h == size.height &&
+        SDL_BITSPERPIXEL(mode.format) >= 24) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TSdlPlatform::CanShowWindowed(DisplaySize logical) const {
+  int display = window_ ? std::max(0, SDL_GetWindowDisplayIndex(window_.get())) : 0;
+  SDL_Rect usable;
+  if (!videoReady_ || SDL_GetDisplayUsableBounds(display, &usable) != 0) return false;
+  int top = 0, left = 0, bottom = 0, right = 0;
+  if (window_) SDL_GetWindowBordersSize(window_.get(), &top, &left, &bottom, &right);
+  SDL_DisplayMode desktop;
+  bool deepEnough = SDL_GetDesktopDisplayMode(display, &desktop) == 0 && SDL_BITSPERPIXEL(desktop.format) > 8;
+  return deepEnough && logical.width + left + right <= usable.w && logical.height + top + bottom <= usable.h;
+}
+
+bool TSdlPlatform::SetDisplayMode(DisplayMode requested) {
+  if (!window_) return false;
+  std::vector<DisplayMode> order;
+  switch (requested) {
+    case DisplayMode::FullScreen: order = {DisplayMode::FullScreen, DisplayMode::WideFullScreen, DisplayMode::Windowed}; break;
+    case DisplayMode::WideFullScreen: order = {DisplayMode::WideFullScreen, DisplayMode::Windowed}; break;
+    case DisplayMode::Windowed: order = {DisplayMode::Windowed, DisplayMode::WideFullScreen}; break;
+  }
+  for (DisplayMode mode : order) {
+    if (TryMode(mode)) {
+      mode_ = mode;
+      modeSet_ = true;
+      SDL_ShowWindow(window_.get());
+      SDL_RaiseWindow(window_.get());
+      RebuildLayout();
+      clock_.Restart(SDL_GetTicks());
+      return true;
+    }
+  }
+  std::fprintf(stderr, "no display mode could be set up, not even a window: %s\n", SDL_GetError());
+  return false;
+}
+
+bool TSdlPlatform::TryMode(DisplayMode mode) {
+  if (modeSet_ && mode_ == DisplayMode::Windowed && mode != DisplayMode::Windowed) RememberWindowPosition();
+  switch (mode) {
+    case DisplayMode::Windowed: return EnterWindowed();
+    case DisplayMode::FullScreen: return EnterFullScreen();
+    case DisplayMode::WideFullScreen: return EnterWideFullScreen();
+  }
+  return false;
+}
+
+void TSdlPlatform::RememberWindowPosition() {
+  TPoint p;
+  SDL_GetWindowPosition(window_.get(), &p.x, &p.y);
+  windowPosition_ = p;
+}
+
+bool TSdlPlatform::EnterWindowed() {
+  if (SDL_SetWindowFullscreen(window_.get(), 0) != 0) return false;
+  SDL_SetWindowBordered(window_.get(), SDL_TRUE);
+  SDL_SetWindowResizable(window_.get(), SDL_FALSE);
+  SDL_SetWindowSize(window_.get(), logical_.width, logical_.height);
+  if (windowPosition_) {
+    SDL_SetWindowPosition(window_.get(), windowPosition_->x, windowPosition_->y);
+  } else {
+    SDL_SetWindowPosition(window_.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  }
+  return true;
+}
+
+bool TSdlPlatform::EnterFullScreen() {
+  int display = std::max(0, SDL_GetWindowDisplayIndex(window_.get()));
+  SDL_DisplayMode wanted{SDL_PIXELFORMAT_RGB888, logical_.width, logical_.height, 0, nullptr};
+  SDL_DisplayMode closest;
+  if (!SDL_GetClosestDisplayMode(display, &wanted, &closest)) return false;
+  if (closest.w != logical_.width || closest.h != logical_.height) return false;
+  return SDL_SetWindowDisplayMode(window_.get(), &closest) == 0 &&
+         SDL_SetWindowFullscreen(window_.get(), SDL_WINDOW_FULLSCREEN) == 0;
+}
+
+bool TSdlPlatform::EnterWideFullScreen() {
+  return SDL_SetWindowFullscreen(window_.get(), SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+}
+
+void TSdlPlatform::RebuildLayout() {
+  if (!window_) return;
+  DisplaySize windowSize, pixels;
+  SDL_GetWindowSize(window_.get(), &windowSize.width, &windowSize.height);
+  if (SDL_GetRendererOutputSize(renderer_.get(), &pixels.width, &pixels.height) != 0) pixels = windowSize;
+  layout_ = ComputeDisplayLayout(logical_, windowSize);
+  pixelLayout_ = ComputeDisplayLayout(logical_, pixels);
+}
+
+// ---- presenting ----------------------------------------------------------------
+
+bool TSdlPlatform::EnsureTexture(int width, int height) {
+  if (texture_ && textureSize_ == DisplaySize{width, height}) return true;
+  texture_.reset(SDL_CreateTexture(renderer_.get(), kCanvasFormat, SDL_TEXTUREACCESS_STREAMING, width, height));
+  textureSize_ = texture_ ? DisplaySize{width, height} : DisplaySize{};
+  if (!texture_) ReportSdlError("cannot create the canvas texture");
+  return texture_ != nullptr;
+}
+
+void TSdlPlatform::Present(const CanvasView& canvas) {
+  if (!renderer_ || canvas.width <= 0 || canvas.height <= 0 || canvas.stride < canvas.width) return;
+  if (canvas.pixels.size() < size_t(canvas.stride) * size_t(canvas.height - 1) + size_t(canvas.width)) return;
+  if (!EnsureTexture(canvas.width, canvas.height)) return;
+  SDL_UpdateTexture(texture_.get(), nullptr, canvas.pixels.data(), canvas.stride * 4);
+  DrawFrame();
+  SDL_RenderPresent(renderer_.get());
+}
+
+void TSdlPlatform::DrawFrame() {
+  SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
+  SDL_RenderClear(renderer_.get());  // the bars
+  if (!texture_) return;
+  const TRect& out = pixelLayout_.output;
+  SDL_Rect target{out.left, out.top, int(out.Width()), int(out.Height())};
+  SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, &target);
+}
+
+std::vector<uint32_t> TSdlPlatform::ReadBackPixels(DisplaySize& size) {
+  size = {};
+  if (!renderer_ || SDL_GetRendererOutputSize(renderer_.get(), &size.width, &size.height) != 0) return {};
+  DrawFrame();
+  std::vector<uint32_t> pixels(size_t(size.width) * size_t(size.height));
+  if (SDL_RenderReadPixels(renderer_.get(), nullptr, kCanvasFormat, pixels.data(), size.width * 4) != 0) {
+    size = {};
+    return {};
+  }
+  return pixels;
+}
+
+// ---- input ---------------------------------------------------------------------
+
+bool TSdlPlatform::PollEvent(PlatformEvent& event) {
+  SDL_Event sdl;
+  while (SDL_PollEvent(&sdl)) {
+    event = PlatformEvent{};
+    if (TranslateEvent(sdl, event)) return true;
+  }
+  return false;
+}
+
+void TSdlPlatform::WaitEvent(uint32_t timeoutMs) { SDL_WaitEventTimeout(nullptr, int(timeoutMs)); }
+
+bool TSdlPlatform::TranslateEvent(const SDL_Event& sdl, PlatformEvent& event) {
+  switch (sdl.type) {
+    case SDL_QUIT: event.type = EventType::CloseRequest; return true;
+    case SDL_WINDOWEVENT: return TranslateWindowEvent(sdl.window, event);
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: return TranslateKey(sdl.key, event);
+    case SDL_TEXTINPUT:
+      if (std::exchange(swallowText_, false)) return false;
+      event.type = EventType::Text;
+      event.text = sdl.text.text;
+      return true;
+    case SDL_MOUSEMOTION:
+      event.type = EventType::MouseMove;
+      event.position = MapAreaToLogical(layout_, {sdl.motion.x, sdl.motion.y});
+      return true;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: return TranslateMouseButton(sdl.button, event);
+    default: return false;
+  }
+}
+
+bool TSdlPlatform::TranslateWindowEvent(const SDL_WindowEvent& window, PlatformEvent& event) {
+  switch (window.event) {
+    case SDL_WINDOWEVENT_CLOSE: event.type = EventType::CloseRequest; return true;
+    case SDL_WINDOWEVENT_FOCUS_GAINED: event.type = EventType::FocusGained; return true;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      altKeysDown_.clear();
+      event.type = EventType::FocusLost;
+      return true;
+    case SDL_WINDOWEVENT_MINIMIZED: event.type = EventType::Minimized; return true;
+    case SDL_WINDOWEVENT_RESTORED:
+      clock_.Restart(SDL_GetTicks());  // time spent minimised is not game time
+      event.type = EventType::Restored;
+      return true;
+    case SDL_WINDOWEVENT_SIZE_CHANGED: RebuildLayout(); return false;
+    default: return false;
+  }
+}
+
+bool TSdlPlatform::TranslateKey(const SDL_KeyboardEvent& key, PlatformEvent& event) {
+  KeyCode code = KeyCodeFromSdl(key.keysym.sym);
+  SetModifiers(event, key.keysym.mod);
+  event.key = code;
+  if (key.type == SDL_KEYUP) {
+    if (altKeysDown_.erase(key.keysym.sym)) return false;  // its press was an Alt shortcut
+    event.type = EventType::KeyUp;
+    return code != KeyCode::Unknown;
+  }
+  swallowText_ = false;
+  if (event.alt && !event.control && IsAltShortcutKey(code)) {
+    if (key.repeat) return false;
+    altKeysDown_.insert(key.keysym.sym);
+    swallowText_ = true;
+    event.type = EventType::AltKey;
+    return true;
+  }
+  event.type = EventType::KeyDown;
+  event.repeat = key.repeat != 0;
+  return code != KeyCode::Unknown;
+}
+
+bool TSdlPlatform::TranslateMouseButton(const SDL_MouseButtonEvent& button, PlatformEvent& event) {
+  event.button = ButtonFromSdl(button.button);
+  if (event.button == MouseButton::None) return false;
+  event.position = MapAreaToLogical(layout_, {button.x, button.y});
+  Uint32 bit = SDL_BUTTON(button.button);
+  bool wasHeld = buttonsHeld_ != 0;
+  if (button.type == SDL_MOUSEBUTTONDOWN) {
+    event.type = EventType::MouseDown;
+    buttonsHeld_ |= bit;
+  } else {
+    event.type = EventType::MouseUp;
+    buttonsHeld_ &= ~bit;
+  }
+  bool held = buttonsHeld_ != 0;
+  if (held != wasHeld) SDL_CaptureMouse(held ? SDL_TRUE : SDL_FALSE);
+  return true;
+}
+
+// ---- clock, cursor, shell ----------------------------------------------------------
+
+uint32_t TSdlPlatform::WaitForNextFrame() {
+  uint32_t wait = clock_.TimeUntilDue(SDL_GetTicks());
+  if (wait > 0) SDL_Delay(wait);
+  return clock_.Take(SDL_GetTicks());
+}
+
+void TSdlPlatform::ShowCursor(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
+
+TPoint TSdlPlatform::GetMousePosition() const {
+  TPoint p;
+  SDL_GetMouseState(&p.x, &p.y);
+  return ClampToLogical(layout_, MapAreaToLogical(layout_, p));
+}
+
+void TSdlPlatform::SetMousePosition(TPoint logical) {
+  if (!window_) return;
+  TPoint p = MapLogicalToArea(layout_, ClampToLogical(layout_, logical));
+  SDL_WarpMouseInWindow(window_.get(), p.x, p.y);
+}
+
+bool TSdlPlatform::OpenExternally(std::string_view target) { return OpenWithDesktop(target); }
+
+// ---- audio ---------------------------------------------------------------------
+
+bool TSdlPlatform::OpenAudio(IAudioSource& source) {
+  CloseAudio();
+  if (!audioReady_) {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+      ReportSdlError("no sound");
+      return false;
+    }
+    audioReady_ = true;
+  }
+  SDL_AudioSpec wanted{};
+  wanted.freq = kAudioSampleRate;
+  wanted.format = AUDIO_S16SYS;
+  wanted.channels = kAudioChannels;
+  wanted.samples = 1024;  // about 23 ms
+  wanted.callback = &TSdlPlatform::AudioCallback;
+  wanted.userdata = this;
+  audioSource_ = &source;
+  SDL_AudioSpec obtained;
+  // No changes allowed: SDL converts to whatever the device really does.
+  audioDevice_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+  if (audioDevice_ == 0) {
+    ReportSdlError("no sound");
+    audioSource_ = nullptr;
+    return false;
+  }
+  SDL_PauseAudioDevice(audioDevice_, 0);
+  return true;
+}
+
+void TSdlPlatform::CloseAudio() {
+  if (audioDevice_ != 0) SDL_CloseAudioDevice(audioDevice_);  // waits for the callback
+  audioDevice_ = 0;
+  audioSource_ = nullptr;
+}
+
+void TSdlPlatform::PauseAudio(bool paused) {
+  if (audioDevice_ != 0) SDL_PauseAudioDevice(audioDevice_, paused ? 1 : 0);
+}
+
+void TSdlPlatform::AudioCallback(void* self, Uint8* stream, int length) {
+  auto* platform = static_cast<TSdlPlatform*>(self);
+  std::span<int16_t> samples(reinterpret_cast<int16_t*>(stream), size_t(length) / sizeof(int16_t));
+  platform->audioSource_->RenderAudio(samples);
+}
+
+}  // namespace corvellane
