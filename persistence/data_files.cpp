@@ -1,8 +1,7 @@
 #include "persistence/data_files.h"
 
+#include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <sstream>
 
 #include "persistence/paths.h"
 
@@ -25,12 +24,18 @@ std::optional<std::string> ReadDataFile(std::string_view path) {
 }
 
 std::optional<std::string> ReadDiskFile(std::string_view path) {
-  std::ifstream in(NormalizePath(path), std::ios::binary);
+  // A folder opens as a stream on Linux and then fails to read: only regular
+  // files (or links to them) count as data files.
+  std::string file = NormalizePath(path);
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(file, ec)) return std::nullopt;
+  std::ifstream in(file, std::ios::binary);
   if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
+  std::string bytes;
+  char buffer[64 * 1024];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) bytes.append(buffer, static_cast<size_t>(in.gcount()));
   if (in.bad()) return std::nullopt;
-  return std::move(bytes).str();
+  return bytes;
 }
 
 }  // namespace corvellane
