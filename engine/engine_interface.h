@@ -1,0 +1,81 @@
+// engine_interface.h: IEngine, what the game, its screens and its resources
+// may ask of the engine.
+//
+// The engine is the one object that owns the window, the canvas, the frame
+// loop, the engine parameters and the loaded resources. Everything here is
+// called from the main thread, also from inside the game's own callbacks.
+//
+//   engine->SetEngineParam("ScreenWidth", "800");
+//   engine->ApplyDisplaySettings();            // display rebuilt next frame
+//   engine->InvalidateRect({0, 0, 100, 50});   // game redrawn next frame
+//   std::string text = engine->ReadTextFile("data\\ini\\a.ini", key);
+//
+// Engine parameters are texts. Those the engine knows:
+//   "ScreenWidth", "ScreenHeight"  logical resolution ("640" x "480")
+//   "ScreenBPP"                    requested colour depth ("0": the desktop's)
+//   "FullScreenMode"               "yes" / "no"
+//   "WideScreenMode"               "yes" / "no" / "system"
+//   "IsAvailableWideScreenMode", "IsAvailableWindowedMode"  for the options
+//   "ApplicationCaption"           the window title (UTF-8)
+//   "SoundVolume", "MusicVolume"   0 .. 100
+//   "ShowFPS", "ShowRects"         "yes" (any case) / "no"
+// Display parameters take effect only through ApplyDisplaySettings.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/game_interface.h"
+#include "engine/resource_engine.h"
+#include "engine/surface.h"
+#include "engine/surface_rect.h"
+#include "persistence/variant.h"
+
+namespace corvellane {
+
+struct IEngine : virtual IResourceEngine {
+  virtual std::string GetSettingsFolder() = 0;
+  // Saves a text file in the settings / program folder; false on failure.
+  virtual bool WriteSettingsText(std::string_view text, std::string_view file_name) = 0;
+  virtual bool WriteProgramText(std::string_view text, std::string_view file_name) = 0;
+
+  // Stores the value and reacts to the volumes and the display flags.
+  virtual void SetEngineParam(std::string_view name, const Variant& value) = 0;
+  // The value, or null when there is no such parameter.
+  virtual Variant GetEngineParam(std::string_view name) = 0;
+  // Reads the display parameters (the display is rebuilt before the next
+  // frame when they changed) and refreshes the window caption.
+  virtual void ApplyDisplaySettings() = 0;
+
+  // A data file as text (lines joined with CR LF), deciphered with the key
+  // when one is given; empty when it cannot be read.
+  virtual std::string ReadTextFile(std::string_view name, std::optional<std::string_view> key) = 0;
+
+  virtual Ref<ISurface> CreateSurface() = 0;
+  virtual Ref<IGame> GetGame() = 0;
+
+  // Marks a logical rectangle for redrawing; the game draws at the end of
+  // the frame when anything was marked.
+  virtual void InvalidateRect(const TRect& rect) = 0;
+  virtual void ClearDirtyRects() = 0;
+
+  // The mouse pointer in logical pixels.
+  virtual TPoint GetCursorPos() = 0;
+  virtual void SetCursorPos(TPoint logical) = 0;
+  virtual void HideSystemCursor() = 0;
+  virtual void ShowSystemCursor() = 0;
+
+  // Ends the frame loop after the current iteration (the game asked for it,
+  // so it is not asked again).
+  virtual void Quit() = 0;
+  // An existing file / a web address with the desktop's default program;
+  // the window is minimised so that it shows. False for a missing file.
+  virtual bool OpenFileExternally(std::string_view file_name) = 0;
+  virtual void OpenWebAddress(std::string_view address) = 0;
+
+  // The game's UpdateFrame, then its EndFrame.
+  virtual void UpdateGame(int32_t elapsed_ms) = 0;
+};
+
+}  // namespace corvellane

@@ -1,0 +1,49 @@
+// game_interface.h: IGame, the game object as the engine drives it.
+//
+// The engine creates exactly one game object from the game definition file
+// and calls it from its frame loop, always on the main thread:
+//
+//   game->AttachEngine(engine);          // once, right after loading
+//   each frame:  game->UpdateFrame(dt);  game->EndFrame();
+//                game->DrawFrame(canvas, x, y);   // only after an invalidation
+//   input:       game->MouseEvent(e) / game->KeyEvent(e)   (true = handled)
+//   closing:     game->CanClose()        // false keeps the game running
+//   end:         game->FinishGame();     // before the engine lets go of it
+//
+// Mouse positions are logical pixels of the game's resolution. The game may
+// keep a reference to the engine from AttachEngine, but must drop it in
+// FinishGame: the engine holds the game, so a reference kept beyond that
+// would keep both alive forever.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/platform/platform.h"
+#include "persistence/ref.h"
+
+namespace corvellane {
+
+struct IEngine;
+struct ISurface;
+
+struct IGame : virtual IObject {
+  virtual void AttachEngine(IEngine* engine) = 0;
+  virtual void FinishGame() = 0;
+  // Advances the game by the milliseconds since the previous frame.
+  virtual void UpdateFrame(int32_t elapsed_ms) = 0;
+  // After every update: the game reports what it changed (InvalidateRect).
+  virtual void EndFrame() = 0;
+  // Draws the logical screen into the surface with its top-left at (x, y).
+  virtual void DrawFrame(ISurface* surface, int32_t x, int32_t y) = 0;
+  // Mouse events (MouseMove, MouseDown, MouseUp), position in logical pixels.
+  virtual bool MouseEvent(const PlatformEvent& event) = 0;
+  // KeyDown, KeyUp, Text and AltKey events.
+  virtual bool KeyEvent(const PlatformEvent& event) = 0;
+  // The window gained (true) or lost (false) the focus.
+  virtual void SetAppActive(bool active) = 0;
+  // Asked when the player closes the window; false refuses (the game may
+  // show its quit query instead).
+  virtual bool CanClose() = 0;
+};
+
+}  // namespace corvellane
