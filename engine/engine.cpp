@@ -1,0 +1,420 @@
+#include "engine/engine.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <exception>
+#include <filesystem>
+#include <iostream>
+
+#include "engine/resource_reader.h"
+#include "engine/surface.h"
+#include "persistence/cipher.h"
+#include "persistence/class_registry.h"
+#include "persistence/object_io.h"
+#include "persistence/paths.h"
+#include "persistence/storage.h"
+#include "persistence/value_access.h"
+#include "shell/declarations.h"
+#include "shell/folders.h"
+#include "shell/lower_case.h"
+#include "shell/text_files.h"
+
+namespace corvellane {
+namespace {
+
+constexpr std::string_view kYes = "yes";
+constexpr std::string_view kNo = "no";
+
+bool IsYesAnyCase(const Variant& value) { return ToLowerAscii(value.ToText()) == kYes; }
+const char* YesNo(bool on) { return on ? "yes" : "no"; }
+
+// A usable side of the logical screen; anything else leaves the old value.
+std::optional<int32_t> ReadScreenSide(const Variant& value) {
+  int32_t side = value.ToInt(0);
+  if (side <= 0 || side > kMaxSurfaceSide) return std::nullopt;
+  return side;
+}
+
+WideChoice WideChoiceOf(const Variant& value) {
+  std::string text = value.ToText();
+  if (text == kYes) return WideChoice::Yes;
+  if (text == kNo) return WideChoice::No;
+  return WideChoice::System;
+}
+
+bool IsMouseEvent(EventType type) {
+  return type == EventType::MouseMove || type == EventType::MouseDown || type == EventType::MouseUp;
+}
+
+bool IsKeyEvent(EventType type) {
+  return type == EventType::KeyDown || type == EventType::KeyUp || type == EventType::Text ||
+         type == EventType::AltKey;
+}
+
+}  // namespace
+
+TEngine::TEngine(IPlatform& platform) : platform_(platform) {}
+
+TEngine::~TEngine() { Finish(); }
+
+void TEngine::Init() {
+  params_ = CreateObject<TParamCollection>();
+  canvas_ = MakeRef<TSurface>();
+  display_pending_ = true;
+  system_cursor_shown_ = true;
+  redraw_needed_ = false;
+}
+
+Ref<TEngine> CreateEngine(IPlatform& platform) {
+  Ref<TEngine> engine = MakeRef<TEngine>(platform);
+  InitObject(*engine, {});
+  return engine;
+}
+
+// --- Start and Finish ---------------------------------------------------
+
+bool TEngine::Start(std::string_view game_definition_file) {
+  finished_ = false;
+  if (!ProgramFolder().empty()) {
+    std::error_code ignored;
+    std::filesystem::current_path(ProgramFolder(), ignored);
+  }
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  WriteDefaultParams();
+  ApplyDisplaySettings();
+  window_open_ = platform_.OpenWindow(caption_, {logical_width_, logical_height_});
+  window_size_ = {logical_width_, logical_height_};
+  if (!window_open_ || !LoadGame(game_definition_file)) {
+    Finish();
+    return false;
+  }
+  quit_ = false;
+  return true;
+}
+
+void TEngine::WriteDefaultParams() {
+  params_->SetNamedValue("ScreenWidth", "640");
+  params_->SetNamedValue("ScreenHeight", "480");
+  params_->SetNamedValue("ScreenBPP", "0");
+  params_->SetNamedValue("FullScreenMode", "no");
+  params_->SetNamedValue("WideScreenMode", "system");
+  params_->SetNamedValue("IsAvailableWideScreenMode", "yes");
+  params_->SetNamedValue("ApplicationCaption", product::ProductShortName);
+  SetEngineParam("SoundVolume", "70");
+  SetEngineParam("MusicVolume", "30");
+  SetEngineParam("ShowFPS", "no");
+  SetEngineParam("ShowRects", "yes");
+}
+
+bool TEngine::LoadGame(std::string_view file) {
+  bool loaded = false;
+  try {
+    Ref<IHierStorageRoot> root = OpenStorageText(ReadDefinitionText(file));
+    Ref<TAbstractObject> object = root ? CreateNamed(ReadText(root.get(), "type"), ReadText(root.get(), "name"))
+                                       : nullptr;
+    if (Ref<IGame> game = QueryInterface<IGame>(object)) {
+      LoadObject(game.get(), root.get());
+      game_ = game;
+      game_->AttachEngine(this);
+      loaded = true;
+    }
+  } catch (const std::exception& e) {
+    std::cerr << "The game definition " << file << " could not be loaded: " << e.what() << "\n";
+  }
+  ClearExternalStorageCache();
+  return loaded;
+}
+
+void TEngine::Finish() {
+  if (finished_) return;
+  finished_ = true;
+  ShowSystemCursor();
+  if (game_) {
+    try {
+      game_->FinishGame();
+    } catch (const std::exception& e) {
+      std::cerr << "Finishing the game failed: " << e.what() << "\n";
+    }
+  }
+  RemoveResources({});
+  if (window_open_) platform_.CloseWindow();
+  window_open_ = false;
+  display_pending_ = true;
+}
+
+// --- Folders, files, parameters -------------------------------------------
+
+std::string TEngine::GetProgramFolder() { return ProgramFolder(); }
+std::string TEngine::GetSettingsFolder() { return corvellane::GetSettingsFolder(); }
+
+bool TEngine::WriteSettingsText(std::string_view text, std::string_view file_name) {
+  return corvellane::WriteSettingsText(text, file_name);
+}
+
+bool TEngine::WriteProgramText(std::string_view text, std::string_view file_name) {
+  return corvellane::WriteProgramText(text, file_name);
+}
+
+std::string TEngine::ReadTextFile(std::string_view name, std::optional<std::string_view> key) {
+  std::string text = ReadResourceText(name);
+  if (text.empty()) return {};
+  text = JoinLinesCrLf(text);
+  if (!key) return text;
+  // Text that is not in the hexadecimal form is damaged, not a shorter
+  // file: it reads as nothing rather than as whatever its digits spell.
+  return TryDecryptText(*key, text).value_or(std::string());
+}
+
+std::string TEngine::ReadDefinitionText(std::string_view file) {
+  std::string text = ReadTextFile(file, std::nullopt);
+  size_t first = text.find_first_not_of(" \t\r\n");
+  if (first != std::string::npos && text[first] == '<') return text;
+  return ReadTextFile(file, product::FileKeyText(product::FileKey::Definitions));
+}
+
+void TEngine::SetEngineParam(std::string_view name, const Variant& value) {
+  params_->SetNamedValue(name, value);
+  std::string lower = ToLowerAscii(name);
+  if (lower == "showfps") show_fps_ = IsYesAnyCase(value);
+  if (lower == "showrects") show_rects_ = IsYesAnyCase(value);
+}
+
+Variant TEngine::GetEngineParam(std::string_view name) {
+  Ref<IParam> param = params_->GetParam(Variant(name));
+  return param ? param->GetParamValue() : Variant::Null();
+}
+
+void TEngine::ApplyDisplaySettings() {
+  bool changed = false;
+  auto update = [&](auto& field, auto value, bool counts) {
+    if (field != value && counts) changed = true;
+    field = value;
+  };
+  if (auto w = ReadScreenSide(GetEngineParam("ScreenWidth"))) update(logical_width_, *w, true);
+  if (auto h = ReadScreenSide(GetEngineParam("ScreenHeight"))) update(logical_height_, *h, true);
+  update(full_screen_, GetEngineParam("FullScreenMode").ToText() == kYes, true);
+  update(widescreen_, GetEngineParam("WideScreenMode").ToText() == kYes, full_screen_);
+  update(requested_depth_, GetEngineParam("ScreenBPP").ToInt(0), full_screen_);
+  display_pending_ = display_pending_ || changed;
+  RefreshCaption();
+}
+
+void TEngine::RefreshCaption() {
+  std::string caption = GetEngineParam("ApplicationCaption").ToText();
+  if (caption == caption_) return;
+  caption_ = caption;
+  if (window_open_) platform_.SetCaption(caption_);
+}
+
+// --- Resources ------------------------------------------------------------
+
+void TEngine::LoadResourceDefs(IHierStorage* node, std::string_view owner, bool pump_frames) {
+  if (!node) return;
+  Ref<IHierStorage> content = node->GetChildCount("content") > 0 ? node->GetChild("content", 0) : Ref<IHierStorage>();
+  if (!content) return;
+  for (int i = 0; i < content->GetChildCount("resource"); ++i) {
+    if (pump_frames) RunIterationGuarded();
+    Ref<IHierStorage> def = content->GetChild("resource", i);
+    LoadResourceDef(def.get(), owner);
+  }
+}
+
+void TEngine::LoadResourceDef(IHierStorage* def, std::string_view owner) {
+  std::string name = ReadText(def, "name");
+  if (resources_.Contains(name)) return;
+  Ref<TAbstractObject> object = CreateNamed(ReadText(def, "type"), name);
+  if (!object) return;
+  LoadObject(object.get(), def);
+  resources_.Add(name, owner, object);
+}
+
+void TEngine::LoadResourceDefsFile(std::string_view file, std::string_view owner, bool pump_frames) {
+  try {
+    std::string text = ReadTextFile(file, product::FileKeyText(product::FileKey::Definitions));
+    if (text.empty()) return;
+    Ref<IHierStorageRoot> root = OpenStorageText(text);
+    LoadResourceDefs(root.get(), owner, pump_frames);
+  } catch (const std::exception& e) {
+    std::cerr << "Resource definitions " << file << " could not be loaded: " << e.what() << "\n";
+  }
+}
+
+void TEngine::RemoveResources(std::string_view owner) { resources_.RemoveOwner(owner); }
+void TEngine::DeleteResource(std::string_view name) { resources_.Remove(name); }
+
+Ref<ISurface> TEngine::CreateSurface() { return MakeRef<TSurface>(); }
+
+// --- Redrawing ------------------------------------------------------------
+
+void TEngine::InvalidateRect(const TRect& logical) {
+  TRect r = logical;
+  if (widescreen_) {
+    r = {r.left + logical_offset_.x, r.top + logical_offset_.y, r.right + logical_offset_.x,
+         r.bottom + logical_offset_.y};
+  }
+  const int32_t width = canvas_->GetWidth();
+  const int32_t height = canvas_->GetHeight();
+  if (r.left > width || r.top > height || r.right <= 0 || r.bottom <= 0) return;
+  r = Intersect(r, {0, 0, width, std::min(height, logical_height_)});
+  // A reversed rectangle is as empty as one of zero size.
+  if (r.IsEmpty()) return;
+  canvas_->AddDirtyRect(r);
+  redraw_needed_ = true;
+}
+
+void TEngine::ClearDirtyRects() {
+  canvas_->ClearDirtyRegion();
+  redraw_needed_ = false;
+}
+
+// --- Cursor and desktop -----------------------------------------------------
+
+TPoint TEngine::GetCursorPos() { return platform_.GetMousePosition(); }
+void TEngine::SetCursorPos(TPoint logical) { platform_.SetMousePosition(logical); }
+
+void TEngine::HideSystemCursor() {
+  system_cursor_shown_ = false;
+  platform_.ShowCursor(false);
+}
+
+void TEngine::ShowSystemCursor() {
+  system_cursor_shown_ = true;
+  platform_.ShowCursor(true);
+}
+
+void TEngine::Quit() {
+  quit_ = true;
+  running_ = false;
+}
+
+bool TEngine::OpenFileExternally(std::string_view file_name) {
+  std::error_code ignored;
+  if (!std::filesystem::is_regular_file(NormalizePath(file_name), ignored)) return false;
+  bool opened = platform_.OpenExternally(file_name);
+  platform_.MinimizeWindow();
+  return opened;
+}
+
+void TEngine::OpenWebAddress(std::string_view address) {
+  platform_.MinimizeWindow();
+  platform_.OpenExternally(address);
+}
+
+// --- Frame loop -------------------------------------------------------------
+
+void TEngine::UpdateGame(int32_t elapsed_ms) {
+  if (!game_) return;
+  game_->UpdateFrame(elapsed_ms);
+  game_->EndFrame();
+}
+
+void TEngine::Run() {
+  running_ = true;
+  platform_.RestartFrameClock();
+  ApplyDisplaySettings();
+  while (!quit_) RunIterationGuarded();
+}
+
+void TEngine::RunIterationGuarded() {
+  try {
+    RunIteration();
+  } catch (const std::exception& e) {
+    std::cerr << "A frame failed and was skipped: " << e.what() << "\n";
+  } catch (...) {
+    std::cerr << "A frame failed and was skipped.\n";
+  }
+}
+
+void TEngine::RunIteration() {
+  PlatformEvent event;
+  if (platform_.PollEvent(event)) {
+    HandleEvent(event);
+  } else if (!running_) {
+    platform_.WaitEvent(100);
+  } else {
+    RunFrame();
+  }
+}
+
+void TEngine::HandleEvent(const PlatformEvent& event) {
+  switch (event.type) {
+    case EventType::Quit: quit_ = true; return;
+    case EventType::CloseRequest: HandleCloseRequest(); return;
+    case EventType::Minimized: running_ = false; return;
+    case EventType::Restored:
+      running_ = true;
+      platform_.RestartFrameClock();
+      return;
+    case EventType::FocusGained:
+    case EventType::FocusLost:
+      if (game_) game_->SetAppActive(event.type == EventType::FocusGained);
+      return;
+    default: break;
+  }
+  if (!running_ || !game_) return;
+  if (IsMouseEvent(event.type)) game_->MouseEvent(event);
+  if (IsKeyEvent(event.type)) game_->KeyEvent(event);
+}
+
+void TEngine::HandleCloseRequest() {
+  if (!game_ || game_->CanClose()) quit_ = true;
+}
+
+void TEngine::RunFrame() {
+  uint32_t elapsed = platform_.WaitForNextFrame();
+  if (!game_) return;
+  if (display_pending_) {
+    display_pending_ = !SetUpDisplay();
+    if (display_pending_) return;
+  }
+  UpdateGame(static_cast<int32_t>(elapsed));
+  if (redraw_needed_) game_->DrawFrame(canvas_.get(), logical_offset_.x, logical_offset_.y);
+  Present();
+  ClearDirtyRects();
+}
+
+void TEngine::Present() {
+  CanvasView view;
+  view.width = canvas_->GetWidth();
+  view.height = canvas_->GetHeight();
+  view.stride = view.width;
+  if (const uint32_t* pixels = canvas_->GetScanLine(0)) {
+    view.pixels = {pixels, size_t(view.width) * size_t(view.height)};
+  }
+  platform_.Present(view);
+}
+
+// --- Display ----------------------------------------------------------------
+
+bool TEngine::SetUpDisplay() {
+  const DisplaySize logical{logical_width_, logical_height_};
+  if (!window_open_ || window_size_ != logical) {
+    if (window_open_) platform_.CloseWindow();
+    window_open_ = platform_.OpenWindow(caption_, logical);
+    window_size_ = logical;
+    if (!window_open_) return false;
+  }
+  if (!platform_.SetDisplayMode(ChooseDisplayMode(logical))) return false;
+  logical_offset_ = {};
+  if (canvas_->GetWidth() != logical.width || canvas_->GetHeight() != logical.height) {
+    if (!canvas_->SetSize(logical.width, logical.height)) return false;
+  }
+  InvalidateRect({-logical_offset_.x, -logical_offset_.y, logical.width, logical.height});
+  platform_.RestartFrameClock();
+  return true;
+}
+
+DisplayMode TEngine::ChooseDisplayMode(DisplaySize logical) {
+  bool windowed_available = platform_.CanShowWindowed(logical);
+  SetEngineParam("IsAvailableWindowedMode", YesNo(windowed_available));
+  if (windowed_available && !full_screen_) return DisplayMode::Windowed;
+  // A desktop too small for the window forces full screen.
+  full_screen_ = true;
+  bool wide = DecideWideScreen(logical, platform_.GetDesktopSize(), WideChoiceOf(GetEngineParam("WideScreenMode")),
+                               platform_.HasDisplayMode(logical));
+  widescreen_ = wide;
+  SetEngineParam("WideScreenMode", YesNo(wide));
+  return wide ? DisplayMode::WideFullScreen : DisplayMode::FullScreen;
+}
+
+}  // namespace corvellane

@@ -1,0 +1,140 @@
+// engine.h: TEngine, the process's one engine object.
+//
+// The engine owns the window (through an IPlatform), the canvas the game
+// draws into, the frame loop, the engine parameters and the loaded
+// resources. Start reads the game definition file, creates the game object
+// from its "type" through the class registry and attaches itself to it; Run
+// drives the game until the player or the game ends it; Finish lets go of
+// everything.
+//
+//   THeadlessPlatform platform(options);
+//   Ref<TEngine> engine = CreateEngine(platform);
+//   if (engine->Start(product::GameDefinitionFile)) engine->Run();
+//   engine->Finish();
+//
+// Frame loop: each iteration either handles one waiting platform event
+// (input goes to the game in logical pixels) or runs one frame: paced to at
+// most one per 8 ms by the platform's frame clock, the display (re)built
+// when its parameters changed, the game updated by the elapsed time, drawn
+// when something was invalidated, and the canvas presented. An exception
+// thrown inside one iteration is reported on stderr and the loop goes on, so
+// one bad frame does not end the player's game. A close request ends the loop
+// only when the game's CanClose agrees; Quit and the platform's Quit event
+// end it at once.
+//
+// The canvas always has the logical size: the platform scales it into the
+// window or screen, so the logical screen sits at offset (0, 0) in it.
+//
+// The game definition file is read enciphered with the definitions key; a
+// file that is already plain XML (it starts with "<", which the hexadecimal
+// form never does) is taken as it is, so unpacked development data loads.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/engine_interface.h"
+#include "engine/platform/platform.h"
+#include "engine/resource_table.h"
+#include "persistence/object.h"
+#include "persistence/params.h"
+#include "shell/engine_runner.h"
+
+namespace corvellane {
+
+class TEngine : public TAbstractObject, public virtual IEngine, public virtual IEngineRunner {
+ public:
+  explicit TEngine(IPlatform& platform);
+  ~TEngine() override;
+
+  void Init() override;
+
+  // IEngineRunner
+  bool Start(std::string_view game_definition_file) override;
+  void Run() override;
+  void Finish() override;
+
+  // IResourceEngine
+  std::string GetProgramFolder() override;
+  void LoadResourceDefs(IHierStorage* node, std::string_view owner, bool pump_frames) override;
+  void LoadResourceDefsFile(std::string_view file, std::string_view owner, bool pump_frames) override;
+  void RemoveResources(std::string_view owner) override;
+  void DeleteResource(std::string_view name) override;
+
+  // IEngine
+  std::string GetSettingsFolder() override;
+  bool WriteSettingsText(std::string_view text, std::string_view file_name) override;
+  bool WriteProgramText(std::string_view text, std::string_view file_name) override;
+  void SetEngineParam(std::string_view name, const Variant& value) override;
+  Variant GetEngineParam(std::string_view name) override;
+  void ApplyDisplaySettings() override;
+  std::string ReadTextFile(std::string_view name, std::optional<std::string_view> key) override;
+  Ref<ISurface> CreateSurface() override;
+  Ref<IGame> GetGame() override { return game_; }
+  void InvalidateRect(const TRect& rect) override;
+  void ClearDirtyRects() override;
+  TPoint GetCursorPos() override;
+  void SetCursorPos(TPoint logical) override;
+  void HideSystemCursor() override;
+  void ShowSystemCursor() override;
+  void Quit() override;
+  bool OpenFileExternally(std::string_view file_name) override;
+  void OpenWebAddress(std::string_view address) override;
+  void UpdateGame(int32_t elapsed_ms) override;
+
+  // For tests and tools.
+  Ref<TAbstractObject> FindResource(std::string_view name) const { return resources_.Find(name); }
+  bool IsRedrawNeeded() const { return redraw_needed_; }
+  const ISurface& Canvas() const { return *canvas_; }
+  bool ShowFps() const { return show_fps_; }
+  bool ShowRects() const { return show_rects_; }
+
+ private:
+  void WriteDefaultParams();
+  bool LoadGame(std::string_view file);
+  // A definition file as XML text: deciphered, or as it is when plain.
+  std::string ReadDefinitionText(std::string_view file);
+  void LoadResourceDef(IHierStorage* def, std::string_view owner);
+  void RefreshCaption();
+
+  // One iteration of the frame loop: one event, or one frame.
+  void RunIteration();
+  void RunIterationGuarded();
+  void HandleEvent(const PlatformEvent& event);
+  void HandleCloseRequest();
+  void RunFrame();
+  bool SetUpDisplay();
+  DisplayMode ChooseDisplayMode(DisplaySize logical);
+  void Present();
+
+  IPlatform& platform_;
+  int32_t logical_width_ = 640;
+  int32_t logical_height_ = 480;
+  int32_t requested_depth_ = 0;
+  bool full_screen_ = false;
+  bool widescreen_ = false;
+  bool display_pending_ = true;
+  std::string caption_;
+  DisplaySize window_size_;
+  bool window_open_ = false;
+
+  Ref<IGame> game_;
+  Ref<ISurface> canvas_;
+  Ref<IParamCollection> params_;
+  TResourceTable resources_;
+  TPoint logical_offset_;
+
+  bool running_ = false;
+  bool redraw_needed_ = false;
+  bool show_fps_ = false;
+  bool show_rects_ = true;
+  bool quit_ = false;
+  bool system_cursor_shown_ = true;
+  bool finished_ = true;
+};
+
+// A new engine over the platform, initialised. The platform must outlive it.
+Ref<TEngine> CreateEngine(IPlatform& platform);
+
+}  // namespace corvellane
