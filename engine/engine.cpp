@@ -254,9 +254,9 @@ void TEngine::InvalidateRect(const TRect& logical) {
   }
   const int32_t width = canvas_->GetWidth();
   const int32_t height = canvas_->GetHeight();
-  if (r.left > width || r.top > height || r.right <= 0 || r.bottom <= 0) return;
+  // Clipping leaves nothing of a rectangle outside the canvas, and a
+  // reversed rectangle is as empty as one of zero size.
   r = Intersect(r, {0, 0, width, std::min(height, logical_height_)});
-  // A reversed rectangle is as empty as one of zero size.
   if (r.IsEmpty()) return;
   canvas_->AddDirtyRect(r);
   redraw_needed_ = true;

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -36,6 +37,12 @@ class TTestGame : public TPersistObject, public virtual IGame {
   }
   void UpdateFrame(int32_t ms) override {
     steps.push_back(ms);
+    if (on_first_update) {
+      auto once = std::move(on_first_update);
+      on_first_update = nullptr;
+      once();
+      steps_when_loaded = steps.size();
+    }
     if (int(steps.size()) == quit_after) engine->Quit();
     if (int(steps.size()) == throw_at) throw std::runtime_error("broken frame");
   }
@@ -59,10 +66,22 @@ class TTestGame : public TPersistObject, public virtual IGame {
   int end_frames = 0, draws = 0, finished = 0, close_queries = 0;
   int quit_after = 0, throw_at = 0;
   bool allow_close = true;
+  std::function<void()> on_first_update;
+  size_t steps_when_loaded = 0;
 };
 
 // Not a game: a definition naming it must not start.
 class TNotAGame : public TPersistObject {};
+
+// A resource that remembers the file its definition named.
+class TTestResource : public TPersistObject {
+ public:
+  void LoadProperties(IHierStorage* node) override {
+    TPersistObject::LoadProperties(node);
+    file = ReadText(node, "file");
+  }
+  std::string file;
+};
 
 // The headless platform, with events handed in by the test served first
 // (the input script has no close button).
@@ -89,7 +108,11 @@ class TInjectingPlatform final : public IPlatform {
     injected.pop_front();
     return true;
   }
-  void WaitEvent(uint32_t t) override { inner_.WaitEvent(t); }
+  void WaitEvent(uint32_t t) override {
+    inner_.WaitEvent(t);
+    if (on_wait) on_wait();
+  }
+  std::function<void()> on_wait;
   uint32_t GetTicks() const override { return inner_.GetTicks(); }
   void Sleep(uint32_t ms) override { inner_.Sleep(ms); }
   uint32_t WaitForNextFrame() override { return inner_.WaitForNextFrame(); }
@@ -117,6 +140,7 @@ class EngineCoreTest : public ::testing::Test {
   void SetUp() override {
     RegisterClass<TTestGame>(kGameType);
     RegisterClass<TNotAGame>("engine_test_not_a_game");
+    RegisterClass<TTestResource>("engine_test_resource");
     saved_cwd_ = std::filesystem::current_path();
     saved_program_folder_ = ProgramFolder();
     SetProgramFolder(dir_.path().string() + "/");
@@ -134,8 +158,10 @@ class EngineCoreTest : public ::testing::Test {
   // Starts a game over a headless platform with the script. The headless
   // platform quits after the script's last event, so the default one lasts
   // far longer than any test lets the game run.
-  TTestGame& StartGame(std::string_view script = "100000 move 1 1\n", uint32_t step = 16) {
+  TTestGame& StartGame(std::string_view script = "100000 move 1 1\n", uint32_t step = 16,
+                       DisplaySize desktop = {1920, 1080}) {
     HeadlessOptions options;
+    options.desktop = desktop;
     options.script = ParseInputScript(script).events;
     options.frameStepMs = step;
     platform_ = std::make_unique<TInjectingPlatform>(std::move(options));
@@ -292,6 +318,132 @@ TEST_F(EngineCoreTest, AThrowingFrameDoesNotEndTheGame) {
   engine_->Run();
   EXPECT_EQ(game.steps.size(), 5u);
   EXPECT_EQ(game.end_frames, 4);  // the broken frame stopped where it threw
+}
+
+std::string ResourceFile(const TAbstractObject* object) {
+  auto* resource = dynamic_cast<const TTestResource*>(object);
+  return resource ? resource->file : "(none)";
+}
+
+TEST_F(EngineCoreTest, ResourceDefinitionsLoadOnceUnderTheirOwner) {
+  WriteDefinition(GameXml(kGameType));
+  StartGame();
+  const char* scene =
+      "<defs><content>"
+      "<resource name=\"bg\" type=\"engine_test_resource\" file=\"first.png\"/>"
+      "<resource name=\"ghost\" type=\"engine_test_no_such_class\" file=\"g.png\"/>"
+      "<resource name=\"bg\" type=\"engine_test_resource\" file=\"second.png\"/>"
+      "<resource name=\"Music\" type=\"engine_test_resource\" file=\"m.ogg\"/>"
+      "</content></defs>";
+  engine_->LoadResourceDefs(OpenStorageText(scene).get(), "Scene", false);
+  dir_.Write("data/ini/hud.ini", EncryptText(DefinitionKey(),
+      "<defs><content><resource name=\"hud\" type=\"engine_test_resource\" file=\"hud.png\"/>"
+      "<resource name=\"bg\" type=\"engine_test_resource\" file=\"hud_bg.png\"/></content></defs>"));
+  engine_->LoadResourceDefsFile("data\\ini\\hud.ini", "Hud", false);
+  engine_->LoadResourceDefsFile("data\\ini\\missing.ini", "Hud", false);
+
+  EXPECT_EQ(ResourceFile(engine_->FindResource("bg").get()), "first.png");
+  EXPECT_EQ(ResourceFile(engine_->FindResource("Music").get()), "m.ogg");
+  EXPECT_EQ(ResourceFile(engine_->FindResource("hud").get()), "hud.png");
+  EXPECT_EQ(engine_->FindResource("ghost"), nullptr);
+  EXPECT_EQ(engine_->FindResource("music"), nullptr);  // names are exact
+
+  engine_->RemoveResources("Scene");
+  EXPECT_EQ(engine_->FindResource("bg"), nullptr);
+  EXPECT_EQ(engine_->FindResource("Music"), nullptr);
+  EXPECT_NE(engine_->FindResource("hud"), nullptr);
+  engine_->LoadResourceDefs(OpenStorageText(scene).get(), "Scene", false);
+  engine_->DeleteResource("Music");
+  EXPECT_EQ(engine_->FindResource("Music"), nullptr);
+  engine_->RemoveResources("");
+  EXPECT_EQ(engine_->FindResource("bg"), nullptr);
+  EXPECT_EQ(engine_->FindResource("hud"), nullptr);
+}
+
+TEST_F(EngineCoreTest, PumpedLoadingRunsAFrameBeforeEachDefinition) {
+  WriteDefinition(GameXml(kGameType));
+  TTestGame& game = StartGame();
+  game.quit_after = 6;
+  Ref<IHierStorageRoot> defs = OpenStorageText(
+      "<defs><content><resource name=\"a\" type=\"engine_test_resource\"/>"
+      "<resource name=\"b\" type=\"engine_test_resource\"/>"
+      "<resource name=\"c\" type=\"engine_test_resource\"/></content></defs>");
+  game.on_first_update = [&] { engine_->LoadResourceDefs(defs.get(), "Loading", true); };
+  engine_->Run();
+  // Frame 1 loads; frames 2 to 4 run inside it, one per definition.
+  EXPECT_EQ(game.steps_when_loaded, 4u);
+  EXPECT_NE(engine_->FindResource("c"), nullptr);
+  EXPECT_EQ(game.steps.size(), 6u);
+}
+
+TEST_F(EngineCoreTest, DisplayModeFollowsTheParametersAndTheDesktop) {
+  struct Case {
+    const char* what;
+    DisplaySize desktop;
+    const char* full_screen;
+    const char* wide;
+    const char* width;
+    const char* height;
+    DisplayMode mode;
+    const char* wide_after;
+    const char* windowed_available;
+    DisplaySize canvas;
+  };
+  const Case cases[] = {
+      {"window", {1920, 1080}, "no", "system", "640", "480", DisplayMode::Windowed, "system", "yes", {640, 480}},
+      {"wider logical size", {1920, 1080}, "no", "system", "800", "480", DisplayMode::Windowed, "system", "yes",
+       {800, 480}},
+      {"unusable sizes keep the old ones", {1920, 1080}, "no", "system", "wide", "-3", DisplayMode::Windowed,
+       "system", "yes", {640, 480}},
+      {"full screen on a wide desktop", {1920, 1080}, "yes", "system", "640", "480", DisplayMode::WideFullScreen,
+       "yes", "yes", {640, 480}},
+      {"full screen with a mode of the logical size", {640, 480}, "yes", "system", "640", "480",
+       DisplayMode::FullScreen, "no", "yes", {640, 480}},
+      {"desktop too small for the window", {600, 450}, "no", "no", "640", "480", DisplayMode::WideFullScreen, "yes",
+       "no", {640, 480}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    WriteDefinition(GameXml(kGameType));
+    TTestGame& game = StartGame("100000 move 1 1\n", 16, c.desktop);
+    game.quit_after = 1;
+    engine_->SetEngineParam("FullScreenMode", c.full_screen);
+    engine_->SetEngineParam("WideScreenMode", c.wide);
+    engine_->SetEngineParam("ScreenWidth", c.width);
+    engine_->SetEngineParam("ScreenHeight", c.height);
+    engine_->Run();
+    EXPECT_EQ(platform_->GetDisplayMode(), c.mode);
+    EXPECT_EQ(engine_->GetEngineParam("WideScreenMode").ToText(), c.wide_after);
+    EXPECT_EQ(engine_->GetEngineParam("IsAvailableWindowedMode").ToText(), c.windowed_available);
+    EXPECT_EQ(engine_->Canvas().GetWidth(), c.canvas.width);
+    EXPECT_EQ(engine_->Canvas().GetHeight(), c.canvas.height);
+    EXPECT_EQ(platform_->GetLayout().logical, c.canvas);
+    EXPECT_EQ(game.draws, 1);
+    engine_->Finish();
+  }
+}
+
+TEST_F(EngineCoreTest, MinimisedGameWaitsForEventsWithoutFrames) {
+  WriteDefinition(GameXml(kGameType));
+  TTestGame& game = StartGame();
+  game.quit_after = 2;
+  PlatformEvent minimised, restored;
+  minimised.type = EventType::Minimized;
+  restored.type = EventType::Restored;
+  platform_->injected = {minimised};
+  int waits = 0;
+  size_t steps_while_minimised = 0;
+  platform_->on_wait = [&] {
+    steps_while_minimised += game.steps.size();
+    if (++waits == 3) platform_->injected.push_back(restored);
+  };
+  engine_->SetEngineParam("ApplicationCaption", "Ninth Harbour");
+  engine_->ApplyDisplaySettings();
+  engine_->Run();
+  EXPECT_EQ(waits, 3);
+  EXPECT_EQ(steps_while_minimised, 0u);
+  EXPECT_EQ(game.steps.size(), 2u);
+  EXPECT_EQ(platform_->Inner().Caption(), "Ninth Harbour");
 }
 
 }  // namespace
