@@ -446,5 +446,23 @@ TEST_F(EngineCoreTest, MinimisedGameWaitsForEventsWithoutFrames) {
   EXPECT_EQ(platform_->Inner().Caption(), "Ninth Harbour");
 }
 
+TEST_F(EngineCoreTest, OpensOnlyExistingFilesAndMovesTheCursor) {
+  WriteDefinition(GameXml(kGameType));
+  StartGame();
+  dir_.Write("docs/manual.html", "<html/>");
+  EXPECT_TRUE(engine_->OpenFileExternally("docs/manual.html"));
+  EXPECT_FALSE(engine_->OpenFileExternally("docs/missing.html"));
+  engine_->OpenWebAddress("https://www.example.org/");
+  EXPECT_EQ(platform_->Inner().OpenedExternally(),
+            (std::vector<std::string>{"docs/manual.html", "https://www.example.org/"}));
+
+  engine_->HideSystemCursor();
+  EXPECT_FALSE(platform_->Inner().IsCursorVisible());
+  engine_->SetCursorPos({12, 34});
+  EXPECT_EQ(engine_->GetCursorPos(), (TPoint{12, 34}));
+  engine_->Finish();
+  EXPECT_TRUE(platform_->Inner().IsCursorVisible());  // never left hidden
+}
+
 }  // namespace
 }  // namespace corvellane
