@@ -1,0 +1,116 @@
+// Image decoding: every PNG colour type to 8-bit colour with alpha, JPEG
+// colour, and damaged or oversized files refused.
+#include <gtest/gtest.h>
+
+#include <span>
+#include <string>
+
+#include "engine/image_decoder.h"
+#include "tests/engine/test_images.h"
+
+namespace corvellane {
+namespace {
+
+using testing::EncodeFlatJpeg;
+using testing::EncodeJpeg;
+using testing::EncodePng;
+using testing::Png;
+using testing::PngSpec;
+using testing::WithColourKey;
+using testing::WithPalette;
+
+std::span<const uint8_t> Bytes(const std::string& s) {
+  return {reinterpret_cast<const uint8_t*>(s.data()), s.size()};
+}
+
+TEST(DecodePng, EveryColourTypeAndDepthBecomesEightBitColourWithAlpha) {
+  const struct {
+    const char* what;
+    PngSpec spec;
+    uint32_t first, second;
+    bool has_alpha;
+  } cases[] = {
+      {"rgb", Png(2, 1, PNG_COLOR_TYPE_RGB, 8, {255, 0, 0, 0, 128, 255}), 0xFFFF0000, 0xFF0080FF, false},
+      {"rgba", Png(2, 1, PNG_COLOR_TYPE_RGBA, 8, {10, 20, 30, 128, 40, 50, 60, 255}), 0x800A141E, 0xFF28323C, true},
+      {"grey", Png(2, 1, PNG_COLOR_TYPE_GRAY, 8, {0, 200}), 0xFF000000, 0xFFC8C8C8, false},
+      {"grey 1-bit", Png(2, 1, PNG_COLOR_TYPE_GRAY, 1, {0x80}), 0xFFFFFFFF, 0xFF000000, false},
+      {"grey+alpha", Png(2, 1, PNG_COLOR_TYPE_GRAY_ALPHA, 8, {100, 50, 200, 255}), 0x32646464, 0xFFC8C8C8, true},
+      {"rgb 16-bit", Png(2, 1, PNG_COLOR_TYPE_RGB, 16, {0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}),
+       0xFFFF0000, 0xFF00FFFF, false},
+      {"palette+tRNS",
+       WithPalette(Png(2, 1, PNG_COLOR_TYPE_PALETTE, 8, {1, 0}), {{255, 0, 0}, {0, 0, 255}}, {255, 128}),
+       0x800000FF, 0xFFFF0000, true},
+      {"palette 2-bit",
+       WithPalette(Png(2, 1, PNG_COLOR_TYPE_PALETTE, 2, {0x10}), {{1, 2, 3}, {4, 5, 6}}),
+       0xFF010203, 0xFF040506, false},
+      {"rgb colour key",
+       WithColourKey(Png(2, 1, PNG_COLOR_TYPE_RGB, 8, {1, 2, 3, 9, 9, 9}), {0, 9, 9, 9, 0}),
+       0xFF010203, 0x00000000, true},
+  };
+  for (const auto& c : cases) {
+    Ref<TSurface> s = DecodePng(Bytes(EncodePng(c.spec)));
+    ASSERT_TRUE(s) << c.what;
+    EXPECT_EQ(s->GetWidth(), 2) << c.what;
+    EXPECT_EQ(s->GetHeight(), 1) << c.what;
+    EXPECT_EQ(s->GetPixel(0, 0), c.first) << c.what;
+    // A fully transparent pixel's colour is of no consequence.
+    if ((c.second >> 24) == 0)
+      EXPECT_EQ(s->GetPixel(1, 0) >> 24, 0u) << c.what;
+    else
+      EXPECT_EQ(s->GetPixel(1, 0), c.second) << c.what;
+    EXPECT_EQ(s->HasAlpha(), c.has_alpha) << c.what;
+  }
+}
+
+TEST(DecodePng, GreyOfAnyImageForMasks) {
+  auto grey = DecodePngGrey(Bytes(testing::EncodeGreyPng(3, 2, {0, 17, 255, 1, 2, 3})));
+  ASSERT_TRUE(grey);
+  EXPECT_EQ(grey->width, 3);
+  EXPECT_EQ(grey->height, 2);
+  EXPECT_EQ(grey->pixels, (std::vector<uint8_t>{0, 17, 255, 1, 2, 3}));
+}
+
+TEST(DecodePng, DamagedTruncatedAndOversizedFilesGiveNone) {
+  const std::string good = EncodePng(Png(4, 4, PNG_COLOR_TYPE_RGB, 8, std::vector<uint8_t>(48, 7)));
+  ASSERT_TRUE(DecodePng(Bytes(good)));
+  for (size_t cut : {size_t(0), size_t(8), size_t(20), size_t(40), good.size() / 2, good.size() - 13})
+    EXPECT_FALSE(DecodePng(Bytes(good.substr(0, cut)))) << "cut at " << cut;
+  std::string flipped = good;
+  flipped[flipped.size() - 20] ^= 0x55;  // inside the image data: checksum fails
+  EXPECT_FALSE(DecodePng(Bytes(flipped)));
+  EXPECT_FALSE(DecodePng(Bytes(std::string("not a png at all"))));
+
+  // The limit is checked from the header, before any pixel memory exists.
+  const int widest = kMaxSurfaceSide;
+  EXPECT_TRUE(DecodePng(Bytes(EncodePng(Png(widest, 1, PNG_COLOR_TYPE_GRAY, 1, std::vector<uint8_t>(widest / 8))))));
+  EXPECT_FALSE(DecodePng(Bytes(EncodePng(Png(widest + 8, 1, PNG_COLOR_TYPE_GRAY, 1, std::vector<uint8_t>(widest / 8 + 1))))));
+  EXPECT_FALSE(DecodePngGrey(Bytes(EncodePng(Png(1, widest + 1, PNG_COLOR_TYPE_GRAY, 1, std::vector<uint8_t>(widest + 1))))));
+}
+
+TEST(DecodeJpeg, ColourComesThroughOpaque) {
+  Ref<TSurface> s = DecodeJpeg(Bytes(EncodeFlatJpeg(16, 8, 200, 100, 50)));
+  ASSERT_TRUE(s);
+  EXPECT_EQ(s->GetWidth(), 16);
+  EXPECT_EQ(s->GetHeight(), 8);
+  EXPECT_FALSE(s->HasAlpha());
+  const uint32_t p = s->GetPixel(5, 5);
+  EXPECT_EQ(p >> 24, 255u);
+  EXPECT_NEAR(int((p >> 16) & 255), 200, 2);
+  EXPECT_NEAR(int((p >> 8) & 255), 100, 2);
+  EXPECT_NEAR(int(p & 255), 50, 2);
+}
+
+TEST(DecodeJpeg, GreyDamagedTruncatedAndOversizedFilesGiveNone) {
+  EXPECT_FALSE(DecodeJpeg(Bytes(EncodeJpeg(8, 8, 1, std::vector<uint8_t>(64, 90)))));
+  std::vector<uint8_t> noise(64 * 64 * 3);
+  for (size_t i = 0; i < noise.size(); ++i) noise[i] = uint8_t(i * 37 + i / 7);
+  const std::string good = EncodeJpeg(64, 64, 3, noise);
+  ASSERT_TRUE(DecodeJpeg(Bytes(good)));
+  for (size_t cut : {size_t(0), size_t(2), size_t(100), good.size() / 2, good.size() - 2})
+    EXPECT_FALSE(DecodeJpeg(Bytes(good.substr(0, cut)))) << "cut at " << cut;
+  EXPECT_FALSE(DecodeJpeg(Bytes(std::string("\xFF\xD8\xFF\xE0garbage", 11))));
+  EXPECT_FALSE(DecodeJpeg(Bytes(EncodeFlatJpeg(kMaxSurfaceSide + 1, 1, 1, 2, 3))));
+}
+
+}  // namespace
+}  // namespace corvellane
