@@ -121,6 +121,9 @@ class TPersistObject : public TNamedObject, public virtual IPersistObject {
   virtual void SaveProperties(IHierStorage* node);
 
   const std::string& GetTypeName() const { return type_name_; }
+  // An empty type name keeps "type" out of saved elements, for classes whose
+  // collections create every item of one class anyway.
+  void SetTypeName(std::string_view type_name) { type_name_ = std::string(type_name); }
   const std::string& GetOutStorage() const { return out_storage_; }
   void SetOutStorage(std::string_view spec) { out_storage_ = std::string(spec); }
   bool IsTemplate() const { return template_; }
