@@ -6,7 +6,10 @@
 #include <string>
 
 #include "engine/image_decoder.h"
+#include "engine/image_resource.h"
+#include "tests/engine/fake_resource_owner.h"
 #include "tests/engine/test_images.h"
+#include "tests/support/temp_dir.h"
 
 namespace corvellane {
 namespace {
@@ -110,6 +113,104 @@ TEST(DecodeJpeg, GreyDamagedTruncatedAndOversizedFilesGiveNone) {
     EXPECT_FALSE(DecodeJpeg(Bytes(good.substr(0, cut)))) << "cut at " << cut;
   EXPECT_FALSE(DecodeJpeg(Bytes(std::string("\xFF\xD8\xFF\xE0garbage", 11))));
   EXPECT_FALSE(DecodeJpeg(Bytes(EncodeFlatJpeg(kMaxSurfaceSide + 1, 1, 1, 2, 3))));
+}
+
+// ---- image resources ----
+
+class ImageResourceTest : public ::testing::Test {
+ protected:
+  Ref<IImageResource> Define(std::string_view file, std::string_view format, bool by_demand = false) {
+    std::string xml = "<resource type=\"ImageResource\" name=\"img\"";
+    if (!file.empty()) xml += " file=\"" + dir_.File(file) + "\"";
+    if (!format.empty()) xml += " format=\"" + std::string(format) + "\"";
+    if (by_demand) xml += " loadbydemand=\"yes\"";
+    xml += "/>";
+    owner_->Resources().RemoveOwner("");
+    return QueryInterface<IImageResource>(owner_->Define(xml));
+  }
+
+  testing::TempDir dir_;
+  Ref<testing::FakeResourceOwner> owner_ = MakeRef<testing::FakeResourceOwner>();
+};
+
+TEST_F(ImageResourceTest, EachFormatDecodesItsFilesAndAnythingElseGivesNoSurface) {
+  dir_.Write("a.png", EncodePng(Png(2, 1, PNG_COLOR_TYPE_RGBA, 8, {1, 2, 3, 4, 5, 6, 7, 255})));
+  dir_.Write("b.jpg", EncodeFlatJpeg(3, 2, 0, 0, 255));
+  dir_.Write("m.png", testing::EncodeGreyPng(3, 2, {0, 50, 100, 150, 200, 255}));
+  dir_.Write("m.jpg", EncodeFlatJpeg(3, 2, 255, 255, 255));
+  dir_.Write("wide.png", testing::EncodeGreyPng(4, 2, std::vector<uint8_t>(8, 9)));
+  dir_.Write("wide.jpg", EncodeFlatJpeg(3, 2, 255, 255, 255));
+  dir_.Write("lone.png", testing::EncodeGreyPng(3, 2, std::vector<uint8_t>(6, 9)));
+  dir_.Write("bad.png", "\x89PNG\r\n\x1a\n truncated");
+  const struct {
+    const char* file;
+    const char* format;
+    int width, height;
+    bool has_alpha;
+  } cases[] = {
+      {"a.png", "png", 2, 1, true},     {"b.jpg", "jpeg", 3, 2, false},  {"m.png", "jpng", 3, 2, true},
+      {"a.png", "", 0, 0, false},       {"a.png", "unknown", 0, 0, false}, {"missing.png", "png", 0, 0, false},
+      {"bad.png", "png", 0, 0, false},  {"a.png", "jpeg", 0, 0, false},  {"lone.png", "jpng", 0, 0, false},
+      {"wide.png", "jpng", 0, 0, false}, {"b.jpg", "png", 0, 0, false},
+  };
+  for (const auto& c : cases) {
+    Ref<IImageResource> image = Define(c.file, c.format);
+    ASSERT_TRUE(image) << c.file;
+    const std::string what = std::string(c.file) + " as " + c.format;
+    EXPECT_EQ(image->GetImageWidth(), c.width) << what;
+    EXPECT_EQ(image->GetImageHeight(), c.height) << what;
+    Ref<ISurface> surface = image->GetSurface();
+    EXPECT_EQ(bool(surface), c.width > 0) << what;
+    if (surface) EXPECT_EQ(surface->HasAlpha(), c.has_alpha) << what;
+  }
+}
+
+TEST_F(ImageResourceTest, JpngTakesColourFromThePartnerAndAlphaFromTheGreyMask) {
+  dir_.Write("m.png", testing::EncodeGreyPng(3, 2, {0, 50, 100, 150, 200, 255}));
+  dir_.Write("m.jpg", EncodeFlatJpeg(3, 2, 255, 255, 255));
+  Ref<ISurface> s = Define("m.png", "jpng")->GetSurface();
+  ASSERT_TRUE(s);
+  const uint32_t alphas[] = {0, 50, 100, 150, 200, 255};
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(s->GetPixel(i % 3, i / 3) >> 24, alphas[i]) << i;
+    EXPECT_GE(s->GetPixel(i % 3, i / 3) & 0xFF, 250u) << i;
+  }
+}
+
+TEST_F(ImageResourceTest, LoadByDemandDefersDecodingAndUnloadMakesTheNextUseReload) {
+  dir_.Write("a.png", EncodePng(Png(2, 2, PNG_COLOR_TYPE_GRAY, 8, {1, 2, 3, 4})));
+  Ref<IImageResource> image = Define("a.png", "png", true);
+  EXPECT_TRUE(image->IsLoadPending());
+  EXPECT_EQ(owner_->reads, 0);
+  EXPECT_EQ(image->GetImageWidth(), 2);
+  EXPECT_FALSE(image->IsLoadPending());
+  EXPECT_EQ(owner_->reads, 1);
+
+  owner_->Resources().UnloadOwner("test");
+  EXPECT_TRUE(image->IsLoadPending());
+  EXPECT_EQ(owner_->reads, 1);
+  EXPECT_TRUE(image->GetSurface());
+  EXPECT_EQ(owner_->reads, 2);
+
+  Ref<IImageResource> eager = Define("a.png", "png");
+  EXPECT_FALSE(eager->IsLoadPending());
+  EXPECT_EQ(owner_->reads, 3);
+}
+
+TEST_F(ImageResourceTest, DefinitionKeysSurviveSaving) {
+  dir_.Write("a.png", EncodePng(Png(1, 1, PNG_COLOR_TYPE_GRAY, 8, {1})));
+  Ref<IImageResource> image = Define("a.png", "png", true);
+  Ref<IHierStorageRoot> saved = CreateStorage("resource");
+  QueryInterface<IPersistable>(image)->SaveTo(saved.get());
+  EXPECT_EQ(ReadText(saved.get(), "file"), dir_.File("a.png"));
+  EXPECT_EQ(ReadText(saved.get(), "format"), "png");
+  EXPECT_EQ(ReadText(saved.get(), "loadbydemand"), "yes");
+
+  Ref<IImageResource> plain = Define("", "");
+  Ref<IHierStorageRoot> bare = CreateStorage("resource");
+  QueryInterface<IPersistable>(plain)->SaveTo(bare.get());
+  EXPECT_TRUE(bare->GetValue("file", Variant(false)).IsText());  // written even when empty
+  EXPECT_EQ(ReadText(bare.get(), "loadbydemand", "absent"), "absent");
 }
 
 }  // namespace
