@@ -1,5 +1,5 @@
-// The external-storage cache: storages opened from "_outstorage"
-// specifications, one per file name (letter case ignored), shared by every
+// The external-storage cache: storages opened from the texts of
+// "_outstorage" attributes, one per file name (letter case ignored), shared by every
 // element that names the file, until the cache is cleared.
 //
 // An "_outstorage" chain that leads back to a file still being opened (a file
@@ -25,13 +25,13 @@ namespace corvellane {
 
 namespace {
 
-struct ExternalSpec {
+struct ExternalTarget {
   std::string file;
   std::string key;
 };
 
-ExternalSpec ReadSpec(std::string_view specification) {
-  return {FindParam(specification, "file").value_or(""), FindParam(specification, "cryptkey").value_or("")};
+ExternalTarget ReadTarget(std::string_view out_storage) {
+  return {FindParam(out_storage, "file").value_or(""), FindParam(out_storage, "cryptkey").value_or("")};
 }
 
 class ExternalCache {
@@ -97,10 +97,10 @@ class OpeningGuard {
 
 std::string CacheKey(std::string_view file) { return ToUpperAscii(NormalizePath(file)); }
 
-Ref<IHierStorage> ReadExternal(const ExternalSpec& spec) {
-  std::optional<std::string> bytes = ReadDataFile(spec.file);
+Ref<IHierStorage> ReadExternal(const ExternalTarget& target) {
+  std::optional<std::string> bytes = ReadDataFile(target.file);
   if (!bytes) return nullptr;
-  if (!spec.key.empty()) *bytes = DecryptText(spec.key, *bytes);
+  if (!target.key.empty()) *bytes = DecryptText(target.key, *bytes);
   try {
     auto document = XmlDocument::ParseBytes(*bytes);
     return TXMLStorage::Wrap(document->Root(), document);
@@ -116,24 +116,24 @@ std::string DocumentText(IHierStorage* storage) {
 
 }  // namespace
 
-Ref<IHierStorage> OpenExternalStorage(std::string_view specification) {
-  ExternalSpec spec = ReadSpec(specification);
-  if (spec.file.empty()) return nullptr;
-  std::string key = CacheKey(spec.file);
+Ref<IHierStorage> OpenExternalStorage(std::string_view out_storage) {
+  ExternalTarget target = ReadTarget(out_storage);
+  if (target.file.empty()) return nullptr;
+  std::string key = CacheKey(target.file);
   if (Ref<IHierStorage> cached = ExternalCache::Instance().Find(key)) return cached;
   OpeningGuard guard(key);
   if (!guard.active()) return nullptr;
-  Ref<IHierStorage> storage = ReadExternal(spec);
+  Ref<IHierStorage> storage = ReadExternal(target);
   if (storage) ExternalCache::Instance().Insert(key, storage);
   return storage;
 }
 
-void SaveExternalStorage(IHierStorage* storage, std::string_view specification) {
-  ExternalSpec spec = ReadSpec(specification);
-  if (!storage || spec.file.empty()) return;
+void SaveExternalStorage(IHierStorage* storage, std::string_view out_storage) {
+  ExternalTarget target = ReadTarget(out_storage);
+  if (!storage || target.file.empty()) return;
   std::string text = DocumentText(storage);
-  if (!spec.key.empty()) text = EncryptText(spec.key, text);
-  std::string path = NormalizePath(spec.file);
+  if (!target.key.empty()) text = EncryptText(target.key, text);
+  std::string path = NormalizePath(target.file);
   std::error_code error;
   if (std::string_view folder = FolderOf(path); !folder.empty()) std::filesystem::create_directories(folder, error);
   if (error) throw std::runtime_error("cannot create the folder of " + path + ": " + error.message());

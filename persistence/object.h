@@ -125,7 +125,7 @@ class TPersistObject : public TNamedObject, public virtual IPersistObject {
   // collections create every item of one class anyway.
   void SetTypeName(std::string_view type_name) { type_name_ = std::string(type_name); }
   const std::string& GetOutStorage() const { return out_storage_; }
-  void SetOutStorage(std::string_view spec) { out_storage_ = std::string(spec); }
+  void SetOutStorage(std::string_view target) { out_storage_ = std::string(target); }
   bool IsTemplate() const { return template_; }
   void SetTemplate(bool on) { template_ = on; }
   const std::string& GetObjectGuid() const { return object_guid_; }

@@ -75,13 +75,13 @@ Ref<IHierStorageRoot> OpenStorageText(std::string_view text);
 // A new document holding an empty root element of that name.
 Ref<IHierStorageRoot> CreateStorage(std::string_view root_name);
 
-// The external storage named by an "_outstorage" specification, through the
-// process-wide cache; none when the specification names no file or the file
+// The external storage named by an "_outstorage" text, through the
+// process-wide cache; none when the out-storage text names no file or the file
 // cannot be opened or parsed.
-Ref<IHierStorage> OpenExternalStorage(std::string_view specification);
-// Writes the storage's document to the file of the specification (enciphered
+Ref<IHierStorage> OpenExternalStorage(std::string_view out_storage);
+// Writes the storage's document to the file of the out-storage text (enciphered
 // with its "cryptkey" when it has one). Throws std::runtime_error on failure.
-void SaveExternalStorage(IHierStorage* storage, std::string_view specification);
+void SaveExternalStorage(IHierStorage* storage, std::string_view out_storage);
 void ClearExternalStorageCache();
 
 }  // namespace corvellane

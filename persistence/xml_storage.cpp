@@ -64,8 +64,8 @@ void TXMLStorage::AttachNode(XmlNode element, std::shared_ptr<XmlDocument> docum
   node_ = element;
   child_cache_ = {};
   external_ = nullptr;
-  if (auto spec = node_.Attribute(kOutStorageAttribute); spec && !spec->empty())
-    external_ = OpenExternalStorage(*spec);
+  if (auto target = node_.Attribute(kOutStorageAttribute); target && !target->empty())
+    external_ = OpenExternalStorage(*target);
 }
 
 void TXMLStorage::DetachNode() {

@@ -18,7 +18,7 @@ using testing::EncodeFlatJpeg;
 using testing::EncodeJpeg;
 using testing::EncodePng;
 using testing::Png;
-using testing::PngSpec;
+using testing::PngPicture;
 using testing::WithColourKey;
 using testing::WithPalette;
 
@@ -29,7 +29,7 @@ std::span<const uint8_t> Bytes(const std::string& s) {
 TEST(DecodePng, EveryColourTypeAndDepthBecomesEightBitColourWithAlpha) {
   const struct {
     const char* what;
-    PngSpec spec;
+    PngPicture target;
     uint32_t first, second;
     bool has_alpha;
   } cases[] = {
@@ -51,7 +51,7 @@ TEST(DecodePng, EveryColourTypeAndDepthBecomesEightBitColourWithAlpha) {
        0xFF010203, 0x00000000, true},
   };
   for (const auto& c : cases) {
-    Ref<TSurface> s = DecodePng(Bytes(EncodePng(c.spec)));
+    Ref<TSurface> s = DecodePng(Bytes(EncodePng(c.target)));
     ASSERT_TRUE(s) << c.what;
     EXPECT_EQ(s->GetWidth(), 2) << c.what;
     EXPECT_EQ(s->GetHeight(), 1) << c.what;

@@ -13,7 +13,7 @@
 
 namespace corvellane::testing {
 
-struct PngSpec {
+struct PngPicture {
   int width = 1;
   int height = 1;
   int colour_type = PNG_COLOR_TYPE_RGB;
@@ -25,47 +25,47 @@ struct PngSpec {
   png_color_16 key{};
 };
 
-inline PngSpec Png(int width, int height, int colour_type, int bit_depth, std::vector<uint8_t> rows) {
-  PngSpec spec;
-  spec.width = width;
-  spec.height = height;
-  spec.colour_type = colour_type;
-  spec.bit_depth = bit_depth;
-  spec.rows = std::move(rows);
-  return spec;
+inline PngPicture Png(int width, int height, int colour_type, int bit_depth, std::vector<uint8_t> rows) {
+  PngPicture target;
+  target.width = width;
+  target.height = height;
+  target.colour_type = colour_type;
+  target.bit_depth = bit_depth;
+  target.rows = std::move(rows);
+  return target;
 }
 
-inline PngSpec WithPalette(PngSpec spec, std::vector<png_color> palette, std::vector<uint8_t> alpha = {}) {
-  spec.palette = std::move(palette);
-  spec.palette_alpha = std::move(alpha);
-  return spec;
+inline PngPicture WithPalette(PngPicture target, std::vector<png_color> palette, std::vector<uint8_t> alpha = {}) {
+  target.palette = std::move(palette);
+  target.palette_alpha = std::move(alpha);
+  return target;
 }
 
-inline PngSpec WithColourKey(PngSpec spec, png_color_16 key) {
-  spec.colour_key = true;
-  spec.key = key;
-  return spec;
+inline PngPicture WithColourKey(PngPicture target, png_color_16 key) {
+  target.colour_key = true;
+  target.key = key;
+  return target;
 }
 
 inline void AppendPngBytes(png_structp png, png_bytep data, size_t length) {
   static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), length);
 }
 
-inline std::string EncodePng(const PngSpec& spec) {
+inline std::string EncodePng(const PngPicture& target) {
   std::string out;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
   png_set_write_fn(png, &out, AppendPngBytes, nullptr);
-  png_set_IHDR(png, info, spec.width, spec.height, spec.bit_depth, spec.colour_type, PNG_INTERLACE_NONE,
+  png_set_IHDR(png, info, target.width, target.height, target.bit_depth, target.colour_type, PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  if (!spec.palette.empty()) png_set_PLTE(png, info, spec.palette.data(), int(spec.palette.size()));
-  if (!spec.palette_alpha.empty())
-    png_set_tRNS(png, info, spec.palette_alpha.data(), int(spec.palette_alpha.size()), nullptr);
-  if (spec.colour_key) png_set_tRNS(png, info, nullptr, 0, &spec.key);
+  if (!target.palette.empty()) png_set_PLTE(png, info, target.palette.data(), int(target.palette.size()));
+  if (!target.palette_alpha.empty())
+    png_set_tRNS(png, info, target.palette_alpha.data(), int(target.palette_alpha.size()), nullptr);
+  if (target.colour_key) png_set_tRNS(png, info, nullptr, 0, &target.key);
   png_write_info(png, info);
   const size_t stride = png_get_rowbytes(png, info);
-  for (int y = 0; y < spec.height; ++y)
-    png_write_row(png, const_cast<png_bytep>(spec.rows.data() + size_t(y) * stride));
+  for (int y = 0; y < target.height; ++y)
+    png_write_row(png, const_cast<png_bytep>(target.rows.data() + size_t(y) * stride));
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
   return out;

@@ -17,16 +17,16 @@ class StorageTest : public ::testing::Test {
   void SetUp() override { ClearExternalStorageCache(); }
   void TearDown() override { ClearExternalStorageCache(); }
 
-  // An "_outstorage" specification naming a file of the temporary folder.
-  std::string Spec(std::string_view file, std::string_view key = {}) const {
-    std::string spec = "\\file={" + dir.File(file) + "}";
-    if (!key.empty()) spec += "\\cryptkey=" + std::string(key);
-    return spec;
+  // An "_outstorage" text naming a file of the temporary folder.
+  std::string OutStorage(std::string_view file, std::string_view key = {}) const {
+    std::string target = "\\file={" + dir.File(file) + "}";
+    if (!key.empty()) target += "\\cryptkey=" + std::string(key);
+    return target;
   }
 
   // A root whose first child "item" inherits from the external file.
   Ref<IHierStorage> ItemInheritingFrom(std::string_view file, std::string_view item_body = "") {
-    root = OpenStorageText("<root><item _outstorage=\"" + Spec(file) + "\"" + std::string(item_body) + "</root>");
+    root = OpenStorageText("<root><item _outstorage=\"" + OutStorage(file) + "\"" + std::string(item_body) + "</root>");
     return root->GetChild("item", 0);
   }
 
@@ -67,7 +67,7 @@ TEST_F(StorageTest, OutStorageChildListsAreNotMerged) {
 
 TEST_F(StorageTest, OutStorageChainsFollowEachFile) {
   dir.Write("b.xml", R"(<r deep="2"/>)");
-  dir.Write("a.xml", "<r middle=\"1\" _outstorage=\"" + Spec("b.xml") + "\"/>");
+  dir.Write("a.xml", "<r middle=\"1\" _outstorage=\"" + OutStorage("b.xml") + "\"/>");
   Ref<IHierStorage> item = ItemInheritingFrom("a.xml", "/>");
   EXPECT_EQ(ReadInt(item.get(), "middle", 0), 1);
   EXPECT_EQ(ReadInt(item.get(), "deep", 0), 2);
@@ -75,9 +75,9 @@ TEST_F(StorageTest, OutStorageChainsFollowEachFile) {
 
 TEST_F(StorageTest, OutStorageCyclesEndWithTheDefault) {
   // A file that names itself, and two files that name each other.
-  dir.Write("self.xml", "<r x=\"1\" _outstorage=\"" + Spec("self.xml") + "\"><c/></r>");
-  dir.Write("a.xml", "<r a=\"1\" _outstorage=\"" + Spec("b.xml") + "\"/>");
-  dir.Write("b.xml", "<r b=\"2\" _outstorage=\"" + Spec("a.xml") + "\"/>");
+  dir.Write("self.xml", "<r x=\"1\" _outstorage=\"" + OutStorage("self.xml") + "\"><c/></r>");
+  dir.Write("a.xml", "<r a=\"1\" _outstorage=\"" + OutStorage("b.xml") + "\"/>");
+  dir.Write("b.xml", "<r b=\"2\" _outstorage=\"" + OutStorage("a.xml") + "\"/>");
   for (const char* file : {"self.xml", "a.xml", "b.xml"}) {
     Ref<IHierStorage> item = ItemInheritingFrom(file, "/>");
     ASSERT_TRUE(item) << file;
@@ -95,7 +95,7 @@ TEST_F(StorageTest, FileNamesWithSeparatorsNeedBraces) {
   dir.Write("ext.xml", R"(<r from="short"/>)");
   dir.Write("sub/inner.xml", R"(<r from="braced"/>)");
   struct Case {
-    std::string spec;
+    std::string target;
     const char* from;
   };
   const Case cases[] = {
@@ -107,27 +107,27 @@ TEST_F(StorageTest, FileNamesWithSeparatorsNeedBraces) {
   };
   for (const Case& c : cases) {
     ClearExternalStorageCache();
-    Ref<IHierStorage> external = OpenExternalStorage(c.spec);
-    EXPECT_EQ(ReadText(external.get(), "from"), c.from) << c.spec;
+    Ref<IHierStorage> external = OpenExternalStorage(c.target);
+    EXPECT_EQ(ReadText(external.get(), "from"), c.from) << c.target;
   }
 }
 
 TEST_F(StorageTest, ExternalFilesAreCachedByNameIgnoringCase) {
   dir.Write("ext.xml", R"(<r v="1"/>)");
-  Ref<IHierStorage> first = OpenExternalStorage(Spec("ext.xml"));
+  Ref<IHierStorage> first = OpenExternalStorage(OutStorage("ext.xml"));
   dir.Write("ext.xml", R"(<r v="2"/>)");
   std::string upper_spec = "\\file={" + (dir.path() / "EXT.XML").string() + "}";
   EXPECT_EQ(OpenExternalStorage(upper_spec), first);
-  EXPECT_EQ(ReadInt(OpenExternalStorage(Spec("ext.xml")).get(), "v", 0), 1);
+  EXPECT_EQ(ReadInt(OpenExternalStorage(OutStorage("ext.xml")).get(), "v", 0), 1);
   ClearExternalStorageCache();
-  EXPECT_EQ(ReadInt(OpenExternalStorage(Spec("ext.xml")).get(), "v", 0), 2);
+  EXPECT_EQ(ReadInt(OpenExternalStorage(OutStorage("ext.xml")).get(), "v", 0), 2);
   EXPECT_EQ(ReadInt(first.get(), "v", 0), 1);  // an old storage keeps its document
 }
 
 TEST_F(StorageTest, UnreadableExternalFilesGiveNothing) {
   dir.Write("broken.xml", "<r><unclosed></r>");
-  EXPECT_FALSE(OpenExternalStorage(Spec("missing.xml")));
-  EXPECT_FALSE(OpenExternalStorage(Spec("broken.xml")));
+  EXPECT_FALSE(OpenExternalStorage(OutStorage("missing.xml")));
+  EXPECT_FALSE(OpenExternalStorage(OutStorage("broken.xml")));
   Ref<IHierStorage> item = ItemInheritingFrom("broken.xml", " v=\"4\"/>");
   EXPECT_EQ(ReadInt(item.get(), "v", 0), 4);
   EXPECT_EQ(ReadInt(item.get(), "w", 9), 9);
@@ -136,20 +136,20 @@ TEST_F(StorageTest, UnreadableExternalFilesGiveNothing) {
 TEST_F(StorageTest, SavedExternalStorageReadsBackEnciphered) {
   Ref<IHierStorageRoot> saved = CreateStorage("options");
   WriteText(saved.get(), "player", "Ann & <Bob>", true);
-  std::string spec = Spec("new/level/opts.dat", "secret");
-  SaveExternalStorage(saved.get(), spec);
+  std::string target = OutStorage("new/level/opts.dat", "secret");
+  SaveExternalStorage(saved.get(), target);
   std::string on_disk = dir.Read("new/level/opts.dat");
   EXPECT_EQ(on_disk, EncryptText("secret", saved->SaveToText()));
-  EXPECT_EQ(ReadText(OpenExternalStorage(spec).get(), "player"), "Ann & <Bob>");
+  EXPECT_EQ(ReadText(OpenExternalStorage(target).get(), "player"), "Ann & <Bob>");
   // A wrong key gives bytes that are no UTF-8 text: a document without element.
   ClearExternalStorageCache();
-  EXPECT_EQ(ReadText(OpenExternalStorage(Spec("new/level/opts.dat", "wrong")).get(), "player", "-"), "-");
+  EXPECT_EQ(ReadText(OpenExternalStorage(OutStorage("new/level/opts.dat", "wrong")).get(), "player", "-"), "-");
 }
 
 TEST_F(StorageTest, SavingExternalStorageReportsFailure) {
   dir.Write("blocker", "a file where a folder should be");
   Ref<IHierStorageRoot> saved = CreateStorage("r");
-  EXPECT_THROW(SaveExternalStorage(saved.get(), Spec("blocker/x.xml")), std::runtime_error);
+  EXPECT_THROW(SaveExternalStorage(saved.get(), OutStorage("blocker/x.xml")), std::runtime_error);
   EXPECT_NO_THROW(SaveExternalStorage(saved.get(), "\\cryptkey=abc"));
 }
 
