@@ -30,10 +30,6 @@ ReaderState& State() {
   return state;
 }
 
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && EqualsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
-}
-
 bool IsRegularFile(const std::string& path) {
   std::error_code ec;
   return fs::is_regular_file(path, ec);
@@ -74,7 +70,7 @@ auto OpenThroughLocations(std::string_view name, Open open) -> decltype(open(std
   ReaderState& state = State();
   if (TResourceReader* cached = state.cached_archive.get()) {
     const std::string& location = cached->Location();
-    if (path.size() > location.size() + 1 && path[location.size()] == '/' && StartsWithNoCase(path, location))
+    if (path.size() > location.size() + 1 && path[location.size()] == '/' && StartsWithIgnoreAsciiCase(path, location))
       if (auto result = open(*cached, std::string_view(path).substr(location.size() + 1))) return result;
   }
   for (size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1)) {
@@ -101,7 +97,7 @@ TResourceReader::TResourceReader(std::string location) : location_(std::move(loc
   OpenArchive(where);
   if (archive_) {
     kind_ = ResourceLocationKind::kArchive;
-  } else if (!StartsWithNoCase(where, kEmbeddedPrefix)) {
+  } else if (!StartsWithIgnoreAsciiCase(where, kEmbeddedPrefix)) {
     std::optional<std::string> resolved = State().folders.Resolve(where);
     if (resolved && IsFolder(*resolved)) {
       kind_ = ResourceLocationKind::kFolder;
@@ -111,7 +107,7 @@ TResourceReader::TResourceReader(std::string location) : location_(std::move(loc
 }
 
 void TResourceReader::OpenArchive(std::string_view location) {
-  if (StartsWithNoCase(location, kEmbeddedPrefix)) {
+  if (StartsWithIgnoreAsciiCase(location, kEmbeddedPrefix)) {
     if (auto bytes = FindEmbeddedArchive(location.substr(kEmbeddedPrefix.size()))) archive_ = TZipArchive::OpenMemory(*bytes);
     return;
   }
@@ -165,7 +161,7 @@ std::string ReadResourceText(std::string_view name) { return ReadResourceFile(na
 
 std::unique_ptr<std::ostream> OpenResourceForWriting(std::string_view name) {
   std::string path = NormalizePath(name);
-  if (path.empty() || StartsWithNoCase(path, kEmbeddedPrefix)) return nullptr;
+  if (path.empty() || StartsWithIgnoreAsciiCase(path, kEmbeddedPrefix)) return nullptr;
   TFolderIndex& folders = State().folders;
   std::string folder(FolderOf(path));
   if (folder.empty() && path.front() == '/') folder = "/";

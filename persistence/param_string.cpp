@@ -1,6 +1,6 @@
 #include "persistence/param_string.h"
 
-#include <cctype>
+#include "xml/ascii_case.h"
 
 namespace corvellane {
 
@@ -50,13 +50,6 @@ std::optional<ParamPair> ParseItem(std::string_view item) {
   return ParamPair{std::string(key), std::string(value)};
 }
 
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) return false;
-  return true;
-}
-
 }  // namespace
 
 std::vector<ParamPair> ParseParamString(std::string_view text) {
@@ -77,7 +70,7 @@ std::vector<ParamPair> ParseParamString(std::string_view text) {
 
 std::optional<std::string> FindParam(std::string_view text, std::string_view key) {
   for (auto& pair : ParseParamString(text))
-    if (EqualNoCase(pair.key, key)) return pair.value;
+    if (EqualsIgnoreAsciiCase(pair.key, key)) return pair.value;
   return std::nullopt;
 }
 

@@ -1,7 +1,8 @@
 #include "persistence/paths.h"
 
 #include <algorithm>
-#include <cctype>
+
+#include "xml/ascii_case.h"
 
 namespace corvellane {
 
@@ -12,20 +13,12 @@ std::string& ProgramFolderSlot() {
   return folder;
 }
 
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (size_t i = 0; i < prefix.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(prefix[i])))
-      return false;
-  return true;
-}
-
 }  // namespace
 
 std::string NormalizePath(std::string_view path) {
   constexpr std::string_view kAppPath = "%apppath%";
   std::string out;
-  if (StartsWithNoCase(path, kAppPath)) {
+  if (StartsWithIgnoreAsciiCase(path, kAppPath)) {
     out = ProgramFolder();
     path.remove_prefix(kAppPath.size());
   }

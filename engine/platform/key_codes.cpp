@@ -5,18 +5,11 @@
 #include <utility>
 
 #include "persistence/number_text.h"
+#include "xml/ascii_case.h"
 
 namespace corvellane {
 
 namespace {
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-  }
-  return true;
-}
 
 constexpr std::array<std::pair<std::string_view, KeyCode>, 15> kNamedKeys{{
     {"Enter", KeyCode::Enter},
@@ -56,7 +49,7 @@ KeyCode KeyCodeFromChar(char c) {
 
 std::optional<KeyCode> KeyCodeFromName(std::string_view name) {
   for (const auto& [text, code] : kNamedKeys) {
-    if (EqualsIgnoringCase(name, text)) return code;
+    if (EqualsIgnoreAsciiCase(name, text)) return code;
   }
   if (auto f = FunctionKeyFromName(name)) return f;
   if (name.size() == 1 && KeyCodeFromChar(name[0]) != KeyCode::Unknown) return KeyCodeFromChar(name[0]);
