@@ -1,7 +1,5 @@
 #include "engine/engine.h"
 
-#include <cstdlib>
-#include <ctime>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -42,6 +40,10 @@ WideChoice WideChoiceOf(const Variant& value) {
   return WideChoice::System;
 }
 
+std::span<const uint8_t> AsBytes(const std::string& bytes) {
+  return {reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()};
+}
+
 bool IsMouseEvent(EventType type) {
   return type == EventType::MouseMove || type == EventType::MouseDown || type == EventType::MouseUp;
 }
@@ -59,6 +61,7 @@ TEngine::~TEngine() { Finish(); }
 
 void TEngine::Init() {
   params_ = CreateObject<TParamCollection>();
+  resources_ = CreateObject<TResourceCollection>();
   canvas_ = MakeRef<TSurface>();
   display_pending_ = true;
   system_cursor_shown_ = true;
@@ -79,9 +82,10 @@ bool TEngine::Start(std::string_view game_definition_file) {
     std::error_code ignored;
     std::filesystem::current_path(ProgramFolder(), ignored);
   }
-  std::srand(static_cast<unsigned>(std::time(nullptr)));
   WriteDefaultParams();
   ApplyDisplaySettings();
+  // Without an audio device the game simply runs silent.
+  audio_open_ = platform_.OpenAudio(mixer_);
   window_open_ = platform_.OpenWindow(caption_, {logical_width_, logical_height_});
   window_size_ = {logical_width_, logical_height_};
   if (!window_open_ || !LoadGame(game_definition_file)) {
@@ -137,6 +141,8 @@ void TEngine::Finish() {
     }
   }
   RemoveResources({});
+  if (audio_open_) platform_.CloseAudio();
+  audio_open_ = false;
   if (window_open_) platform_.CloseWindow();
   window_open_ = false;
   display_pending_ = true;
@@ -221,11 +227,15 @@ void TEngine::LoadResourceDefs(IHierStorage* node, std::string_view owner, bool 
 
 void TEngine::LoadResourceDef(IHierStorage* def, std::string_view owner) {
   std::string name = ReadText(def, "name");
-  if (resources_.Contains(name)) return;
+  if (FindResource(name)) return;
   Ref<TAbstractObject> object = CreateNamed(ReadText(def, "type"), name);
   if (!object) return;
   LoadObject(object.get(), def);
-  resources_.Add(name, owner, object);
+  Ref<IResourceOwnerLink> resource = QueryInterface<IResourceOwnerLink>(object);
+  if (!resource) return;
+  resource->SetOwnerName(owner);
+  resource->AttachResourceOwner(this);
+  resources_->AddResource(resource);
 }
 
 void TEngine::LoadResourceDefsFile(std::string_view file, std::string_view owner, bool pump_frames) {
@@ -239,8 +249,52 @@ void TEngine::LoadResourceDefsFile(std::string_view file, std::string_view owner
   }
 }
 
-void TEngine::RemoveResources(std::string_view owner) { resources_.RemoveOwner(owner); }
-void TEngine::DeleteResource(std::string_view name) { resources_.Remove(name); }
+void TEngine::RemoveResources(std::string_view owner) { resources_->RemoveOwner(owner); }
+void TEngine::UnloadResources(std::string_view owner) { resources_->UnloadOwner(owner); }
+
+Ref<IResource> TEngine::FindResource(std::string_view name) {
+  // The collection ignores letter case; resource names are exact.
+  Ref<IResource> resource = resources_->GetResource(Variant(std::string(name)));
+  return resource && resource->GetName() == name ? resource : nullptr;
+}
+
+Ref<IResource> TEngine::GetResource(std::string_view name) { return FindResource(name); }
+
+void TEngine::DeleteResource(std::string_view name) {
+  Ref<IResource> resource = FindResource(name);
+  if (!resource) return;
+  for (int i = 0; i < resources_->Count(); ++i) {
+    if (resources_->GetResource(i) != resource) continue;
+    resources_->RemoveAt(i);
+    return;
+  }
+}
+
+// --- IResourceOwner: files and sounds for the resources ----------------------
+
+std::optional<std::string> TEngine::ReadResourceBytes(std::string_view file) { return ReadResourceFile(file); }
+
+SampleHandle TEngine::LoadSample(std::string_view file, int max_playbacks, bool loop) {
+  std::optional<std::string> bytes = ReadResourceBytes(file);
+  if (!bytes) return 0;
+  return mixer_.LoadSample(AsBytes(*bytes), max_playbacks, loop);
+}
+
+void TEngine::FreeSample(SampleHandle sample) { mixer_.FreeSample(sample); }
+
+ChannelHandle TEngine::LoadMusicModule(std::string_view file) {
+  std::optional<std::string> bytes = ReadResourceBytes(file);
+  if (!bytes) return 0;
+  return mixer_.LoadModule(AsBytes(*bytes), true);
+}
+
+void TEngine::FreeMusicModule(ChannelHandle module) { mixer_.FreeModule(module); }
+
+TLoopingSample TEngine::LoadLoopingSample(std::string_view file) {
+  SampleHandle sample = LoadSample(file, 1, true);
+  if (!sample) return {};
+  return {sample, mixer_.GetChannel(sample)};
+}
 
 Ref<ISurface> TEngine::CreateSurface() { return MakeRef<TSurface>(); }
 

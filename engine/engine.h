@@ -36,14 +36,19 @@
 
 #include "engine/engine_interface.h"
 #include "engine/platform/platform.h"
-#include "engine/resource_table.h"
+#include "engine/audio/mixer.h"
+#include "engine/resource_collection.h"
+#include "engine/resource_owner.h"
 #include "persistence/object.h"
 #include "persistence/params.h"
 #include "shell/engine_runner.h"
 
 namespace corvellane {
 
-class TEngine : public TAbstractObject, public virtual IEngine, public virtual IEngineRunner {
+class TEngine : public TAbstractObject,
+                public virtual IEngine,
+                public virtual IResourceOwner,
+                public virtual IEngineRunner {
  public:
   explicit TEngine(IPlatform& platform);
   ~TEngine() override;
@@ -62,6 +67,15 @@ class TEngine : public TAbstractObject, public virtual IEngine, public virtual I
   void RemoveResources(std::string_view owner) override;
   void DeleteResource(std::string_view name) override;
 
+  // IResourceOwner: files through the resource reader, sounds into the mixer.
+  std::optional<std::string> ReadResourceBytes(std::string_view file) override;
+  SampleHandle LoadSample(std::string_view file, int max_playbacks, bool loop) override;
+  void FreeSample(SampleHandle sample) override;
+  ChannelHandle LoadMusicModule(std::string_view file) override;
+  void FreeMusicModule(ChannelHandle module) override;
+  TLoopingSample LoadLoopingSample(std::string_view file) override;
+  Ref<IResource> GetResource(std::string_view name) override;
+
   // IEngine
   std::string GetSettingsFolder() override;
   bool WriteSettingsText(std::string_view text, std::string_view file_name) override;
@@ -70,6 +84,8 @@ class TEngine : public TAbstractObject, public virtual IEngine, public virtual I
   Variant GetEngineParam(std::string_view name) override;
   void ApplyDisplaySettings() override;
   std::string ReadTextFile(std::string_view name, std::optional<std::string_view> key) override;
+  void UnloadResources(std::string_view owner) override;
+  Ref<IResourceCollection> GetResources() override { return resources_; }
   Ref<ISurface> CreateSurface() override;
   Ref<IGame> GetGame() override { return game_; }
   void InvalidateRect(const TRect& rect) override;
@@ -84,7 +100,8 @@ class TEngine : public TAbstractObject, public virtual IEngine, public virtual I
   void UpdateGame(int32_t elapsed_ms) override;
 
   // For tests and tools.
-  Ref<TAbstractObject> FindResource(std::string_view name) const { return resources_.Find(name); }
+  Ref<IResource> FindResource(std::string_view name);
+  TMixer& Mixer() { return mixer_; }
   bool IsRedrawNeeded() const { return redraw_needed_; }
   const ISurface& Canvas() const { return *canvas_; }
   bool ShowFps() const { return show_fps_; }
@@ -122,7 +139,10 @@ class TEngine : public TAbstractObject, public virtual IEngine, public virtual I
   Ref<IGame> game_;
   Ref<ISurface> canvas_;
   Ref<IParamCollection> params_;
-  TResourceTable resources_;
+  // The mixer outlives the resources whose samples live in it.
+  TMixer mixer_;
+  bool audio_open_ = false;
+  Ref<TResourceCollection> resources_;
   TPoint logical_offset_;
 
   bool running_ = false;

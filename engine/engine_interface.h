@@ -27,6 +27,8 @@
 #include <string_view>
 
 #include "engine/game_interface.h"
+#include "engine/resource.h"
+#include "engine/resource_collection.h"
 #include "engine/resource_engine.h"
 #include "engine/surface.h"
 #include "engine/surface_rect.h"
@@ -51,6 +53,13 @@ struct IEngine : virtual IResourceEngine {
   // A data file as text (lines joined with CR LF), deciphered with the key
   // when one is given; empty when it cannot be read.
   virtual std::string ReadTextFile(std::string_view name, std::optional<std::string_view> key) = 0;
+
+  // Frees the data of the owner's resources (all when empty); their
+  // definitions stay and load again on next use.
+  virtual void UnloadResources(std::string_view owner) = 0;
+  // The resource of exactly that name, or none.
+  virtual Ref<IResource> GetResource(std::string_view name) = 0;
+  virtual Ref<IResourceCollection> GetResources() = 0;
 
   virtual Ref<ISurface> CreateSurface() = 0;
   virtual Ref<IGame> GetGame() = 0;

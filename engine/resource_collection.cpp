@@ -25,10 +25,15 @@ void TResourceCollection::RemoveOwner(std::string_view owner) {
   for (int i = Count() - 1; i >= 0; --i) {
     Ref<IResource> resource = GetResource(i);
     if (resource && !BelongsTo(*resource, owner)) continue;
-    if (auto link = QueryInterface<IResourceOwnerLink>(resource)) link->ReleaseResourceOwner();
-    if (auto persist = QueryInterface<IPersistObject>(resource)) persist->Cleanup();
-    Items().DeleteAt(i);
+    RemoveAt(i);
   }
+}
+
+void TResourceCollection::RemoveAt(int position) {
+  Ref<IResource> resource = GetResource(position);
+  if (auto link = QueryInterface<IResourceOwnerLink>(resource)) link->ReleaseResourceOwner();
+  if (auto persist = QueryInterface<IPersistObject>(resource)) persist->Cleanup();
+  Items().DeleteAt(position);
 }
 
 void TResourceCollection::UnloadOwner(std::string_view owner) {

@@ -39,6 +39,9 @@ class TResourceCollection : public TTypedCreationPersistItemCollection, public v
   Ref<IResource> GetResource(const Variant& key) override;
   bool AddResource(Ref<IResource> resource) override;
 
+  // Releases the resource at that position from its engine and removes it.
+  void RemoveAt(int position);
+
   // Applied to every resource, first to last.
   void AttachAll(IResourceOwner* owner);
   void ReleaseAll();

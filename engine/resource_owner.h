@@ -6,7 +6,7 @@
 //
 //   std::optional<std::string> bytes = owner->ReadResourceBytes("images\\a.png");
 //   SampleHandle click = owner->LoadSample("sounds\\click.ogg", 4, false);
-//   Ref<IObject> font = owner->GetResource("font_main");
+//   Ref<IResource> font = owner->GetResource("font_main");
 #pragma once
 
 #include <optional>
@@ -24,6 +24,8 @@ struct TLoopingSample {
   ChannelHandle channel = 0;
 };
 
+struct IResource;
+
 struct IResourceOwner : virtual IObject {
   // The whole file through the resource reader, or none.
   virtual std::optional<std::string> ReadResourceBytes(std::string_view file) = 0;
@@ -35,7 +37,7 @@ struct IResourceOwner : virtual IObject {
   // Zero handles when the file is missing or does not decode.
   virtual TLoopingSample LoadLoopingSample(std::string_view file) = 0;
   // The resource of that name, or none.
-  virtual Ref<IObject> GetResource(std::string_view name) = 0;
+  virtual Ref<IResource> GetResource(std::string_view name) = 0;
 };
 
 }  // namespace corvellane

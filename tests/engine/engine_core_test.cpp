@@ -74,10 +74,10 @@ class TTestGame : public TPersistObject, public virtual IGame {
 class TNotAGame : public TPersistObject {};
 
 // A resource that remembers the file its definition named.
-class TTestResource : public TPersistObject {
+class TTestResource : public TResource {
  public:
   void LoadProperties(IHierStorage* node) override {
-    TPersistObject::LoadProperties(node);
+    TResource::LoadProperties(node);
     file = ReadText(node, "file");
   }
   std::string file;
@@ -320,7 +320,7 @@ TEST_F(EngineCoreTest, AThrowingFrameDoesNotEndTheGame) {
   EXPECT_EQ(game.end_frames, 4);  // the broken frame stopped where it threw
 }
 
-std::string ResourceFile(const TAbstractObject* object) {
+std::string ResourceFile(const IResource* object) {
   auto* resource = dynamic_cast<const TTestResource*>(object);
   return resource ? resource->file : "(none)";
 }

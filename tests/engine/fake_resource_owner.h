@@ -42,8 +42,8 @@ class FakeResourceOwner : public TAbstractObject, public virtual IResourceOwner 
     SampleHandle sample = Handle(file, live_samples);
     return {sample, sample ? sample + 1000 : 0};
   }
-  Ref<IObject> GetResource(std::string_view name) override {
-    return resources_->GetItem(Variant(std::string(name)));
+  Ref<IResource> GetResource(std::string_view name) override {
+    return resources_->GetResource(Variant(std::string(name)));
   }
 
   TResourceCollection& Resources() { return *resources_; }
