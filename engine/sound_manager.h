@@ -21,9 +21,11 @@
 // Before Initialise, after Shutdown, or when Initialise failed, every
 // operation quietly does nothing and answers 0 / false: the game runs silent.
 //
-// How the engine uses it (single thread: the frame loop's):
+// How the engine uses it (single thread: the frame loop's). The engine sits
+// below the sound folder, so the program creates the manager
+// (CreateSoundManager, sound/sound_manager.h) and hands it to the engine:
 //
-//   Ref<ISoundManager> sound = CreateSoundManager();     // sound/sound_manager.h
+//   Ref<ISoundManager> sound = CreateSoundManager();
 //   sound->SetAppActive(true);
 //   if (sound->Initialise(resources.get(), &mixer)) {   // engine start
 //     sound->SetMusicVolume(GetEngineParam("MusicVolume"));
