@@ -5,6 +5,7 @@
 
 #include "engine/audio/sound_decoder.h"
 #include "engine/audio/tracker_module.h"
+#include "engine/audio/volume_ramp.h"
 
 namespace corvellane {
 
@@ -46,31 +47,29 @@ struct TMixer::Channel {
   std::unique_ptr<TTrackerModule> module;
   size_t position = 0;
   bool loop = false;
-  float volume = 1;
+  TVolumeRamp volume;  // what the game set
+  TVolumeRamp gain;    // what fades move
   float pan = 0;
   uint64_t startedAt = 0;  // play order, for taking over the oldest
-  // Volume slide: from -> to over total frames, done so far.
-  bool sliding = false;
-  float slideFrom = 0;
-  float slideTo = 0;
-  uint64_t slideTotal = 0;
-  uint64_t slideDone = 0;
-  bool stopAtSlideEnd = false;
 
   void Reset() {
     state = ChannelState::Stopped;
     position = 0;
-    volume = 1;
+    volume.Set(1);
+    gain.Set(1);
     pan = 0;
-    sliding = false;
   }
   // The gains of both sides for a volume.
   float Left(float v) const { return v * std::min(1.0f, 1.0f - pan); }
   float Right(float v) const { return v * std::min(1.0f, 1.0f + pan); }
-  void EndSlide() {
-    volume = slideTo;
-    sliding = false;
-    if (stopAtSlideEnd) state = ChannelState::Stopped;  // the position is kept
+  // A slide that arrived with a stop keeps the position for a resume.
+  void Slide(TVolumeRamp& ramp, float target, uint32_t milliseconds, bool stopAtEnd) {
+    if (ramp.Start(std::clamp(target, 0.0f, 1.0f), FramesOf(milliseconds), stopAtEnd)) state = ChannelState::Stopped;
+  }
+  void AdvanceRamps(uint64_t frames) {
+    bool stopVolume = volume.Advance(frames);
+    bool stopGain = gain.Advance(frames);
+    if (stopVolume || stopGain) state = ChannelState::Stopped;
   }
 };
 
@@ -252,18 +251,24 @@ bool TMixer::IsValid(ChannelHandle handle) const {
 
 void TMixer::SetVolume(ChannelHandle handle, float volume) {
   std::lock_guard lock(mutex_);
-  if (Channel* c = Find(handle)) {
-    c->volume = std::clamp(volume, 0.0f, 1.0f);
-    c->sliding = false;
-  }
+  if (Channel* c = Find(handle)) c->volume.Set(std::clamp(volume, 0.0f, 1.0f));
 }
 
 float TMixer::GetVolume(ChannelHandle handle) const {
   std::lock_guard lock(mutex_);
   const Channel* c = Find(handle);
-  if (!c) return 0;
-  if (!c->sliding) return c->volume;
-  return c->slideFrom + (c->slideTo - c->slideFrom) * float(c->slideDone) / float(c->slideTotal);
+  return c ? c->volume.Level() : 0.0f;
+}
+
+void TMixer::SetGain(ChannelHandle handle, float gain) {
+  std::lock_guard lock(mutex_);
+  if (Channel* c = Find(handle)) c->gain.Set(std::clamp(gain, 0.0f, 1.0f));
+}
+
+float TMixer::GetGain(ChannelHandle handle) const {
+  std::lock_guard lock(mutex_);
+  const Channel* c = Find(handle);
+  return c ? c->gain.Level() : 0.0f;
 }
 
 void TMixer::SetPan(ChannelHandle handle, float pan) {
@@ -273,23 +278,18 @@ void TMixer::SetPan(ChannelHandle handle, float pan) {
 
 void TMixer::SlideVolume(ChannelHandle handle, float target, uint32_t milliseconds, bool stopAtEnd) {
   std::lock_guard lock(mutex_);
-  Channel* c = Find(handle);
-  if (!c) return;
-  float from = c->sliding ? c->slideFrom + (c->slideTo - c->slideFrom) * float(c->slideDone) / float(c->slideTotal)
-                          : c->volume;
-  c->slideFrom = from;
-  c->slideTo = std::clamp(target, 0.0f, 1.0f);
-  c->slideTotal = FramesOf(milliseconds);
-  c->slideDone = 0;
-  c->stopAtSlideEnd = stopAtEnd;
-  c->sliding = true;
-  if (c->slideTotal == 0) c->EndSlide();
+  if (Channel* c = Find(handle)) c->Slide(c->volume, target, milliseconds, stopAtEnd);
+}
+
+void TMixer::SlideGain(ChannelHandle handle, float target, uint32_t milliseconds, bool stopAtEnd) {
+  std::lock_guard lock(mutex_);
+  if (Channel* c = Find(handle)) c->Slide(c->gain, target, milliseconds, stopAtEnd);
 }
 
 bool TMixer::IsSliding(ChannelHandle handle) const {
   std::lock_guard lock(mutex_);
   const Channel* c = Find(handle);
-  return c && c->sliding;
+  return c && (c->volume.IsMoving() || c->gain.IsMoving());
 }
 
 void TMixer::SetLoop(ChannelHandle handle, bool loop) {
@@ -345,8 +345,7 @@ void TMixer::MixChannel(Channel& channel, std::span<float> mix) {
 // Mixes up to the next event (end of the sound, end of the slide, end of the
 // buffer) and handles that event; answers the frames mixed.
 size_t TMixer::MixSegment(Channel& c, std::span<float> mix) {
-  size_t frames = mix.size() / 2;
-  if (c.sliding) frames = size_t(std::min<uint64_t>(frames, c.slideTotal - c.slideDone));
+  size_t frames = size_t(std::min<uint64_t>({mix.size() / 2, c.volume.Remaining(), c.gain.Remaining()}));
   const float* source = nullptr;
   float scale = 1;
   size_t available = 0;
@@ -359,25 +358,19 @@ size_t TMixer::MixSegment(Channel& c, std::span<float> mix) {
     available = c.pcm->Frames() > c.position ? c.pcm->Frames() - c.position : 0;
   }
   size_t n = std::min(frames, available);
-  float v0 = c.volume, dv = 0;
-  if (c.sliding) {
-    float step = (c.slideTo - c.slideFrom) / float(c.slideTotal);
-    v0 = c.slideFrom + step * float(c.slideDone);
-    dv = step;
-  }
+  // Both levels move linearly, so their product is volume(i) * gain(i).
+  const float v0 = c.volume.Level(), dv = c.volume.Step();
+  const float g0 = c.gain.Level(), dg = c.gain.Step();
   const int16_t* pcm = c.module ? nullptr : c.pcm->samples.data() + 2 * c.position;
   for (size_t i = 0; i < n; ++i) {
-    float v = v0 + dv * float(i);
+    float v = (v0 + dv * float(i)) * (g0 + dg * float(i));
     float l = pcm ? float(pcm[2 * i]) : source[2 * i] * scale;
     float r = pcm ? float(pcm[2 * i + 1]) : source[2 * i + 1] * scale;
     mix[2 * i] += l * c.Left(v);
     mix[2 * i + 1] += r * c.Right(v);
   }
   if (!c.module) c.position += n;
-  if (c.sliding) {
-    c.slideDone += n;
-    if (c.slideDone >= c.slideTotal) c.EndSlide();
-  }
+  c.AdvanceRamps(n);
   if (n < frames || available == n) {
     bool atEnd = c.module ? n < frames : c.position >= c.pcm->Frames();
     if (atEnd && c.state == ChannelState::Playing) {

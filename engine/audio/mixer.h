@@ -18,6 +18,9 @@
 //   - SlideVolume moves the volume to a target over a time, sample-exact and
 //     linear, optionally stopping the channel when it arrives; slides run
 //     while the channel plays; SetVolume cancels a slide;
+//   - a gain 0 .. 1 (1 on a new channel) multiplies the volume; it has its
+//     own SetGain and SlideGain, so a fade can run on the gain while the
+//     volume follows the player's setting, neither undoing the other;
 //   - Pause and Stop both keep the position; Play(restart = false) continues
 //     from it, Play(restart = true) starts at the beginning; a sound that
 //     plays to its end stops and rewinds;
@@ -34,7 +37,8 @@
 //   ChannelHandle ch = mixer.GetChannel(click);
 //   mixer.SetVolume(ch, 0.7f);
 //   mixer.Play(ch, true);
-//   mixer.SlideVolume(ch, 0, 2000, true);   // fade out, then stop
+//   mixer.SlideGain(ch, 0, 2000, true);     // fade out, then stop
+//   mixer.SetVolume(ch, 0.5f);              // during the fade: no jump
 #pragma once
 
 #include <cstdint>
@@ -94,6 +98,11 @@ class TMixer final : public IAudioSource {
   float GetVolume(ChannelHandle channel) const;
   void SetPan(ChannelHandle channel, float pan);
   void SlideVolume(ChannelHandle channel, float target, uint32_t milliseconds, bool stopAtEnd);
+  // The fade level, multiplied with the volume; SetGain cancels a gain slide.
+  void SetGain(ChannelHandle channel, float gain);
+  float GetGain(ChannelHandle channel) const;
+  void SlideGain(ChannelHandle channel, float target, uint32_t milliseconds, bool stopAtEnd);
+  // Whether the volume or the gain is sliding.
   bool IsSliding(ChannelHandle channel) const;
   void SetLoop(ChannelHandle channel, bool loop);
   // Frames played into the sample (modules: 0).

@@ -99,6 +99,38 @@ TEST_F(MixerTest, AFadeUpWithoutStopKeepsPlayingAtTheTarget) {
   EXPECT_FALSE(mixer.IsSliding(c));
 }
 
+TEST_F(MixerTest, AGainFadeKeepsItsCourseWhenTheVolumeChanges) {
+  ChannelHandle c = PlayConstant(10000, 44100, true);
+  mixer.SetGain(c, 0);
+  mixer.SlideGain(c, 1, 100, false);  // 4410 frames
+  auto first = Render(2205);
+  EXPECT_EQ(first[0], 0);
+  EXPECT_NEAR(first[2 * 2204], 5000, 3);
+  mixer.SetVolume(c, 0.5f);  // the player turns the music down mid-fade
+  EXPECT_TRUE(mixer.IsSliding(c));
+  EXPECT_NEAR(mixer.GetGain(c), 0.5f, 0.001f);
+  auto second = Render(4000);
+  EXPECT_NEAR(second[0], 2500, 3);            // half volume of half gain: no jump up
+  EXPECT_EQ(second[2 * 2205], 5000);          // the fade arrived at full gain
+  EXPECT_EQ(second[2 * 3999], 5000);
+  EXPECT_FALSE(mixer.IsSliding(c));
+  EXPECT_EQ(mixer.GetVolume(c), 0.5f);
+}
+
+TEST_F(MixerTest, AGainFadeOutStopsTheChannelAndAFreshGainResumesIt) {
+  ChannelHandle c = PlayConstant(10000, 44100, true);
+  mixer.SetVolume(c, 0.8f);
+  mixer.SlideGain(c, 0, 10, true);  // 441 frames, then stopped
+  auto out = Render(1000);
+  EXPECT_NEAR(out[2 * 220], 4000, 20);
+  EXPECT_EQ(out[2 * 441], 0);
+  EXPECT_EQ(mixer.GetState(c), ChannelState::Stopped);
+  EXPECT_EQ(mixer.GetPosition(c), 441u);
+  mixer.SetGain(c, 1);
+  mixer.Play(c, false);
+  EXPECT_EQ(Render(1)[0], 8000);  // the volume survived the fade
+}
+
 TEST_F(MixerTest, AStoppedSlideKeepsThePositionForAResume) {
   // Each frame's value is its own index, so the output tells the position.
   SampleHandle s = mixer.AddSample(MakePcm(20000, [](size_t f) { return f; }, [](size_t f) { return f; }), 1, false);
