@@ -1,23 +1,116 @@
 // corvellane: the game. Everything happens in the shell's main routine; this
-// file only puts the pieces together.
+// file only puts the pieces together: the classes every data file may name,
+// the platform the command line asks for (a window, or headless), and the
+// engine on it.
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/engine.h"
+#include "engine/platform/headless_platform.h"
+#include "engine/platform/input_script.h"
+#include "engine/platform/sdl_platform.h"
+#include "engine/random_source.h"
 #include "engine/resource_file.h"
 #include "engine/resource_reader.h"
 #include "engine/resource_types.h"
 #include "persistence/class_registry.h"
 #include "shell/declarations.h"
+#include "shell/game/game.h"
 #include "shell/launcher.h"
+#include "shell/run_options.h"
 #include "shell/startup.h"
+#include "shell/text_files.h"
 #include "sound/sound_definitions.h"
 
+namespace corvellane {
+namespace {
+
+constexpr int kExitBadCommandLine = 2;
+constexpr int kDefaultHeadlessFrames = 600;  // ten seconds at the default step
+
+// The engine changes into the program folder; paths the player typed are
+// meant from where the program was started.
+std::string Absolute(const std::string& path) {
+  if (path.empty()) return path;
+  std::error_code ignored;
+  return std::filesystem::absolute(path, ignored).string();
+}
+
+// The headless platform's set-up, with the input script read and checked
+// before anything runs; an error names the file and line.
+std::optional<std::string> PrepareHeadless(const RunOptions& run, HeadlessOptions& headless) {
+  headless.frameStepMs = uint32_t(run.frame_step_ms);
+  headless.outputFolder = Absolute(run.capture_dir);
+  headless.everyKthFrame = run.capture_every;
+  headless.audioOutPath = Absolute(run.audio_out);
+  if (!run.input_file.empty()) {
+    TextFileContent file = ReadTextLines(run.input_file);
+    if (!file.ok()) return "cannot read the input script " + run.input_file;
+    InputScript script = ParseInputScript(file.text);
+    if (script.error) {
+      return run.input_file + ":" + std::to_string(script.error->line) + ": " + script.error->message;
+    }
+    headless.script = std::move(script.events);
+  }
+  // With a frame limit the run ends there, not after the script.
+  headless.quitAfterScript = !run.frames && !headless.script.empty();
+  return std::nullopt;
+}
+
+}  // namespace
+}  // namespace corvellane
+
 int main(int argc, char** argv) {
+  using namespace corvellane;
+  std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+  RunRequest request = ParseRunOptions(arguments);
+  if (request.error) {
+    std::cerr << "corvellane: " << *request.error << "\n";
+    return kExitBadCommandLine;
+  }
+  const RunOptions& run = request.options;
+  HeadlessOptions headless;
+  if (run.headless) {
+    if (std::optional<std::string> error = PrepareHeadless(run, headless)) {
+      std::cerr << "corvellane: " << *error << "\n";
+      return kExitBadCommandLine;
+    }
+  }
+  if (run.seed) GlobalRandom().Seed(*run.seed);
+  const bool headless_script_empty = headless.script.empty();
+
   // Data files, language files and media are found in folders, in ".tgd"
   // archives standing in for folders, and in archives built into the program.
-  corvellane::SetArchiveExtension(corvellane::product::ArchiveExtension);
-  corvellane::InstallResourceReader();
+  SetArchiveExtension(product::ArchiveExtension);
+  InstallResourceReader();
 
-  corvellane::ProgramParts parts;
-  parts.register_classes = {corvellane::RegisterPersistenceClasses, corvellane::RegisterEngineResourceClasses,
-                           corvellane::RegisterEngineResourceTypes, corvellane::RegisterSoundClasses};
-  parts.hooks = corvellane::GameProductHooks(corvellane::OpenWithDesktop);
-  return corvellane::RunProgram(argc, argv, std::move(parts));
+  std::unique_ptr<IPlatform> platform;
+  ProgramParts parts;
+  parts.register_classes = {RegisterPersistenceClasses, RegisterEngineResourceClasses, RegisterEngineResourceTypes,
+                            RegisterSoundClasses, RegisterGameClasses};
+  parts.hooks = GameProductHooks(OpenWithDesktop);
+  parts.create_engine = [&]() -> Ref<IEngineRunner> {
+    if (run.headless) {
+      platform = std::make_unique<THeadlessPlatform>(std::move(headless));
+    } else {
+      platform = std::make_unique<TSdlPlatform>();
+    }
+    Ref<TEngine> engine = CreateEngine(*platform);
+    int32_t frames = run.frames.value_or(0);
+    if (run.headless && frames == 0 && headless_script_empty) frames = kDefaultHeadlessFrames;
+    engine->SetFrameLimit(frames);
+    return engine;
+  };
+  int exit_code = RunProgram(argc, argv, std::move(parts));
+  if (auto* shots = dynamic_cast<THeadlessPlatform*>(platform.get())) {
+    shots->Shutdown();
+    for (const std::string& path : shots->WriteFailures()) {
+      std::cerr << "corvellane: could not write " << path << "\n";
+      exit_code = exit_code == 0 ? 1 : exit_code;
+    }
+  }
+  return exit_code;
 }

@@ -86,6 +86,7 @@ bool TEngine::Start(std::string_view game_definition_file) {
   ApplyDisplaySettings();
   // Without an audio device the game simply runs silent.
   audio_open_ = platform_.OpenAudio(mixer_);
+  StartSound();
   window_open_ = platform_.OpenWindow(caption_, {logical_width_, logical_height_});
   window_size_ = {logical_width_, logical_height_};
   if (!window_open_ || !LoadGame(game_definition_file)) {
@@ -96,6 +97,14 @@ bool TEngine::Start(std::string_view game_definition_file) {
   return true;
 }
 
+void TEngine::StartSound() {
+  if (!sound_ || !sound_->Initialise(resources_.get(), &mixer_)) return;
+  sound_->SetMusicVolume(GetEngineParam("MusicVolume"));
+  sound_->SetSoundVolume(GetEngineParam("SoundVolume"));
+  // Sounds belong to the screen that was on top when they started.
+  sound_->SetGroupSource([this] { return game_ ? game_->GetTopScreenName() : std::string(); });
+}
+
 void TEngine::WriteDefaultParams() {
   params_->SetNamedValue("ScreenWidth", "640");
   params_->SetNamedValue("ScreenHeight", "480");
@@ -104,6 +113,7 @@ void TEngine::WriteDefaultParams() {
   params_->SetNamedValue("WideScreenMode", "system");
   params_->SetNamedValue("IsAvailableWideScreenMode", "yes");
   params_->SetNamedValue("ApplicationCaption", product::ProductShortName);
+  if (sound_) sound_->SetAppActive(true);
   SetEngineParam("SoundVolume", "70");
   SetEngineParam("MusicVolume", "30");
   SetEngineParam("ShowFPS", "no");
@@ -140,6 +150,8 @@ void TEngine::Finish() {
       std::cerr << "Finishing the game failed: " << e.what() << "\n";
     }
   }
+  // Sounds stop before the resources holding their samples go.
+  if (sound_) sound_->Shutdown();
   RemoveResources({});
   if (audio_open_) platform_.CloseAudio();
   audio_open_ = false;
@@ -181,6 +193,8 @@ std::string TEngine::ReadDefinitionText(std::string_view file) {
 void TEngine::SetEngineParam(std::string_view name, const Variant& value) {
   params_->SetNamedValue(name, value);
   std::string lower = ToLowerAscii(name);
+  if (lower == "musicvolume" && sound_) sound_->SetMusicVolume(value);
+  if (lower == "soundvolume" && sound_) sound_->SetSoundVolume(value);
   if (lower == "showfps") show_fps_ = IsYesAnyCase(value);
   if (lower == "showrects") show_rects_ = IsYesAnyCase(value);
 }
@@ -298,6 +312,45 @@ TLoopingSample TEngine::LoadLoopingSample(std::string_view file) {
 
 Ref<ISurface> TEngine::CreateSurface() { return MakeRef<TSurface>(); }
 
+// --- Sound: forwarded to the sound manager ----------------------------------
+
+ChannelHandle TEngine::PlayMusic(IObject* music) { return sound_ ? sound_->PlayMusic(music) : 0; }
+void TEngine::StopMusic(IObject* music) {
+  if (sound_) sound_->StopMusic(music);
+}
+void TEngine::FadeOutMusic(int32_t milliseconds) {
+  if (sound_) sound_->FadeMusicDown(milliseconds);
+}
+void TEngine::FadeInMusic(int32_t milliseconds) {
+  if (sound_) sound_->FadeMusicUp(milliseconds);
+}
+ChannelHandle TEngine::PlaySoundSample(IObject* sound) { return sound_ ? sound_->PlaySound(sound) : 0; }
+void TEngine::StopSoundByName(IObject* sound) {
+  if (sound_) sound_->StopSound(sound);
+}
+void TEngine::PauseOwnerSounds(std::string_view owner, bool pause) {
+  if (!sound_) return;
+  if (pause) {
+    sound_->PauseGroup(owner);
+  } else {
+    sound_->ResumeGroup(owner);
+  }
+}
+void TEngine::StopAllSounds() {
+  if (sound_) sound_->StopAllSounds();
+}
+void TEngine::StopOwnerSounds(std::string_view owner) {
+  if (sound_) sound_->StopGroup(owner);
+}
+bool TEngine::IsSoundPlaying(ChannelHandle channel) { return sound_ && sound_->IsChannelPlaying(channel); }
+void TEngine::SetMusicVolume(const Variant& volume) {
+  if (sound_) sound_->SetMusicVolume(volume);
+}
+bool TEngine::IsSoundActive() { return sound_ && sound_->IsEnabled(); }
+void TEngine::SetSoundActive(bool active) {
+  if (sound_) sound_->SetEnabled(active);
+}
+
 // --- Redrawing ------------------------------------------------------------
 
 void TEngine::InvalidateRect(const TRect& logical) {
@@ -401,6 +454,7 @@ void TEngine::HandleEvent(const PlatformEvent& event) {
       return;
     case EventType::FocusGained:
     case EventType::FocusLost:
+      if (sound_) sound_->SetAppActive(event.type == EventType::FocusGained);
       if (game_) game_->SetAppActive(event.type == EventType::FocusGained);
       return;
     default: break;
@@ -421,10 +475,12 @@ void TEngine::RunFrame() {
     display_pending_ = !SetUpDisplay();
     if (display_pending_) return;
   }
+  if (sound_) sound_->Update(static_cast<int32_t>(elapsed));
   UpdateGame(static_cast<int32_t>(elapsed));
   if (redraw_needed_) game_->DrawFrame(canvas_.get(), logical_offset_.x, logical_offset_.y);
   Present();
   ClearDirtyRects();
+  if (++frames_run_ == frame_limit_) quit_ = true;
 }
 
 void TEngine::Present() {

@@ -86,6 +86,19 @@ class TEngine : public TAbstractObject,
   std::string ReadTextFile(std::string_view name, std::optional<std::string_view> key) override;
   void UnloadResources(std::string_view owner) override;
   Ref<IResourceCollection> GetResources() override { return resources_; }
+  ChannelHandle PlayMusic(IObject* music) override;
+  void StopMusic(IObject* music) override;
+  void FadeOutMusic(int32_t milliseconds) override;
+  void FadeInMusic(int32_t milliseconds) override;
+  ChannelHandle PlaySoundSample(IObject* sound) override;
+  void StopSoundByName(IObject* sound) override;
+  void PauseOwnerSounds(std::string_view owner, bool pause) override;
+  void StopAllSounds() override;
+  void StopOwnerSounds(std::string_view owner) override;
+  bool IsSoundPlaying(ChannelHandle channel) override;
+  void SetMusicVolume(const Variant& volume) override;
+  bool IsSoundActive() override;
+  void SetSoundActive(bool active) override;
   Ref<ISurface> CreateSurface() override;
   Ref<IGame> GetGame() override { return game_; }
   void InvalidateRect(const TRect& rect) override;
@@ -99,6 +112,13 @@ class TEngine : public TAbstractObject,
   void OpenWebAddress(std::string_view address) override;
   void UpdateGame(int32_t elapsed_ms) override;
 
+  // The sound manager plays everything; set it before Start (without one the
+  // game is silent).
+  void SetSoundManager(Ref<ISoundManager> sound) { sound_ = std::move(sound); }
+  // Run ends by itself after that many frames (0: never), for automated runs.
+  void SetFrameLimit(int32_t frames) { frame_limit_ = frames; }
+  int32_t FramesRun() const { return frames_run_; }
+
   // For tests and tools.
   Ref<IResource> FindResource(std::string_view name);
   TMixer& Mixer() { return mixer_; }
@@ -109,6 +129,7 @@ class TEngine : public TAbstractObject,
 
  private:
   void WriteDefaultParams();
+  void StartSound();
   bool LoadGame(std::string_view file);
   // A definition file as XML text: deciphered, or as it is when plain.
   std::string ReadDefinitionText(std::string_view file);
@@ -142,6 +163,9 @@ class TEngine : public TAbstractObject,
   // The mixer outlives the resources whose samples live in it.
   TMixer mixer_;
   bool audio_open_ = false;
+  Ref<ISoundManager> sound_;
+  int32_t frame_limit_ = 0;
+  int32_t frames_run_ = 0;
   Ref<TResourceCollection> resources_;
   TPoint logical_offset_;
 

@@ -30,6 +30,7 @@
 #include "engine/resource.h"
 #include "engine/resource_collection.h"
 #include "engine/resource_engine.h"
+#include "engine/sound_manager.h"
 #include "engine/surface.h"
 #include "engine/surface_rect.h"
 #include "persistence/variant.h"
@@ -60,6 +61,25 @@ struct IEngine : virtual IResourceEngine {
   // The resource of exactly that name, or none.
   virtual Ref<IResource> GetResource(std::string_view name) = 0;
   virtual Ref<IResourceCollection> GetResources() = 0;
+
+  // Sound and music, forwarded to the sound manager (sound_manager.h); the
+  // definitions are the game's ISound / IMusic objects. Without a sound
+  // manager everything is silent and answers 0 / false.
+  virtual ChannelHandle PlayMusic(IObject* music) = 0;
+  virtual void StopMusic(IObject* music) = 0;
+  // -1: the default time.
+  virtual void FadeOutMusic(int32_t milliseconds) = 0;
+  virtual void FadeInMusic(int32_t milliseconds) = 0;
+  virtual ChannelHandle PlaySoundSample(IObject* sound) = 0;
+  virtual void StopSoundByName(IObject* sound) = 0;
+  // true pauses the sounds started while that screen was on top; false resumes them.
+  virtual void PauseOwnerSounds(std::string_view owner, bool pause) = 0;
+  virtual void StopAllSounds() = 0;
+  virtual void StopOwnerSounds(std::string_view owner) = 0;
+  virtual bool IsSoundPlaying(ChannelHandle channel) = 0;
+  virtual void SetMusicVolume(const Variant& volume) = 0;
+  virtual bool IsSoundActive() = 0;
+  virtual void SetSoundActive(bool active) = 0;
 
   virtual Ref<ISurface> CreateSurface() = 0;
   virtual Ref<IGame> GetGame() = 0;

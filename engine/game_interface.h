@@ -8,6 +8,7 @@
 //                game->DrawFrame(canvas, x, y);   // only after an invalidation
 //   input:       game->MouseEvent(e) / game->KeyEvent(e)   (true = handled)
 //   closing:     game->CanClose()        // false keeps the game running
+//   sounds:      game->GetTopScreenName()  // the group new sounds belong to
 //   end:         game->FinishGame();     // before the engine lets go of it
 //
 // Mouse positions are logical pixels of the game's resolution. The game may
@@ -17,9 +18,12 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "engine/platform/platform.h"
 #include "persistence/ref.h"
+#include "persistence/variant.h"
 
 namespace corvellane {
 
@@ -44,6 +48,10 @@ struct IGame : virtual IObject {
   // Asked when the player closes the window; false refuses (the game may
   // show its quit query instead).
   virtual bool CanClose() = 0;
+  // Sets a game parameter (options remembered, engine parameters applied).
+  virtual void SetGameParam(std::string_view name, const Variant& value) = 0;
+  // The name of the screen on top, empty when none is shown.
+  virtual std::string GetTopScreenName() = 0;
 };
 
 }  // namespace corvellane

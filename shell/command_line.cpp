@@ -13,6 +13,14 @@ constexpr std::array kOptions = {
                   "run the game from FOLDER below the program's own folder"},
     CommandOption{"-install", "", CommandAction::Install, "run the installation step and end"},
     CommandOption{"-uninstall", "", CommandAction::Uninstall, "open the uninstall page in the web browser and end"},
+    CommandOption{"--headless", "", CommandAction::RunGame, "run without a window or sound device, on a virtual clock"},
+    CommandOption{"--frames", "N", CommandAction::RunGame, "stop after N frames"},
+    CommandOption{"--dt", "MS", CommandAction::RunGame, "virtual milliseconds per frame (headless, default 16)"},
+    CommandOption{"--seed", "N", CommandAction::RunGame, "fix the random source so that a run repeats exactly"},
+    CommandOption{"--input", "FILE", CommandAction::RunGame, "play the timed input script FILE (headless)"},
+    CommandOption{"--capture", "DIR", CommandAction::RunGame, "write captured frames and DIR/last.png (headless)"},
+    CommandOption{"--capture-every", "K", CommandAction::RunGame, "also write every K-th frame (headless)"},
+    CommandOption{"--audio-out", "FILE", CommandAction::RunGame, "write the mixed sound as a WAV file (headless)"},
     CommandOption{"--help", "", CommandAction::ShowHelp, "show this text and end"},
     CommandOption{"-h", "", CommandAction::ShowHelp, "the same as --help"},
 };
@@ -29,11 +37,12 @@ CommandAction ChooseAction(std::span<const std::string> arguments) {
 }
 
 std::string UsageText(std::string_view program_name) {
-  std::string text = "Usage: " + std::string(program_name) + " [option]\n\nWithout an option the game starts.\n\n";
+  std::string text = "Usage: " + std::string(program_name) +
+                     " [option...]\n\nWithout an option the game starts in a window.\n\n";
   for (const CommandOption& option : kOptions) {
     std::string left = "  " + std::string(option.name);
     if (!option.argument.empty()) left += " " + std::string(option.argument);
-    if (left.size() < 22) left.resize(22, ' ');
+    if (left.size() < 24) left.resize(24, ' ');
     text += left + " " + std::string(option.description) + "\n";
   }
   return text;

@@ -114,16 +114,18 @@ bool THeadlessPlatform::PollEvent(PlatformEvent& event) {
 
 void THeadlessPlatform::ReleaseDueScriptEvents() {
   const auto& script = options_.script;
+  bool released = false;
   while (nextScriptEvent_ < script.size() && script[nextScriptEvent_].time <= now_) {
     QueueScriptEvent(script[nextScriptEvent_++]);
+    released = true;
   }
-  if (nextScriptEvent_ == script.size() && !quitQueued_) {
-    // Wait for the frame after the last event, so its effect can be seen.
-    bool lastEventDone = now_ > (script.empty() ? 0 : script.back().time);
-    if (lastEventDone) {
-      pending_.push_back(EventOf(EventType::Quit));
-      quitQueued_ = true;
-    }
+  // The run ends one frame after the last event was handed out, so its
+  // effect is drawn (and captured) first.
+  bool pastLastEvent = now_ > (script.empty() ? 0 : script.back().time);
+  bool scriptDone = nextScriptEvent_ == script.size() && pastLastEvent && !released && captureRequests_.empty();
+  if (options_.quitAfterScript && scriptDone && !quitQueued_) {
+    pending_.push_back(EventOf(EventType::Quit));
+    quitQueued_ = true;
   }
 }
 

@@ -8,7 +8,8 @@
 // time has reached its time, so it is handled before the following frame. "click" gives a button down and a button up; "key" gives
 // a key down and a key up; "capture NAME" writes the first frame presented after
 // it became due to DIR/NAME.png; "quit" gives a Quit event. After the last scripted event a
-// Quit event follows, so a run never waits for input that will not come.
+// Quit event follows, so a run never waits for input that will not come
+// (unless the run is told it ends another way).
 //
 // Frames: with an output folder, every K-th presented frame is written to
 // DIR/frame_NNNNNN.png when K > 0, and the last presented frame to
@@ -44,6 +45,8 @@ struct HeadlessOptions {
   uint32_t frameStepMs = 16;     // kept within 1 .. TFrameClock::kMaxStepMs
   DisplaySize desktop{1920, 1080};
   std::string audioOutPath;      // empty: rendered audio is discarded
+  bool quitAfterScript = true;   // false: the run ends some other way (a
+                                 // frame limit, a scripted quit)
 };
 
 class THeadlessPlatform final : public IPlatform {

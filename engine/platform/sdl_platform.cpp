@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -80,6 +81,19 @@ TSdlPlatform::~TSdlPlatform() {
 
 // ---- window ------------------------------------------------------------------
 
+// Without any display SDL falls back to drivers that show nothing; a player
+// would wait in front of an invisible game, so that is an error unless the
+// driver was asked for by name.
+bool TSdlPlatform::HasRealDisplay() const {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  std::string_view name = driver ? driver : "";
+  bool invisible = name.empty() || name == "offscreen" || name == "dummy" || name == "evdev";
+  if (!invisible || std::getenv("SDL_VIDEODRIVER")) return true;
+  std::fprintf(stderr, "no display found (video driver \"%s\"); set DISPLAY or WAYLAND_DISPLAY, or run with --headless\n",
+               std::string(name).c_str());
+  return false;
+}
+
 bool TSdlPlatform::OpenWindow(std::string_view captionUtf8, DisplaySize logical) {
   if (!videoReady_) {
     // Closing the window is a request the game may refuse, not a quit.
@@ -89,6 +103,7 @@ bool TSdlPlatform::OpenWindow(std::string_view captionUtf8, DisplaySize logical)
       return false;
     }
     videoReady_ = true;
+    if (!HasRealDisplay()) return false;
   }
   CloseWindow();
   logical_ = logical;

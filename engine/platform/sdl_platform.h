@@ -41,6 +41,8 @@ class TSdlPlatform final : public IPlatform {
   TSdlPlatform& operator=(const TSdlPlatform&) = delete;
 
   bool OpenWindow(std::string_view captionUtf8, DisplaySize logical) override;
+  // False (with the reason on stderr) when SDL found only a driver that shows nothing.
+  bool HasRealDisplay() const;
   void CloseWindow() override;
   void SetCaption(std::string_view captionUtf8) override;
   void MinimizeWindow() override;

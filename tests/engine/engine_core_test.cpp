@@ -54,6 +54,8 @@ class TTestGame : public TPersistObject, public virtual IGame {
   }
   bool KeyEvent(const PlatformEvent&) override { return false; }
   void SetAppActive(bool) override {}
+  void SetGameParam(std::string_view, const Variant&) override {}
+  std::string GetTopScreenName() override { return {}; }
   bool CanClose() override {
     ++close_queries;
     return allow_close;

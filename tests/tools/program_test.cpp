@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "tests/support/temp_dir.h"
 #include "tests/tools/subprocess.h"
 
@@ -18,26 +20,39 @@ TEST(Program, HelpPrintsUsage) {
   }
 }
 
-// Without an engine the game part starts nothing; whatever the command line,
-// the program must end normally (never by a signal).
+// Whatever the command line, the program ends by itself (never by a signal):
+// product hooks and bad options at once, the game after its frames or, with
+// no display to show a window on, with a message.
 TEST(Program, OddCommandLinesEndNormally) {
   testing::TempDir dir;
-  const std::vector<std::vector<std::string>> lines = {
-      {},
-      {"-install"},
-      {"-INSTALL", "extra"},
-      {"-changepath"},
-      {"-changepath", "no\\such\\folder\\"},
-      {"-changepath", "", ""},
-      {"-changepath", std::string(5000, 'x')},
-      {"--unknown", "\xFF\xFE"},
-      {""},
+  setenv("CORVELLANE_SETTINGS_DIR", dir.File("settings").c_str(), 1);
+  unsetenv("DISPLAY");
+  unsetenv("WAYLAND_DISPLAY");
+  struct Case {
+    std::vector<std::string> arguments;
+    int exit_code;
   };
-  for (const auto& arguments : lines) {
+  const std::vector<Case> cases = {
+      {{"-install"}, 0},
+      {{"-INSTALL", "extra"}, 0},
+      {{"--headless", "--frames", "2"}, 0},
+      {{}, 1},  // the game, with no display to show it on
+      {{"-changepath"}, 2},
+      {{"-changepath", "no\\such\\folder\\", "--headless", "--frames", "1"}, 0},
+      {{"-changepath", std::string(5000, 'x'), "--headless", "--frames", "1"}, 0},
+      {{"--unknown", "\xFF\xFE"}, 2},
+      {{""}, 2},
+      {{"--frames"}, 2},
+      {{"--frames", "0"}, 2},
+      {{"--dt", "-5"}, 2},
+      {{"--seed", "12x"}, 2},
+      {{"--capture", ""}, 2},
+  };
+  for (const Case& c : cases) {
     std::string joined;
-    for (const auto& a : arguments) joined += "[" + a.substr(0, 20) + "]";
-    ProgramResult result = RunProgram(dir, CORVELLANE_PROGRAM, arguments);
-    EXPECT_EQ(result.exit_code, 0) << joined << " " << result.err;
+    for (const auto& a : c.arguments) joined += "[" + a.substr(0, 20) + "]";
+    ProgramResult result = RunProgram(dir, CORVELLANE_PROGRAM, c.arguments);
+    EXPECT_EQ(result.exit_code, c.exit_code) << joined << " " << result.err;
   }
 }
 

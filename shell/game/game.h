@@ -1,0 +1,125 @@
+// game.h: TGame, the one object the game definition file creates ("Game").
+//
+// The game owns everything the game is made of: its parameters, the catalogue
+// of screens and the stack of those shown, the resource files, the sounds and
+// (as the game grows) cursors and player records. The engine drives it once a
+// frame through IGame; screens reach it through IGameScreenOwner.
+//
+// The screen flow is a stack. Only the top screen advances and gets input;
+// every shown screen not entirely covered by one above it is drawn, bottom to
+// top; an optional screen named "GS_Border" is advanced and drawn above all
+// of them, outside the stack.
+//
+// Phases: attached (synchronous resource files loaded, the splash-logos screen
+// shown) -> splash logos (only they run) -> loading (the first frame after
+// them: the loading screen, the asynchronous resource files with frames
+// running, the loading screen reopened with "LoadComplete") -> running.
+//
+// Game parameters named in PersistedOptionNames (full screen, wide screen,
+// volumes) live in the options store: at start a stored value replaces the
+// definition file's, and every change is written back. Alt+Enter, Alt+F and
+// Alt+R switch "FullScreenMode", "ShowFPS" and "ShowRects".
+//
+//   <game type="Game" maings="GS_Main">
+//     <params><param name="ScreenWidth" value="1024"/></params>
+//     <resourcefiles>...</resourcefiles>
+//     <sounds>...</sounds>
+//     <gamescreens>...</gamescreens>
+//   </game>
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/engine_interface.h"
+#include "engine/game_interface.h"
+#include "engine/resource_file.h"
+#include "persistence/object.h"
+#include "persistence/params.h"
+#include "screens/game_screen_owner.h"
+#include "screens/gs_collection.h"
+#include "sound/sound_definitions.h"
+
+namespace corvellane {
+
+class TGlobalOptions;
+
+class TGame : public TPersistObject, public virtual IGame, public virtual IGameScreenOwner {
+ public:
+  void Init() override;
+  void LoadProperties(IHierStorage* node) override;
+  void SaveProperties(IHierStorage* node) override;
+
+  // IGame
+  void AttachEngine(IEngine* engine) override;
+  void FinishGame() override;
+  void UpdateFrame(int32_t elapsed_ms) override;
+  void EndFrame() override;
+  void DrawFrame(ISurface* surface, int32_t x, int32_t y) override;
+  bool MouseEvent(const PlatformEvent& event) override;
+  bool KeyEvent(const PlatformEvent& event) override;
+  void SetAppActive(bool active) override;
+  bool CanClose() override;
+  void SetGameParam(std::string_view name, const Variant& value) override;
+  std::string GetTopScreenName() override;
+
+  // IGameScreenOwner
+  void SetGameParamTransient(std::string_view name, const Variant& value) override;
+  Variant GetGameParam(std::string_view name) override;
+  IEngine* GetEngine() override { return engine_.get(); }
+  IGameScreenOwner* GetScreenOwner() override { return this; }
+  bool ShowScreen(std::string_view name, Ref<IParamCollection> parameters) override;
+  bool CloseScreen(IGameScreenSlave* screen, Ref<IParamCollection> result) override;
+  Ref<IGSCollection> GetScreens() override { return screens_; }
+  void ShowMainScreen() override;
+  Ref<TSoundCollection> GetSounds() override { return sounds_; }
+  Ref<ISound> GetSound(std::string_view name) override;
+  TPoint GetCursorPos() override;
+  void SetCursorPos(TPoint logical) override;
+
+  // The options store the persisted parameters live in; the process-wide one
+  // unless a test gives another. It must outlive the game.
+  void SetOptionsStore(TGlobalOptions* options) { options_ = options; }
+  Ref<IParamCollection> GetParams() { return params_; }
+  Ref<TResourceFileCollection> GetResourceFiles() { return resource_files_; }
+  bool IsLoading() const { return loading_; }
+  // The shown screens, bottom first.
+  const std::vector<Ref<IGameScreenSlave>>& ShownScreens() const { return shown_; }
+
+ protected:
+  virtual void StartLoading();
+  virtual void LoadPersistedOptions();
+  virtual void ApplyParamsToEngine();
+
+ private:
+  bool IsShown(std::string_view name) const;
+  IGameScreenSlave* TopScreen() const;
+  void RemoveClosedScreens();
+  // Applies the value to the engine parameter of that name; true when it changed.
+  bool ApplyParamToEngine(std::string_view name, const Variant& value);
+  bool ToggleFromAltKey(const PlatformEvent& event);
+  TGlobalOptions& Options();
+
+  std::string splash_logos_screen_;
+  std::string loading_screen_;
+  std::string quit_query_screen_;
+  std::string main_screen_;
+  bool loading_ = true;
+  Ref<IParamCollection> params_;
+  std::vector<Ref<IGameScreenSlave>> shown_;
+  Ref<TGSCollection> screens_;
+  Ref<TResourceFileCollection> resource_files_;
+  Ref<IEngine> engine_;
+  bool first_frame_pending_ = true;
+  bool splash_logos_showing_ = false;
+  Ref<IParamCollection> last_close_result_;
+  Ref<TSoundCollection> sounds_;
+  Ref<IGameScreenSlave> border_screen_;
+  TGlobalOptions* options_ = nullptr;
+};
+
+// "Game".
+void RegisterGameClasses();
+
+}  // namespace corvellane
