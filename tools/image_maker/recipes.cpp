@@ -1,0 +1,30 @@
+#include "tools/image_maker/recipes.h"
+
+namespace corvellane {
+
+std::span<const TRecipe> Recipes() {
+  static const TRecipe recipes[] = {
+      {"town_scene", 1024, 768, DrawTownScene, "the main screen: the small town at dusk"},
+      {"logo_screen", 1024, 768, DrawLogoScreen, "studio and game logo on a dark background"},
+      {"panel", 512, 384, DrawPanel, "cream dialog panel with a gold border"},
+      {"button_normal", 240, 60, DrawButtonNormal, "rose button"},
+      {"button_hover", 240, 60, DrawButtonHover, "the button under the mouse"},
+      {"button_pressed", 240, 60, DrawButtonPressed, "the button held down"},
+      {"button_disabled", 240, 60, DrawButtonDisabled, "the button greyed out"},
+      {"frame", 320, 240, DrawFrame, "gilded picture frame, open in the middle"},
+      {"cursor", 32, 32, DrawCursorArrow, "mouse arrow, tip at the top left"},
+      {"glow", 128, 128, DrawGlow, "soft warm light"},
+      {"heart", 64, 64, DrawHeart, "glossy heart"},
+      {"star_twinkle", 48 * kStarFrames, 48, DrawStarTwinkle, "twinkling star, 8 frames"},
+      {"butterfly", 64 * kButterflyFrames, 64, DrawButterflyFlutter, "fluttering butterfly, 8 frames"},
+  };
+  return recipes;
+}
+
+const TRecipe* FindRecipe(std::string_view name) {
+  for (const TRecipe& recipe : Recipes())
+    if (recipe.name == name) return &recipe;
+  return nullptr;
+}
+
+}  // namespace corvellane

@@ -1,0 +1,51 @@
+// recipes.h: the named pictures the image maker can draw.
+//
+// Each recipe draws into a cairo context at any size; the size given with
+// the recipe is the one the game uses. Recipes that are a strip of
+// animation frames say how many frames they hold (side by side).
+//
+//   const TRecipe* recipe = FindRecipe("button_normal");
+//   TCairoCanvas canvas(recipe->width, recipe->height);
+//   recipe->draw(canvas.Context(), canvas.Width(), canvas.Height());
+#pragma once
+
+#include <cairo.h>
+
+#include <span>
+#include <string_view>
+
+namespace corvellane {
+
+using TDrawRecipe = void (*)(cairo_t* cr, int width, int height);
+
+struct TRecipe {
+  std::string_view name;
+  int width;
+  int height;
+  TDrawRecipe draw;
+  std::string_view about;
+};
+
+std::span<const TRecipe> Recipes();
+// None for an unknown name.
+const TRecipe* FindRecipe(std::string_view name);
+
+// The drawing functions, one file per family of pictures.
+void DrawTownScene(cairo_t* cr, int width, int height);      // town_scene.cpp
+void DrawLogoScreen(cairo_t* cr, int width, int height);     // logo_screen.cpp
+void DrawPanel(cairo_t* cr, int width, int height);          // interface_art.cpp
+void DrawButtonNormal(cairo_t* cr, int width, int height);
+void DrawButtonHover(cairo_t* cr, int width, int height);
+void DrawButtonPressed(cairo_t* cr, int width, int height);
+void DrawButtonDisabled(cairo_t* cr, int width, int height);
+void DrawFrame(cairo_t* cr, int width, int height);
+void DrawCursorArrow(cairo_t* cr, int width, int height);
+void DrawGlow(cairo_t* cr, int width, int height);
+void DrawHeart(cairo_t* cr, int width, int height);
+void DrawStarTwinkle(cairo_t* cr, int width, int height);    // sprite_sheets.cpp
+void DrawButterflyFlutter(cairo_t* cr, int width, int height);
+
+inline constexpr int kStarFrames = 8;
+inline constexpr int kButterflyFrames = 8;
+
+}  // namespace corvellane
