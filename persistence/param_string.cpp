@@ -24,11 +24,11 @@ size_t MatchingBrace(std::string_view s, size_t open) {
   return std::string_view::npos;
 }
 
-// Position of the next "\" at or after `from` that is not inside braces.
-size_t NextSeparator(std::string_view s, size_t from) {
+// Position of the next separator at or after `from` that is not inside braces.
+size_t NextSeparator(std::string_view s, size_t from, char separator) {
   size_t i = from;
   while (i < s.size()) {
-    size_t sep = s.find('\\', i);
+    size_t sep = s.find(separator, i);
     size_t brace = s.find('{', i);
     if (brace == std::string_view::npos || (sep != std::string_view::npos && sep < brace)) return sep;
     size_t close = MatchingBrace(s, brace);
@@ -52,19 +52,24 @@ std::optional<ParamPair> ParseItem(std::string_view item) {
 
 }  // namespace
 
-std::vector<ParamPair> ParseParamString(std::string_view text) {
-  std::vector<ParamPair> pairs;
+std::vector<std::string> SplitParamItems(std::string_view text, char separator) {
+  std::vector<std::string> items;
   std::string_view s = Trim(text);
   size_t start = 0;
   while (start <= s.size()) {
-    size_t sep = NextSeparator(s, start);
+    size_t sep = NextSeparator(s, start, separator);
     size_t end = sep == std::string_view::npos ? s.size() : sep;
-    std::string_view item = s.substr(start, end - start);
-    if (!item.empty())
-      if (auto pair = ParseItem(item)) pairs.push_back(std::move(*pair));
+    if (end > start) items.emplace_back(s.substr(start, end - start));
     if (sep == std::string_view::npos) break;
     start = sep + 1;
   }
+  return items;
+}
+
+std::vector<ParamPair> ParseParamString(std::string_view text) {
+  std::vector<ParamPair> pairs;
+  for (const std::string& item : SplitParamItems(text, '\\'))
+    if (auto pair = ParseItem(item)) pairs.push_back(std::move(*pair));
   return pairs;
 }
 

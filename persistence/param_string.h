@@ -24,6 +24,11 @@ struct ParamPair {
 
 std::vector<ParamPair> ParseParamString(std::string_view text);
 
+// The items of a list: the trimmed text split at the separator, except inside
+// braces; empty items dropped, items kept as they are. ParseParamString is
+// this with "\" followed by the key=value step; lists of names use ",".
+std::vector<std::string> SplitParamItems(std::string_view text, char separator);
+
 // The value of the first item whose key equals the given one without regard
 // to letter case; none when there is no such item.
 std::optional<std::string> FindParam(std::string_view text, std::string_view key);

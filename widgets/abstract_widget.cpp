@@ -1,0 +1,366 @@
+#include "widgets/abstract_widget.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+#include "engine/engine_interface.h"
+#include "persistence/object_io.h"
+#include "persistence/param_string.h"
+#include "persistence/value_access.h"
+#include "widgets/pixel_rounding.h"
+#include "widgets/property_aliases.h"
+#include "widgets/widget_path.h"
+#include "widgets/window.h"
+
+namespace corvellane {
+
+namespace {
+
+// Aliases may name each other ("\a=b\b=a") or lead back to themselves
+// through paths; resolution gives up beyond this depth instead of recursing
+// without end.
+constexpr int kMaxAliasDepth = 16;
+int alias_depth = 0;
+
+class AliasDepthGuard {
+ public:
+  AliasDepthGuard() { ++alias_depth; }
+  ~AliasDepthGuard() { --alias_depth; }
+  AliasDepthGuard(const AliasDepthGuard&) = delete;
+  AliasDepthGuard& operator=(const AliasDepthGuard&) = delete;
+  bool TooDeep() const { return alias_depth > kMaxAliasDepth; }
+};
+
+int32_t ClampLevel(int32_t level) { return std::clamp(level, 0, 255); }
+
+// A value of a key=value list; braces keep a "\" inside it from splitting
+// the item when the list is read back.
+std::string ListValue(const std::string& value) {
+  const bool needs_braces = value.find('\\') != std::string::npos ||
+                            (!value.empty() && value.front() == '{' && value.back() == '}');
+  return needs_braces ? "{" + value + "}" : value;
+}
+
+std::string ExtraParamsText(IParamCollection* params) {
+  std::string text;
+  for (int i = 0; params && i < params->Count(); ++i) {
+    Ref<IParam> param = params->GetParam(Variant(i));
+    if (param) text += "\\" + param->GetName() + "=" + ListValue(param->GetParamValue().ToText());
+  }
+  return text;
+}
+
+using PropertyReader = Variant (*)(TAbstractWidget&);
+using PropertyWriter = bool (*)(TAbstractWidget&, const Variant&);
+
+struct NamedReader {
+  std::string_view name;
+  PropertyReader read;
+};
+
+struct NamedWriter {
+  std::string_view name;
+  PropertyWriter write;
+};
+
+TPoint OwnerMousePos(TAbstractWidget& w) {
+  IWidgetOwner* owner = w.GetOwner();
+  return owner ? owner->GetMousePos() : TPoint{};
+}
+
+const NamedReader kReaders[] = {
+    {"anchor_left", [](TAbstractWidget& w) { return Variant(w.GetAnchorLeft()); }},
+    {"anchor_top", [](TAbstractWidget& w) { return Variant(w.GetAnchorTop()); }},
+    {"transparentlevel", [](TAbstractWidget& w) { return Variant(w.GetTransparentLevel()); }},
+    {"dead", [](TAbstractWidget& w) { return Variant(w.IsDead()); }},
+    {"paused", [](TAbstractWidget& w) { return Variant(w.IsPaused()); }},
+    {"visible", [](TAbstractWidget& w) { return Variant(w.IsVisible()); }},
+    {"z", [](TAbstractWidget& w) { return Variant(w.GetZ()); }},
+    {"left", [](TAbstractWidget& w) { return Variant(w.GetLeft()); }},
+    {"top", [](TAbstractWidget& w) { return Variant(w.GetTop()); }},
+    {"width", [](TAbstractWidget& w) { return Variant(w.GetWidth()); }},
+    {"height", [](TAbstractWidget& w) { return Variant(w.GetHeight()); }},
+    {"enabled", [](TAbstractWidget& w) { return Variant(w.IsEnabled()); }},
+    {"tabstop", [](TAbstractWidget& w) { return Variant(w.IsTabStop()); }},
+    {"mousestop", [](TAbstractWidget& w) { return Variant(w.IsMouseStop()); }},
+    {"currenttime", [](TAbstractWidget& w) { return Variant(w.GetCurrentTime()); }},
+    {"timetolive", [](TAbstractWidget& w) { return Variant(w.GetTimeToLive()); }},
+    {"time_rate", [](TAbstractWidget& w) { return Variant(w.GetTimeRate()); }},
+    {"mouse_x", [](TAbstractWidget& w) { return Variant(OwnerMousePos(w).x); }},
+    {"mouse_y", [](TAbstractWidget& w) { return Variant(OwnerMousePos(w).y); }},
+};
+
+// Values that do not convert leave the property as it is.
+const NamedWriter kWriters[] = {
+    {"anchor_left", [](TAbstractWidget& w, const Variant& v) { w.SetAnchorLeft(v.ToFloat(w.GetAnchorLeft())); return true; }},
+    {"anchor_top", [](TAbstractWidget& w, const Variant& v) { w.SetAnchorTop(v.ToFloat(w.GetAnchorTop())); return true; }},
+    {"transparentlevel", [](TAbstractWidget& w, const Variant& v) { w.SetTransparentLevel(v.ToInt(w.GetTransparentLevel())); return true; }},
+    {"dead", [](TAbstractWidget& w, const Variant& v) { w.SetDead(v.ToBool(w.IsDead())); return true; }},
+    {"paused", [](TAbstractWidget& w, const Variant& v) { w.SetPaused(v.ToBool(w.IsPaused())); return true; }},
+    {"visible", [](TAbstractWidget& w, const Variant& v) { w.SetVisible(v.ToBool(w.IsVisible())); return true; }},
+    {"z", [](TAbstractWidget& w, const Variant& v) { w.SetZ(v.ToInt(w.GetZ())); return true; }},
+    {"enabled", [](TAbstractWidget& w, const Variant& v) { w.SetEnabled(v.ToBool(w.IsEnabled())); return true; }},
+    {"tabstop", [](TAbstractWidget& w, const Variant& v) { w.SetTabStop(v.ToBool(w.IsTabStop())); return true; }},
+    {"mousestop", [](TAbstractWidget& w, const Variant& v) { w.SetMouseStop(v.ToBool(w.IsMouseStop())); return true; }},
+    // An unchanged clock is no write at all: the name then reaches the extra
+    // params and aliases like any other.
+    {"currenttime", [](TAbstractWidget& w, const Variant& v) { return w.SetCurrentTime(v.ToInt(w.GetCurrentTime())); }},
+    {"timetolive", [](TAbstractWidget& w, const Variant& v) { w.SetTimeToLive(v.ToInt(w.GetTimeToLive())); return true; }},
+    {"time_rate", [](TAbstractWidget& w, const Variant& v) { w.SetTimeRate(v.ToFloat(w.GetTimeRate())); return true; }},
+};
+
+}  // namespace
+
+// ---- Persistence ----
+
+void TAbstractWidget::Init() {
+  TPropertyObject::Init();
+  SetStorageName("widget");
+}
+
+void TAbstractWidget::Cleanup() {
+  extra_params_ = nullptr;
+  if (sounds_) sounds_->Cleanup();
+  sounds_ = nullptr;
+  TPropertyObject::Cleanup();
+}
+
+void TAbstractWidget::LoadProperties(IHierStorage* node) {
+  TPropertyObject::LoadProperties(node);
+  paused_ = ReadBool(node, "paused", false);
+  transparent_level_ = ClampLevel(ReadInt(node, "transparentlevel", 255));
+  start_time_ = ReadInt(node, "currenttime", 0);
+  current_time_ = start_time_;
+  time_to_live_ = ReadInt(node, "timetolive", 0);
+  SetTimeRate(ReadFloat(node, "time_rate", 1.0));
+  LoadSounds(node);
+  aliases_ = ReadText(node, "aliases");
+  for (const ParamPair& pair : ParseParamString(ReadText(node, "extraparams")))
+    SetExtraParam(pair.key, Variant(pair.value));
+  redefined_params_ = ReadText(node, "redefinedparams");
+}
+
+void TAbstractWidget::LoadSounds(IHierStorage* node) {
+  if (Ref<TSoundCollection> sounds = CreateAndLoadChild<TSoundCollection>(node, "sounds")) sounds_ = sounds;
+}
+
+void TAbstractWidget::SaveProperties(IHierStorage* node) {
+  TPropertyObject::SaveProperties(node);
+  WriteBool(node, "paused", paused_, paused_);
+  WriteInt(node, "transparentlevel", transparent_level_, transparent_level_ != 255);
+  WriteInt(node, "currenttime", start_time_, start_time_ != 0);
+  WriteInt(node, "timetolive", time_to_live_, time_to_live_ != 0);
+  WriteFloat(node, "time_rate", time_rate_, time_rate_ != 1.0);
+  if (sounds_ && sounds_->Count() > 0) SaveChild(sounds_.get(), node, "");
+  WriteText(node, "aliases", aliases_, !aliases_.empty());
+  const std::string extra = ExtraParamsText(extra_params_.get());
+  WriteText(node, "extraparams", extra, !extra.empty());
+  WriteText(node, "redefinedparams", redefined_params_, !redefined_params_.empty());
+}
+
+// ---- Properties ----
+
+Variant TAbstractWidget::GetProperty(std::string_view name) {
+  const PathHead path = SplitWidgetPath(name);
+  if (!path.rest.empty()) {
+    Ref<IWidget> target = FindWidget(path.head);
+    return target ? target->GetProperty(path.rest) : Variant::Null();
+  }
+  if (std::optional<Variant> value = ReadBuiltInProperty(name)) return *value;
+  return ReadUnknownProperty(name);
+}
+
+void TAbstractWidget::SetProperty(std::string_view name, const Variant& value) {
+  const PathHead path = SplitWidgetPath(name);
+  if (!path.rest.empty()) {
+    if (Ref<IWidget> target = FindWidget(path.head)) target->SetProperty(path.rest, value);
+    return;
+  }
+  bool handled = true;
+  try {
+    handled = WriteBuiltInProperty(name, value);
+  } catch (const std::exception&) {
+    // A value the class could not apply is a write that did not happen.
+  }
+  if (!handled) WriteUnknownProperty(name, value);
+}
+
+std::optional<Variant> TAbstractWidget::ReadBuiltInProperty(std::string_view name) {
+  for (const NamedReader& reader : kReaders)
+    if (reader.name == name) return reader.read(*this);
+  return std::nullopt;
+}
+
+bool TAbstractWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+  for (const NamedWriter& writer : kWriters)
+    if (writer.name == name) return writer.write(*this, value);
+  return false;
+}
+
+Variant TAbstractWidget::ReadUnknownProperty(std::string_view name) {
+  if (extra_params_ && extra_params_->Contains(name)) return extra_params_->GetNamedValue(name, Variant::Null());
+  if (aliases_.empty() || !HasAlias(aliases_, name)) return TPropertyObject::GetProperty(name);
+  AliasDepthGuard guard;
+  std::optional<std::string> target = FindAliasValue(aliases_, name);
+  if (guard.TooDeep() || !target || *target == name) return Variant::Null();
+  return GetProperty(*target);
+}
+
+void TAbstractWidget::WriteUnknownProperty(std::string_view name, const Variant& value) {
+  if (extra_params_ && extra_params_->Contains(name)) {
+    extra_params_->SetNamedValue(name, value);
+    return;
+  }
+  if (aliases_.empty() || !HasAlias(aliases_, name)) {
+    TPropertyObject::SetProperty(name, value);
+    return;
+  }
+  AliasDepthGuard guard;
+  std::optional<std::string> targets = FindAliasValue(aliases_, name);
+  if (guard.TooDeep() || !targets) return;
+  for (const std::string& target : SplitAliasTargets(*targets))
+    if (target != name) SetProperty(target, value);
+}
+
+void TAbstractWidget::SetExtraParam(std::string_view name, const Variant& value) {
+  if (!extra_params_) extra_params_ = CreateObject<TParamCollection>();
+  extra_params_->SetNamedValue(name, value);
+}
+
+// ---- Place in the tree ----
+
+void TAbstractWidget::SetOwner(IWidgetOwner* owner) {
+  owner_ = owner;
+  ApplyRedefinedParams();
+}
+
+void TAbstractWidget::ClearOwner() { owner_ = nullptr; }
+
+void TAbstractWidget::ApplyRedefinedParams() {
+  for (const ParamPair& pair : ParseParamString(redefined_params_)) {
+    try {
+      SetProperty(pair.key, GetProperty(pair.value));
+    } catch (const std::exception&) {
+      // One broken entry must not keep the others from being applied.
+    }
+  }
+}
+
+Ref<IWidget> TAbstractWidget::FindWidget(std::string_view path) {
+  if (path.empty()) return Ref<IWidget>(static_cast<IWidget*>(this));
+  const PathHead split = SplitWidgetPath(path);
+  if (split.head == ".") return FindWidget(split.rest);
+  if (split.head == "..") return owner_ ? owner_->FindWidget(split.rest) : nullptr;
+  if (split.head == kWindowPathHead) {
+    IWindow* window = owner_ ? owner_->GetWindow() : nullptr;
+    return window ? window->FindWidget(split.rest) : nullptr;
+  }
+  Ref<IWidget> child = GetChild(Variant(split.head));
+  if (!child || split.rest.empty()) return child;
+  return child->FindWidget(split.rest);
+}
+
+std::string TAbstractWidget::GetPath() {
+  std::string path = owner_ ? owner_->GetPath() : std::string();
+  const std::string name = GetName();
+  if (name.empty()) return path;
+  return path.empty() ? name : path + "/" + name;
+}
+
+// ---- Time ----
+
+void TAbstractWidget::Update(int32_t elapsed_ms) {
+  if (time_rate_ != 1.0) elapsed_ms = RoundToPixel(elapsed_ms * time_rate_);
+  Advance(elapsed_ms);
+}
+
+void TAbstractWidget::Advance(int32_t elapsed_ms) {
+  advanced_ = true;
+  current_time_ = SaturatingAdd(current_time_, elapsed_ms);
+  if (time_to_live_ > 0 && current_time_ >= time_to_live_) SetDead(true);
+}
+
+void TAbstractWidget::Restart() {
+  current_time_ = 0;
+  paused_ = false;
+  Advance(0);
+}
+
+bool TAbstractWidget::SetCurrentTime(int32_t ms) {
+  if (ms == current_time_) return false;
+  SetChanged(true);
+  current_time_ = ms;
+  return true;
+}
+
+void TAbstractWidget::SetTimeRate(double rate) {
+  // A rate that is not a finite number would make every later time meaningless.
+  if (std::isfinite(rate)) time_rate_ = rate;
+}
+
+void TAbstractWidget::Show(bool visible) {
+  SetVisible(visible);
+  SetPaused(!visible);
+}
+
+// ---- Geometry and hit-testing ----
+
+TPoint TAbstractWidget::ScreenToLocal(TPoint screen_point) {
+  return owner_ ? owner_->ChildScreenToLocal(screen_point) : screen_point;
+}
+
+TRect TAbstractWidget::GetRect() {
+  // The size is added to the rounded position (not rounded again), so the
+  // rectangle covers exactly the pixels Draw paints at that position.
+  const int32_t left = RoundToPixel(GetLeft());
+  const int32_t top = RoundToPixel(GetTop());
+  return {left, top, SaturatingAdd(left, GetWidth()), SaturatingAdd(top, GetHeight())};
+}
+
+void TAbstractWidget::SetTransparentLevel(int32_t level) {
+  level = ClampLevel(level);
+  if (level == transparent_level_) return;
+  transparent_level_ = level;
+  SetChanged(true);
+}
+
+Ref<IWidget> TAbstractWidget::WidgetAtPos(TPoint point) {
+  if (IsVisible() && IsMouseStop() && ContainsPoint(point, false)) return Ref<IWidget>(static_cast<IWidget*>(this));
+  return nullptr;
+}
+
+bool TAbstractWidget::ContainsPoint(TPoint point, bool ignore_visibility) {
+  if (!IsVisible() && !ignore_visibility) return false;
+  return RectContains(GetRect(), point);
+}
+
+// ---- Sounds ----
+
+Ref<ISound> TAbstractWidget::FindSound(std::string_view name) {
+  if (sounds_)
+    if (Ref<ISound> own = sounds_->GetSound(Variant(name))) return own;
+  return owner_ ? owner_->FindSound(name) : nullptr;
+}
+
+// ---- Dirty pass ----
+
+void TAbstractWidget::UpdateDirtyRegion(bool force_old, bool force_new) {
+  advanced_ = false;
+  invalidated_ = false;
+}
+
+}  // namespace corvellane
+
+namespace corvellane {
+
+// Sounds are silent until the engine forwards them to the sound manager;
+// FindSound already resolves them through the owner chain.
+ChannelHandle TAbstractWidget::PlaySound(std::string_view name, bool override_settings, int32_t volume,
+                                         int32_t pan) {
+  return 0;
+}
+
+void TAbstractWidget::StopSound(std::string_view name) {}
+
+}  // namespace corvellane

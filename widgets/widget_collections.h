@@ -1,0 +1,99 @@
+// widget_collections.h: the collections through which groups hold children.
+//
+// TSimpleWidgetCollection  an ordered list of widgets filed under their names,
+//                          loaded from a "widgets" element with one "widget"
+//                          item each (created by its "type")
+//  TWidgetCollection       adds z order, the owner every child is attached
+//                          to, and the per-frame passes a group runs
+//
+//   Ref<TWidgetCollection> children = CreateObject<TWidgetCollection>();
+//   children->SetOwner(group);          // every child attached to the group
+//   children->Add(button);              // attached, placed by z, redrawn
+//   children->AdvanceAll(16);           // each live child once per frame
+//   children->RemoveDead();             // dead children redrawn away, dropped
+//   children->UpdateDirtyRegions(false, false);
+//
+// Z order: lower z is further back (earlier in the list). A new widget goes
+// after every sibling of the same or lower z, so among equal z the newest is
+// on top; SortByZ (once per dirty pass) moves children whose z changed and
+// keeps the order among equal z.
+//
+// Names: a child is found by its name. A widget whose name is empty or
+// already taken is still added (and attached), under an automatic key that
+// no name lookup collides with; the first widget of a name stays the one
+// found by that name.
+//
+// Moving: adding a widget that belongs to another group takes it out of that
+// group's collection first, so no widget is ever held by two groups.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "persistence/collections.h"
+#include "widgets/widget.h"
+#include "widgets/widget_collection.h"
+
+namespace corvellane {
+
+class TSimpleWidgetCollection : public TTypedCreationPersistItemCollection,
+                                public virtual ISimpleWidgetCollection {
+ public:
+  void Init() override;
+
+  Ref<IWidget> GetWidget(const Variant& key) override;
+  Ref<IWidget> GetWidgetAt(int index) override;
+  Ref<IWidget> GetWidgetByName(std::string_view name) override;
+  // Appended under its name (or an automatic key when the name is empty or taken).
+  void Add(Ref<IWidget> widget) override;
+  void AddNamed(Ref<IObject> object, std::string_view name) override;
+  // Loading files every item through Add, so subclasses place loaded
+  // children the way they place added ones.
+  bool AddItem(Ref<IObject> item) override;
+
+ protected:
+  // Files the item at the position under the name, or under an automatic
+  // key when the name is empty or taken.
+  void InsertItem(int position, std::string_view name, Ref<IObject> item);
+};
+
+class TWidgetCollection : public TSimpleWidgetCollection, public virtual IWidgetCollection {
+ public:
+  ~TWidgetCollection() override;
+
+  void Add(Ref<IWidget> widget) override;
+  void AddNamed(Ref<IObject> object, std::string_view name) override;
+  // The child leaves with its last rectangle redrawn and is detached first.
+  void DeleteItem(const Variant& key) override;
+  void ClearItems() override;
+
+  bool IsSortedByZ() const override { return sorted_by_z_; }
+  void SetSortedByZ(bool sorted) override { sorted_by_z_ = sorted; }
+  void SortByZ() override;
+  void AdvanceAll(int32_t elapsed_ms) override;
+  void RemoveDead() override;
+  void SetPropertyOnAll(std::string_view name, const Variant& value) override;
+  void UpdateDirtyRegions(bool force_old, bool force_new) override;
+  void SetOwner(IWidgetOwner* owner) override;
+  void ClearOwner() override;
+  bool IsRedrawNeeded() const override { return redraw_needed_; }
+  IWidgetOwner* GetOwner() const { return owner_; }
+  bool IsIterating() const { return iterating_; }
+
+ private:
+  // Where a widget of that z goes: after the last child whose z is not greater.
+  int ZPlacement(int32_t z) const;
+  void DeleteAt(int index);
+  // Takes the widget out of the collection of the group it is leaving.
+  void TakeFromPreviousGroup(IWidget* widget);
+  // Whether the widget is already one of the children.
+  bool Holds(const IWidget* widget) const;
+
+  bool sorted_by_z_ = true;
+  IWidgetOwner* owner_ = nullptr;
+  bool redraw_needed_ = false;
+  bool iterating_ = false;
+  bool modified_ = false;
+};
+
+}  // namespace corvellane
