@@ -38,11 +38,6 @@ void StopSamplesOf(IResourceCollection& resources, TMixer& mixer) {
 
 }  // namespace
 
-void TSoundManager::Init() {
-  TAbstractObject::Init();
-  sounds_ = CreateObject<TSoundObjectCollection>();
-}
-
 TSoundManager::~TSoundManager() {
   // The mixer may already be gone: only the back links are cleared.
   if (sounds_) sounds_->ReleaseAll();
@@ -117,10 +112,18 @@ Ref<IMusicResource> TSoundManager::FindMusic(IObject* music_definition) const {
   return QueryInterface<IMusicResource>(resources_->GetResource(Variant(music->GetResourceName())));
 }
 
+// While sounds that lower the music play, a music that starts or comes back
+// stays down with them; the end of the last one raises it.
+float TSoundManager::MusicFadeTarget() const {
+  const bool ducked = std::any_of(ducking_.begin(), ducking_.end(),
+                                  [&](ChannelHandle channel) { return mixer_->IsPlaying(channel); });
+  return ducked ? 0.0f : 1.0f;
+}
+
 void TSoundManager::StartMusic(const TMusicEntry& entry) {
   mixer_->SetVolume(entry.channel, MixerLevel(music_volume_));
   mixer_->SetGain(entry.channel, 0);
-  mixer_->SlideGain(entry.channel, 1, kMusicCrossFadeMs, false);
+  mixer_->SlideGain(entry.channel, MusicFadeTarget(), kMusicCrossFadeMs, false);
   mixer_->Play(entry.channel, true);
 }
 
@@ -160,7 +163,7 @@ void TSoundManager::StopMusic(IObject* music_definition) {
 void TSoundManager::FadeInTopMusic() {
   const TMusicEntry* top = music_.Top();
   if (!top) return;
-  mixer_->SlideGain(top->channel, 1, kMusicCrossFadeMs, false);
+  mixer_->SlideGain(top->channel, MusicFadeTarget(), kMusicCrossFadeMs, false);
   mixer_->Play(top->channel, false);
 }
 

@@ -26,6 +26,7 @@
 
 #include "engine/sound_manager.h"
 #include "persistence/object.h"
+#include "persistence/object_io.h"
 #include "sound/music_stack.h"
 #include "sound/sound_object_collection.h"
 
@@ -35,7 +36,6 @@ struct IMusicResource;
 
 class TSoundManager : public TAbstractObject, public virtual ISoundManager, public virtual ISoundObjectOwner {
  public:
-  void Init() override;
   ~TSoundManager() override;
 
   // ISoundManager
@@ -74,6 +74,7 @@ class TSoundManager : public TAbstractObject, public virtual ISoundManager, publ
 
  private:
   Ref<IMusicResource> FindMusic(IObject* music_definition) const;
+  float MusicFadeTarget() const;
   void StartMusic(const TMusicEntry& entry);
   void FadeInTopMusic();
   void ApplyOutputState();
@@ -85,7 +86,7 @@ class TSoundManager : public TAbstractObject, public virtual ISoundManager, publ
   IResourceCollection* resources_ = nullptr;  // the engine's; outlives us until Shutdown
   TMixer* mixer_ = nullptr;                   // the engine's; none: silent
   std::function<std::string()> group_source_;
-  Ref<TSoundObjectCollection> sounds_;
+  Ref<TSoundObjectCollection> sounds_ = CreateObject<TSoundObjectCollection>();
   TMusicStack music_;
   std::vector<ChannelHandle> ducking_;
   bool enabled_ = true;

@@ -96,6 +96,23 @@ TEST_F(MusicTest, MuteMusicSoundsLowerTheMusicUntilTheLastOfThemEnded) {
   EXPECT_EQ(SoundRig::Left(second, 1550), 10000);
 }
 
+TEST_F(MusicTest, MusicStartedOrResumedWhileLoweredStaysDownUntilTheSoundEnds) {
+  PlayASteady();
+  rig.manager->PlaySound(rig.Sound("sound_hush").get());  // 1 s long
+  rig.Run(400);
+  Play("music_b");
+  auto over = rig.Run(1200);
+  EXPECT_EQ(SoundRig::Right(over, 300), 0);
+  EXPECT_EQ(SoundRig::Right(over, 590), 0);
+  EXPECT_NEAR(SoundRig::Right(over, 600 + 250), 5000, 10);  // raised with the end of the sound
+
+  rig.manager->PlaySound(rig.Sound("sound_hush").get());
+  Stop("music_b");
+  auto back = rig.Run(1600);
+  EXPECT_EQ(SoundRig::Left(back, 500), 0);  // music_a comes back only with the end of the sound
+  EXPECT_NEAR(SoundRig::Left(back, 1000 + 250), 5000, 10);
+}
+
 TEST_F(MusicTest, ExplicitFadeTimesAndZeroPauseAndResume) {
   ChannelHandle a = PlayASteady();
   rig.manager->FadeMusicDown(1000);
