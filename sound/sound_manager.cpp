@@ -115,8 +115,8 @@ Ref<IMusicResource> TSoundManager::FindMusic(IObject* music_definition) const {
 // While sounds that lower the music play, a music that starts or comes back
 // stays down with them; the end of the last one raises it.
 float TSoundManager::MusicFadeTarget() const {
-  const bool ducked = std::any_of(ducking_.begin(), ducking_.end(),
-                                  [&](ChannelHandle channel) { return mixer_->IsPlaying(channel); });
+  const bool ducked =
+      std::any_of(ducking_.begin(), ducking_.end(), [&](ChannelHandle channel) { return mixer_->IsPlaying(channel); });
   return ducked ? 0.0f : 1.0f;
 }
 
