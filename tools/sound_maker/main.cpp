@@ -1,0 +1,50 @@
+// corvellane-soundmaker: the demo game's sounds and music, synthesised.
+//
+//   corvellane-soundmaker EFFECT OUT.wav|OUT.ogg
+//   corvellane-soundmaker music OUT.ogg|OUT.wav [--bars N]   (1..16, default 16)
+//   corvellane-soundmaker list
+#include <iostream>
+
+#include "tools/media_common/tool_options.h"
+#include "tools/sound_maker/music_loop.h"
+#include "tools/sound_maker/sound_effects.h"
+#include "tools/sound_maker/sound_files.h"
+
+namespace {
+
+using namespace corvellane;
+
+int Bars(const TToolOptions& options) {
+  const int bars = options.Int("bars", kMusicBars);
+  if (bars < 1 || bars > kMusicBars) throw TToolError("--bars must be 1..16");
+  return bars;
+}
+
+int Run(const TToolOptions& options) {
+  const std::string& name = options.Require(0, "sound name");
+  if (name == "list") {
+    for (const TSoundEffect& effect : SoundEffects()) std::cout << effect.name << "  " << effect.about << "\n";
+    std::cout << "music  background music loop (stereo)\n";
+    return 0;
+  }
+  const std::string& file = options.Require(1, "output file");
+  if (name == "music") {
+    WriteSoundFile(file, ComposeMusicLoop(Bars(options)), 2);
+    return 0;
+  }
+  const TSoundEffect* effect = FindSoundEffect(name);
+  if (!effect) throw TToolError("unknown sound " + name + " (see: corvellane-soundmaker list)");
+  WriteSoundFile(file, effect->make(), 1);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  try {
+    return Run(corvellane::TToolOptions(argc, argv));
+  } catch (const std::exception& e) {
+    std::cerr << "corvellane-soundmaker: " << e.what() << "\n";
+    return 2;
+  }
+}
