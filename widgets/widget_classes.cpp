@@ -1,11 +1,20 @@
 #include "widgets/widget_classes.h"
 
 #include "persistence/class_registry.h"
+#include "widgets/linked_surface_widget.h"
+#include "widgets/replicator_widget.h"
+#include "widgets/surface_widget.h"
+#include "widgets/visual_group_widget.h"
 
 namespace corvellane {
 
 // The base classes of this folder are not created from data by themselves;
 // the containers and concrete widgets register their type names here.
-void RegisterWidgetClasses() {}
+void RegisterWidgetClasses() {
+  RegisterClass<TVisualGroupWidget>("group_widget");
+  RegisterClass<TSurfaceWidget>("surface_widget");
+  RegisterClass<TLinkedSurfaceWidget>("linked_surface_widget");
+  RegisterClass<TReplicatorWidget>("replicator_widget");
+}
 
 }  // namespace corvellane

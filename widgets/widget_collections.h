@@ -36,6 +36,11 @@
 
 namespace corvellane {
 
+// Detaches the widget from its owner; a group's child is also taken out of
+// the group's collection (its last rectangle redrawn), so that a widget that
+// moves to another container is never held by two.
+void DetachFromOwner(IWidget& widget);
+
 class TSimpleWidgetCollection : public TTypedCreationPersistItemCollection,
                                 public virtual ISimpleWidgetCollection {
  public:
@@ -84,8 +89,6 @@ class TWidgetCollection : public TSimpleWidgetCollection, public virtual IWidget
   // Where a widget of that z goes: after the last child whose z is not greater.
   int ZPlacement(int32_t z) const;
   void DeleteAt(int index);
-  // Takes the widget out of the collection of the group it is leaving.
-  void TakeFromPreviousGroup(IWidget* widget);
   // Whether the widget is already one of the children.
   bool Holds(const IWidget* widget) const;
 

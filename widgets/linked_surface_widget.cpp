@@ -1,0 +1,42 @@
+#include "widgets/linked_surface_widget.h"
+
+#include "persistence/value_access.h"
+
+namespace corvellane {
+
+namespace {
+
+constexpr std::string_view kLinkedWidgetKey = "linked_widget_name";
+
+}  // namespace
+
+void TLinkedSurfaceWidget::LoadProperties(IHierStorage* node) {
+  TSurfaceWidget::LoadProperties(node);
+  linked_widget_name_ = ReadText(node, kLinkedWidgetKey);
+}
+
+void TLinkedSurfaceWidget::SaveProperties(IHierStorage* node) {
+  TSurfaceWidget::SaveProperties(node);
+  WriteText(node, kLinkedWidgetKey, linked_widget_name_, !linked_widget_name_.empty());
+}
+
+std::optional<Variant> TLinkedSurfaceWidget::ReadBuiltInProperty(std::string_view name) {
+  if (name == kLinkedWidgetKey) return Variant(linked_widget_name_);
+  return TSurfaceWidget::ReadBuiltInProperty(name);
+}
+
+bool TLinkedSurfaceWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+  if (name != kLinkedWidgetKey) return TSurfaceWidget::WriteBuiltInProperty(name, value);
+  linked_widget_name_ = value.ToText();
+  return true;
+}
+
+void TLinkedSurfaceWidget::Advance(int32_t elapsed_ms) {
+  TSurfaceWidget::Advance(elapsed_ms);
+  // An empty path would name this widget itself, whose picture would then
+  // be drawn into itself every frame, its transparency applied again each time.
+  if (linked_widget_name_.empty()) return;
+  if (Ref<IWidget> linked = FindWidget(linked_widget_name_)) SetSurface(linked->GetImage());
+}
+
+}  // namespace corvellane

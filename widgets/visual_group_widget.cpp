@@ -1,0 +1,130 @@
+#include "widgets/visual_group_widget.h"
+
+#include "persistence/value_access.h"
+#include "widgets/pixel_rounding.h"
+
+namespace corvellane {
+
+void TVisualGroupWidget::LoadProperties(IHierStorage* node) {
+  TGroupWidget::LoadProperties(node);
+  // The cache itself is built when the screen first invalidates the tree.
+  caching_ = ReadBool(node, "caching", false);
+  return_self_by_pos_ = ReadBool(node, "returnselfbypos", false);
+}
+
+void TVisualGroupWidget::SaveProperties(IHierStorage* node) {
+  TGroupWidget::SaveProperties(node);
+  WriteBool(node, "caching", caching_, caching_);
+  WriteBool(node, "returnselfbypos", return_self_by_pos_, return_self_by_pos_);
+}
+
+std::optional<Variant> TVisualGroupWidget::ReadBuiltInProperty(std::string_view name) {
+  if (name == "caching") return Variant(caching_);
+  if (name == "returnselfbypos") return Variant(return_self_by_pos_);
+  return TGroupWidget::ReadBuiltInProperty(name);
+}
+
+bool TVisualGroupWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+  if (name == "caching") {
+    SetCaching(value.ToBool(caching_));
+    return true;
+  }
+  if (name == "returnselfbypos") {
+    return_self_by_pos_ = value.ToBool(return_self_by_pos_);
+    return true;
+  }
+  return TGroupWidget::WriteBuiltInProperty(name, value);
+}
+
+void TVisualGroupWidget::SetCaching(bool caching) {
+  caching_ = caching;
+  Invalidate();
+}
+
+void TVisualGroupWidget::Invalidate() {
+  TGroupWidget::Invalidate();
+  cache_ = nullptr;
+  if (!caching_) return;
+  // The cache is the group rendered the plain way, children one by one.
+  caching_ = false;
+  cache_ = GetImage();
+  caching_ = true;
+}
+
+TPoint TVisualGroupWidget::RoundedAnchor() const {
+  return {RoundToPixel(GetAnchorLeft()), RoundToPixel(GetAnchorTop())};
+}
+
+TRect TVisualGroupWidget::GetRect() {
+  const TPoint anchor = RoundedAnchor();
+  TRect bounds{anchor.x, anchor.y, anchor.x, anchor.y};
+  bool any = false;
+  ForEachChildBackwards([&](IWidget& child) {
+    if (!child.IsVisible()) return;
+    const TRect r = OffsetRect(child.GetRect(), anchor.x, anchor.y);
+    bounds = any ? BoundingBox(bounds, r) : r;
+    any = true;
+  });
+  return bounds;
+}
+
+double TVisualGroupWidget::GetLeft() { return GetRect().left; }
+
+double TVisualGroupWidget::GetTop() { return GetRect().top; }
+
+int32_t TVisualGroupWidget::GetWidth() { return static_cast<int32_t>(GetRect().Width()); }
+
+int32_t TVisualGroupWidget::GetHeight() { return static_cast<int32_t>(GetRect().Height()); }
+
+void TVisualGroupWidget::Draw(ISurface* surface, int32_t x, int32_t y) {
+  if (caching_) DrawCache(surface, x, y);
+  else DrawChildren(surface, x, y);
+}
+
+void TVisualGroupWidget::DrawChildren(ISurface* surface, int32_t x, int32_t y) {
+  TWidgetCollection& children = Children();
+  for (int i = 0; i < children.Count(); ++i) {
+    Ref<IWidget> child = children.GetWidgetAt(i);
+    if (!child || !child->IsVisible()) continue;
+    child->Draw(surface, SaturatingAdd(x, RoundToPixel(child->GetAnchorLeft())),
+                SaturatingAdd(y, RoundToPixel(child->GetAnchorTop())));
+  }
+}
+
+void TVisualGroupWidget::DrawCache(ISurface* surface, int32_t x, int32_t y) {
+  if (!cache_ || !surface) return;
+  // The cache was rendered from the group's rectangle, whose corner lies
+  // (left - anchor, top - anchor) away from the origin.
+  const TRect r = GetRect();
+  const TPoint anchor = RoundedAnchor();
+  const int32_t left = SaturatingAdd(x, r.left - anchor.x);
+  const int32_t top = SaturatingAdd(y, r.top - anchor.y);
+  const TRect source{0, 0, cache_->GetWidth(), cache_->GetHeight()};
+  surface->DrawImage(cache_.get(), source, TBlendMode::Normal, GetTransparentLevel(),
+                     OffsetRect(source, left, top));
+}
+
+bool TVisualGroupWidget::ContainsPoint(TPoint point, bool ignore_visibility) {
+  if (!IsVisible() && !ignore_visibility) return false;
+  const TPoint anchor = RoundedAnchor();
+  const TPoint local = OffsetPoint(point, -anchor.x, -anchor.y);
+  bool inside = false;
+  ForEachChildBackwards([&](IWidget& child) { inside = inside || child.ContainsPoint(local, false); });
+  return inside;
+}
+
+Ref<IWidget> TVisualGroupWidget::WidgetAtPos(TPoint point) {
+  if (!IsVisible() || !IsMouseStop()) return nullptr;
+  const TPoint anchor = RoundedAnchor();
+  const TPoint local = OffsetPoint(point, -anchor.x, -anchor.y);
+  TWidgetCollection& children = Children();
+  for (int i = children.Count() - 1; i >= 0; --i) {
+    Ref<IWidget> child = children.GetWidgetAt(i);
+    if (!child) continue;
+    if (Ref<IWidget> hit = child->WidgetAtPos(local)) return hit;
+  }
+  if (return_self_by_pos_ && ContainsPoint(point, false)) return Ref<IWidget>(static_cast<IWidget*>(this));
+  return nullptr;
+}
+
+}  // namespace corvellane

@@ -1,0 +1,226 @@
+#include "widgets/widget_collections.h"
+
+#include <string>
+
+#include "persistence/number_text.h"
+#include "widgets/widget_owner.h"
+
+namespace corvellane {
+
+namespace {
+
+// Keys for children without a usable name start with a control character,
+// which neither XML data nor a caller's name can contain, so such a key never
+// answers a lookup by name.
+constexpr char kUnnamedKeyMark = '\x01';
+
+std::string UnnamedKey(int serial) { return std::string(1, kUnnamedKeyMark) + FormatInt(serial); }
+
+int32_t ZOf(IWidget* widget) { return widget ? widget->GetZ() : 0; }
+
+// Clears a flag on every way out of a scope, errors included.
+class FlagScope {
+ public:
+  explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagScope() { flag_ = false; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+void DetachFromOwner(IWidget& widget) {
+  auto* group = dynamic_cast<IWidget*>(widget.GetOwner());
+  Ref<IWidgetCollection> siblings = group ? group->GetWidgets() : nullptr;
+  for (int i = 0; siblings && i < siblings->Count(); ++i) {
+    if (siblings->GetWidgetAt(i).get() == &widget) {
+      siblings->DeleteItem(Variant(int32_t{i}));
+      break;
+    }
+  }
+  if (widget.GetOwner()) widget.ClearOwner();
+}
+
+// ---- TSimpleWidgetCollection ----
+
+void TSimpleWidgetCollection::Init() {
+  TTypedCreationPersistItemCollection::Init();
+  SetStorageName("widgets");
+  SetItemElementName("widget");
+}
+
+Ref<IWidget> TSimpleWidgetCollection::GetWidget(const Variant& key) { return QueryInterface<IWidget>(GetItem(key)); }
+
+Ref<IWidget> TSimpleWidgetCollection::GetWidgetAt(int index) { return GetWidget(Variant(int32_t{index})); }
+
+Ref<IWidget> TSimpleWidgetCollection::GetWidgetByName(std::string_view name) { return GetWidget(Variant(name)); }
+
+void TSimpleWidgetCollection::Add(Ref<IWidget> widget) {
+  if (!widget) return;
+  const std::string name = widget->GetName();
+  InsertItem(Count(), name, std::move(widget));
+}
+
+void TSimpleWidgetCollection::AddNamed(Ref<IObject> object, std::string_view name) {
+  if (object) InsertItem(Count(), name, std::move(object));
+}
+
+bool TSimpleWidgetCollection::AddItem(Ref<IObject> item) {
+  Ref<IWidget> widget = QueryInterface<IWidget>(item);
+  if (!widget) return false;
+  Add(std::move(widget));
+  return true;
+}
+
+void TSimpleWidgetCollection::InsertItem(int position, std::string_view name, Ref<IObject> item) {
+  if (!name.empty() && !Items().Contains(name)) {
+    Items().Insert(position, name, std::move(item));
+    return;
+  }
+  // A second widget of a name (or one without a name) must still be held:
+  // it may already be attached to the group.
+  int serial = Count();
+  while (Items().Contains(UnnamedKey(serial))) ++serial;
+  Items().Insert(position, UnnamedKey(serial), std::move(item));
+}
+
+// ---- TWidgetCollection ----
+
+TWidgetCollection::~TWidgetCollection() {
+  // Children may outlive the collection; none may keep a link to its owner.
+  ClearOwner();
+}
+
+bool TWidgetCollection::Holds(const IWidget* widget) const {
+  for (int i = 0; i < Count(); ++i)
+    if (dynamic_cast<const IWidget*>(Items().GetAt(i)->get()) == widget) return true;
+  return false;
+}
+
+int TWidgetCollection::ZPlacement(int32_t z) const {
+  for (int i = Count() - 1; i >= 0; --i)
+    if (ZOf(dynamic_cast<IWidget*>(Items().GetAt(i)->get())) <= z) return i + 1;
+  return 0;
+}
+
+void TWidgetCollection::Add(Ref<IWidget> widget) {
+  if (!widget || Holds(widget.get())) return;
+  modified_ = true;
+  if (widget->GetOwner() != owner_) {
+    if (widget->GetOwner()) DetachFromOwner(*widget);
+    if (owner_) widget->SetOwner(owner_);
+  }
+  widget->UpdateDirtyRegion(false, true);
+  redraw_needed_ = true;
+  const int position = sorted_by_z_ ? ZPlacement(widget->GetZ()) : Count();
+  const std::string name = widget->GetName();
+  InsertItem(position, name, std::move(widget));
+}
+
+void TWidgetCollection::AddNamed(Ref<IObject> object, std::string_view name) {
+  modified_ = true;
+  TSimpleWidgetCollection::AddNamed(std::move(object), name);
+}
+
+void TWidgetCollection::DeleteItem(const Variant& key) {
+  if (key.IsInt()) DeleteAt(key.ToInt());
+  else if (key.IsText()) DeleteAt(IndexOf(key.ToText()));
+}
+
+void TWidgetCollection::DeleteAt(int index) {
+  if (index < 0 || index >= Count()) return;
+  modified_ = true;
+  Ref<IObject> item = *Items().GetAt(index);
+  if (Ref<IWidget> child = QueryInterface<IWidget>(item); child && child->GetOwner()) {
+    child->UpdateDirtyRegion(true, false);
+    redraw_needed_ = true;
+    child->ClearOwner();
+  }
+  // The child's own reactions may have reordered the list.
+  if (index >= Count() || Items().GetAt(index)->get() != item.get()) {
+    for (index = 0; index < Count() && Items().GetAt(index)->get() != item.get(); ++index) {
+    }
+  }
+  Items().DeleteAt(index);
+}
+
+void TWidgetCollection::ClearItems() {
+  for (int i = Count() - 1; i >= 0; --i)
+    if (i < Count()) DeleteAt(i);
+}
+
+void TWidgetCollection::SortByZ() {
+  bool moved = true;
+  while (moved) {
+    moved = false;
+    for (int i = 0; i + 1 < Count(); ++i) {
+      if (ZOf(GetWidgetAt(i + 1).get()) < ZOf(GetWidgetAt(i).get())) {
+        Items().Move(i + 1, i);
+        moved = true;
+      }
+    }
+  }
+}
+
+void TWidgetCollection::AdvanceAll(int32_t elapsed_ms) {
+  redraw_needed_ = false;
+  FlagScope iterating(iterating_);
+  // A child added or removed by another child's advance restarts the scan;
+  // the advanced flag keeps every child to one advance per frame.
+  modified_ = true;
+  while (modified_) {
+    modified_ = false;
+    for (int i = 0; i < Count(); ++i) {
+      Ref<IWidget> child = GetWidgetAt(i);
+      if (child && !child->IsPaused() && !child->IsDead() && !child->IsAdvanced()) child->Update(elapsed_ms);
+    }
+  }
+}
+
+void TWidgetCollection::RemoveDead() {
+  for (int i = Count() - 1; i >= 0; --i) {
+    if (i >= Count()) continue;
+    Ref<IWidget> child = GetWidgetAt(i);
+    if (!child || !child->IsDead()) continue;
+    child->UpdateDirtyRegion(true, false);
+    DeleteAt(i);
+    redraw_needed_ = true;
+  }
+}
+
+void TWidgetCollection::SetPropertyOnAll(std::string_view name, const Variant& value) {
+  for (int i = Count() - 1; i >= 0; --i)
+    if (Ref<IWidget> child = GetWidgetAt(i)) child->SetProperty(name, value);
+}
+
+void TWidgetCollection::UpdateDirtyRegions(bool force_old, bool force_new) {
+  for (int i = 0; i < Count(); ++i) {
+    Ref<IWidget> child = GetWidgetAt(i);
+    if (!child) continue;
+    child->SetAdvanced(false);
+    if (!child->IsVisible() && !child->WasVisible()) continue;
+    child->UpdateDirtyRegion(force_old, force_new);
+    redraw_needed_ = redraw_needed_ || child->IsInvalidated();
+  }
+}
+
+void TWidgetCollection::SetOwner(IWidgetOwner* owner) {
+  if (!owner) {
+    ClearOwner();
+    return;
+  }
+  owner_ = owner;
+  for (int i = 0; i < Count(); ++i)
+    if (Ref<IWidget> child = GetWidgetAt(i)) child->SetOwner(owner);
+}
+
+void TWidgetCollection::ClearOwner() {
+  owner_ = nullptr;
+  for (int i = Count() - 1; i >= 0; --i)
+    if (Ref<IWidget> child = GetWidgetAt(i)) child->ClearOwner();
+}
+
+}  // namespace corvellane
