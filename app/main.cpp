@@ -24,6 +24,7 @@
 #include "shell/startup.h"
 #include "shell/text_files.h"
 #include "sound/sound_definitions.h"
+#include "sound/sound_manager.h"
 
 namespace corvellane {
 namespace {
@@ -99,6 +100,7 @@ int main(int argc, char** argv) {
       platform = std::make_unique<TSdlPlatform>();
     }
     Ref<TEngine> engine = CreateEngine(*platform);
+    engine->SetSoundManager(CreateSoundManager());
     int32_t frames = run.frames.value_or(0);
     if (run.headless && frames == 0 && headless_script_empty) frames = kDefaultHeadlessFrames;
     engine->SetFrameLimit(frames);

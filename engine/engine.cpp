@@ -419,7 +419,7 @@ void TEngine::Run() {
   running_ = true;
   platform_.RestartFrameClock();
   ApplyDisplaySettings();
-  while (!quit_) RunIterationGuarded();
+  while (!quit_ && (frame_limit_ == 0 || frames_run_ < frame_limit_)) RunIterationGuarded();
 }
 
 void TEngine::RunIterationGuarded() {
@@ -480,7 +480,7 @@ void TEngine::RunFrame() {
   if (redraw_needed_) game_->DrawFrame(canvas_.get(), logical_offset_.x, logical_offset_.y);
   Present();
   ClearDirtyRects();
-  if (++frames_run_ == frame_limit_) quit_ = true;
+  ++frames_run_;
 }
 
 void TEngine::Present() {

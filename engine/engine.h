@@ -115,7 +115,8 @@ class TEngine : public TAbstractObject,
   // The sound manager plays everything; set it before Start (without one the
   // game is silent).
   void SetSoundManager(Ref<ISoundManager> sound) { sound_ = std::move(sound); }
-  // Run ends by itself after that many frames (0: never), for automated runs.
+  // Run returns once that many frames ran in all (0: no limit), for
+  // automated runs; raising the limit lets Run go on.
   void SetFrameLimit(int32_t frames) { frame_limit_ = frames; }
   int32_t FramesRun() const { return frames_run_; }
 

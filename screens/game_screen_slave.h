@@ -20,12 +20,12 @@
 #include "engine/surface_rect.h"
 #include "persistence/object.h"
 #include "persistence/params.h"
+#include "widgets/widget.h"
+#include "widgets/window.h"
 
 namespace corvellane {
 
 struct IGameScreenOwner;
-struct IWindow;
-struct IWidget;
 
 struct IGameScreenSlave : virtual INamedObject {
   virtual void AttachOwner(IGameScreenOwner* owner) = 0;

@@ -1,5 +1,7 @@
 #include "shell/global_options.h"
 
+#include <memory>
+
 #include "persistence/cipher.h"
 #include "persistence/paths.h"
 #include "shell/declarations.h"
@@ -55,10 +57,24 @@ bool TGlobalOptions::SetOption(std::string_view name, std::string_view value) {
   return WriteTextLinesAtomically(file_path_, EncryptText(key_, store.SaveToText()));
 }
 
-TGlobalOptions& GlobalOptions() {
-  static TGlobalOptions options(JoinPath(GetSettingsFolder(), product::OptionsFileName),
-                                std::string(product::FileKeyText(product::FileKey::Options)));
+namespace {
+
+std::unique_ptr<TGlobalOptions>& GlobalOptionsInstance() {
+  static std::unique_ptr<TGlobalOptions> options;
   return options;
 }
+
+}  // namespace
+
+TGlobalOptions& GlobalOptions() {
+  std::unique_ptr<TGlobalOptions>& options = GlobalOptionsInstance();
+  if (!options) {
+    options = std::make_unique<TGlobalOptions>(JoinPath(GetSettingsFolder(), product::OptionsFileName),
+                                               std::string(product::FileKeyText(product::FileKey::Options)));
+  }
+  return *options;
+}
+
+void ResetGlobalOptions() { GlobalOptionsInstance().reset(); }
 
 }  // namespace corvellane

@@ -49,5 +49,8 @@ class TGlobalOptions {
 // The process-wide store: "options.dat" in the settings folder, created on
 // first use.
 TGlobalOptions& GlobalOptions();
+// Forgets the process-wide store; the next GlobalOptions() opens the store of
+// the settings folder as it is then (tests point it at a folder of their own).
+void ResetGlobalOptions();
 
 }  // namespace corvellane

@@ -246,12 +246,10 @@ bool TGame::CanClose() {
 
 // --- Parameters -----------------------------------------------------------------
 
-TGlobalOptions& TGame::Options() { return options_ ? *options_ : GlobalOptions(); }
-
 void TGame::SetGameParam(std::string_view name, const Variant& value) {
   if (!params_ || !engine_) return;
   params_->SetNamedValue(name, value);
-  if (IsPersistedOption(name)) Options().SetOption(name, value.ToText());
+  if (IsPersistedOption(name)) GlobalOptions().SetOption(name, value.ToText());
   if (ApplyParamToEngine(name, value)) engine_->ApplyDisplaySettings();
 }
 
@@ -282,11 +280,11 @@ void TGame::LoadPersistedOptions() {
   for (int i = 0; i < params_->Count(); ++i) {
     Ref<IParam> param = params_->GetParam(i);
     if (!param || !IsPersistedOption(param->GetName())) continue;
-    std::optional<std::string> stored = Options().GetOption(param->GetName());
+    std::optional<std::string> stored = GlobalOptions().GetOption(param->GetName());
     if (stored && !stored->empty()) {
       param->SetParamValue(Variant(*stored));
     } else {
-      Options().SetOption(param->GetName(), param->GetParamValue().ToText());
+      GlobalOptions().SetOption(param->GetName(), param->GetParamValue().ToText());
     }
   }
 }

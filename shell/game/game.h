@@ -43,8 +43,6 @@
 
 namespace corvellane {
 
-class TGlobalOptions;
-
 class TGame : public TPersistObject, public virtual IGame, public virtual IGameScreenOwner {
  public:
   void Init() override;
@@ -78,9 +76,6 @@ class TGame : public TPersistObject, public virtual IGame, public virtual IGameS
   TPoint GetCursorPos() override;
   void SetCursorPos(TPoint logical) override;
 
-  // The options store the persisted parameters live in; the process-wide one
-  // unless a test gives another. It must outlive the game.
-  void SetOptionsStore(TGlobalOptions* options) { options_ = options; }
   Ref<IParamCollection> GetParams() { return params_; }
   Ref<TResourceFileCollection> GetResourceFiles() { return resource_files_; }
   bool IsLoading() const { return loading_; }
@@ -99,7 +94,6 @@ class TGame : public TPersistObject, public virtual IGame, public virtual IGameS
   // Applies the value to the engine parameter of that name; true when it changed.
   bool ApplyParamToEngine(std::string_view name, const Variant& value);
   bool ToggleFromAltKey(const PlatformEvent& event);
-  TGlobalOptions& Options();
 
   std::string splash_logos_screen_;
   std::string loading_screen_;
@@ -116,7 +110,6 @@ class TGame : public TPersistObject, public virtual IGame, public virtual IGameS
   Ref<IParamCollection> last_close_result_;
   Ref<TSoundCollection> sounds_;
   Ref<IGameScreenSlave> border_screen_;
-  TGlobalOptions* options_ = nullptr;
 };
 
 // "Game".
