@@ -343,24 +343,53 @@ Ref<ISound> TAbstractWidget::FindSound(std::string_view name) {
   return owner_ ? owner_->FindSound(name) : nullptr;
 }
 
+namespace {
+
+// Plays the sound once at other settings and puts its own back afterwards,
+// also when playing fails.
+class SoundSettingsOverride {
+ public:
+  SoundSettingsOverride(ISound& sound, int32_t volume, int32_t pan)
+      : sound_(sound), volume_(sound.GetVolume()), pan_(sound.GetPan()) {
+    sound_.SetVolume(volume);
+    sound_.SetPan(pan);
+  }
+  ~SoundSettingsOverride() {
+    sound_.SetVolume(volume_);
+    sound_.SetPan(pan_);
+  }
+  SoundSettingsOverride(const SoundSettingsOverride&) = delete;
+  SoundSettingsOverride& operator=(const SoundSettingsOverride&) = delete;
+
+ private:
+  ISound& sound_;
+  int32_t volume_;
+  int32_t pan_;
+};
+
+}  // namespace
+
+ChannelHandle TAbstractWidget::PlaySound(std::string_view name, bool override_settings, int32_t volume,
+                                         int32_t pan) {
+  Ref<ISound> sound = FindSound(name);
+  IEngine* engine = owner_ ? owner_->GetEngine() : nullptr;
+  if (!sound || !engine) return 0;
+  if (!override_settings) return engine->PlaySoundSample(sound.get());
+  SoundSettingsOverride once(*sound, volume, pan);
+  return engine->PlaySoundSample(sound.get());
+}
+
+void TAbstractWidget::StopSound(std::string_view name) {
+  Ref<ISound> sound = FindSound(name);
+  IEngine* engine = owner_ ? owner_->GetEngine() : nullptr;
+  if (sound && engine) engine->StopSoundByName(sound.get());
+}
+
 // ---- Dirty pass ----
 
 void TAbstractWidget::UpdateDirtyRegion(bool force_old, bool force_new) {
   advanced_ = false;
   invalidated_ = false;
 }
-
-}  // namespace corvellane
-
-namespace corvellane {
-
-// Sounds are silent until the engine forwards them to the sound manager;
-// FindSound already resolves them through the owner chain.
-ChannelHandle TAbstractWidget::PlaySound(std::string_view name, bool override_settings, int32_t volume,
-                                         int32_t pan) {
-  return 0;
-}
-
-void TAbstractWidget::StopSound(std::string_view name) {}
 
 }  // namespace corvellane

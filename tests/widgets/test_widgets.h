@@ -2,8 +2,8 @@
 //
 // TTestBox is a single widget that paints its rectangle in one colour at its
 // transparency level, through the canvas's clipped drawing, so the dirty
-// rectangle tests see real pixels. It counts advances and keeps the input it
-// received.
+// rectangle tests see real pixels (data key "colour", default $FF3366CC).
+// It counts advances and keeps the input it received.
 //
 //   Ref<TTestBox> box = LoadWidget<TTestBox>(R"(<widget visible="yes" width="4" height="3"/>)");
 #pragma once
@@ -17,6 +17,7 @@
 #include "engine/surface.h"
 #include "persistence/object_io.h"
 #include "persistence/storage.h"
+#include "persistence/value_access.h"
 #include "widgets/single_widget.h"
 
 namespace corvellane::testing {
@@ -28,6 +29,11 @@ class TTestBox : public TSingleWidget {
   std::vector<int32_t> mouse_messages;
   std::vector<std::string> notes;  // "capture lost", "focus lost", "focus gained", "key 65"
   bool handles_keys = true;
+
+  void LoadProperties(IHierStorage* node) override {
+    TSingleWidget::LoadProperties(node);
+    colour = ReadHexInt(node, "colour", colour);
+  }
 
   void Advance(int32_t elapsed_ms) override {
     ++advances;
