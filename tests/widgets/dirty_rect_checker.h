@@ -79,12 +79,14 @@ class DirtyRectChecker {
     for (const TRect& r : rects) region.Add(Intersect(r, {0, 0, width_, height_}));
     // Nothing reported: the engine does not draw at all this frame.
     if (region.Count() == 0) return;
+    // All rectangles are cleared before any is added: once the canvas has a
+    // dirty rectangle, SetPixel is clipped to it.
     for (int i = 0; i < region.Count(); ++i) {
       const TRect r = region.Get(i);
       for (int32_t y = r.top; y < r.bottom; ++y)
         for (int32_t x = r.left; x < r.right; ++x) kept_->SetPixel(x, y, background_);
-      kept_->AddDirtyRect(r);
     }
+    for (int i = 0; i < region.Count(); ++i) kept_->AddDirtyRect(region.Get(i));
     draw(*kept_);
     kept_->ClearDirtyRegion();
   }
