@@ -43,10 +43,15 @@ void TVisualGroupWidget::SetCaching(bool caching) {
 
 void TVisualGroupWidget::Invalidate() {
   TGroupWidget::Invalidate();
+  // The old picture's area must be redrawn as well as the new one's.
+  if (cache_ || caching_) SetGeometryChanged();
   cache_ = nullptr;
   if (!caching_) return;
   // The cache is the group rendered the plain way, children one by one.
   caching_ = false;
+  const TRect r = ChildrenRect();
+  const TPoint anchor = RoundedAnchor();
+  cache_offset_ = {r.left - anchor.x, r.top - anchor.y};
   cache_ = GetImage();
   caching_ = true;
 }
@@ -55,7 +60,15 @@ TPoint TVisualGroupWidget::RoundedAnchor() const {
   return {RoundToPixel(GetAnchorLeft()), RoundToPixel(GetAnchorTop())};
 }
 
-TRect TVisualGroupWidget::GetRect() {
+TRect TVisualGroupWidget::GetRect() { return caching_ && cache_ ? CacheRect() : ChildrenRect(); }
+
+TRect TVisualGroupWidget::CacheRect() const {
+  const TPoint anchor = RoundedAnchor();
+  const TRect size{0, 0, cache_->GetWidth(), cache_->GetHeight()};
+  return OffsetRect(size, SaturatingAdd(anchor.x, cache_offset_.x), SaturatingAdd(anchor.y, cache_offset_.y));
+}
+
+TRect TVisualGroupWidget::ChildrenRect() {
   const TPoint anchor = RoundedAnchor();
   TRect bounds{anchor.x, anchor.y, anchor.x, anchor.y};
   bool any = false;
@@ -93,15 +106,11 @@ void TVisualGroupWidget::DrawChildren(ISurface* surface, int32_t x, int32_t y) {
 
 void TVisualGroupWidget::DrawCache(ISurface* surface, int32_t x, int32_t y) {
   if (!cache_ || !surface) return;
-  // The cache was rendered from the group's rectangle, whose corner lies
-  // (left - anchor, top - anchor) away from the origin.
-  const TRect r = GetRect();
-  const TPoint anchor = RoundedAnchor();
-  const int32_t left = SaturatingAdd(x, r.left - anchor.x);
-  const int32_t top = SaturatingAdd(y, r.top - anchor.y);
+  // Where the picture was taken relative to the origin, whatever the
+  // children have done since.
   const TRect source{0, 0, cache_->GetWidth(), cache_->GetHeight()};
-  surface->DrawImage(cache_.get(), source, TBlendMode::Normal, GetTransparentLevel(),
-                     OffsetRect(source, left, top));
+  const TRect dest = OffsetRect(source, SaturatingAdd(x, cache_offset_.x), SaturatingAdd(y, cache_offset_.y));
+  surface->DrawImage(cache_.get(), source, TBlendMode::Normal, GetTransparentLevel(), dest);
 }
 
 bool TVisualGroupWidget::ContainsPoint(TPoint point, bool ignore_visibility) {

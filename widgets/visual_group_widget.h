@@ -14,6 +14,9 @@
 //
 // Size: the union of the visible children's rectangles, moved by the group's
 // rounded anchor; with no visible child an empty rectangle at the anchor.
+// While a cache is shown, the area of the cached picture: it is drawn where
+// it was taken, so children moving inside a cached group neither shift the
+// picture nor leave parts of it unreported to the dirty pass.
 //
 // Hit-testing: children from the topmost down, with the point moved into the
 // group's space; with "returnselfbypos" a point on a child that is not a
@@ -55,11 +58,17 @@ class TVisualGroupWidget : public TGroupWidget {
 
  private:
   TPoint RoundedAnchor() const;
+  // The union of the visible children's rectangles, in owner space.
+  TRect ChildrenRect();
+  // Where the cached picture is drawn, in owner space.
+  TRect CacheRect() const;
   void DrawChildren(ISurface* surface, int32_t x, int32_t y);
   void DrawCache(ISurface* surface, int32_t x, int32_t y);
 
   bool caching_ = false;
   Ref<ISurface> cache_;
+  // The picture's corner relative to the group's rounded anchor when taken.
+  TPoint cache_offset_;
   bool return_self_by_pos_ = false;
 };
 
