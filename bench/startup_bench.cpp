@@ -1,0 +1,68 @@
+// startup_bench: from nothing to the first presented frame of the demo game.
+//
+// Each iteration does what the program does when it starts, on the headless
+// platform: creates the engine, reads and deciphers the game definition,
+// creates the game, loads its synchronous resources, shows the first screen,
+// runs one frame (update, draw, present) and finishes everything again. The
+// demo content is the one the build put into the program folder.
+//
+//   ./bench/bench_startup
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+#include "engine/engine.h"
+#include "engine/platform/headless_platform.h"
+#include "engine/resource_file.h"
+#include "engine/resource_reader.h"
+#include "engine/resource_types.h"
+#include "persistence/class_registry.h"
+#include "persistence/paths.h"
+#include "shell/declarations.h"
+#include "shell/game/game.h"
+#include "shell/global_options.h"
+#include "sound/sound_definitions.h"
+#include "sound/sound_manager.h"
+
+namespace corvellane {
+namespace {
+
+void PrepareProcess() {
+  static bool prepared = false;
+  if (prepared) return;
+  prepared = true;
+  setenv("CORVELLANE_SETTINGS_DIR", "/tmp/corvellane-bench-settings", 1);
+  SetArchiveExtension(product::ArchiveExtension);
+  InstallResourceReader();
+  RegisterPersistenceClasses();
+  RegisterEngineResourceClasses();
+  RegisterEngineResourceTypes();
+  RegisterSoundClasses();
+  RegisterGameClasses();
+  SetProgramFolder(CORVELLANE_GAME_DIR "/");
+}
+
+void BM_StartToFirstFrame(benchmark::State& state) {
+  PrepareProcess();
+  for (auto _ : state) {
+    HeadlessOptions options;
+    options.quitAfterScript = false;
+    THeadlessPlatform platform(std::move(options));
+    Ref<TEngine> engine = CreateEngine(platform);
+    engine->SetSoundManager(CreateSoundManager());
+    if (!engine->Start(product::GameDefinitionFile)) {
+      state.SkipWithError("the demo game did not start");
+      break;
+    }
+    engine->SetFrameLimit(1);
+    engine->Run();
+    benchmark::DoNotOptimize(platform.PresentedFrames());
+    engine->Finish();
+  }
+}
+BENCHMARK(BM_StartToFirstFrame)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace corvellane
+
+BENCHMARK_MAIN();
