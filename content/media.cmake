@@ -70,6 +70,8 @@ foreach(sound click hover window_show window_hide sparkle found wrong)
 endforeach()
 media_command(OUTPUTS ${media_dir}/music/main_theme.ogg
   TOOL corvellane-soundmaker ARGS music ${media_dir}/music/main_theme.ogg)
+media_command(OUTPUTS ${media_dir}/music/music_box.mod
+  TOOL corvellane-soundmaker ARGS module ${media_dir}/music/music_box.mod)
 
 add_custom_target(corvellane_media ALL DEPENDS ${media_outputs})
 add_dependencies(corvellane_content corvellane_media)

@@ -2,6 +2,7 @@
 //
 //   corvellane-soundmaker EFFECT OUT.wav|OUT.ogg
 //   corvellane-soundmaker music OUT.ogg|OUT.wav [--bars N]   (1..16, default 16)
+//   corvellane-soundmaker module OUT.mod [--bars N]          the same tune as a tracker module
 //   corvellane-soundmaker list
 #include <iostream>
 
@@ -9,6 +10,7 @@
 #include "tools/sound_maker/music_loop.h"
 #include "tools/sound_maker/sound_effects.h"
 #include "tools/sound_maker/sound_files.h"
+#include "tools/sound_maker/tracker_module_writer.h"
 
 namespace {
 
@@ -25,11 +27,16 @@ int Run(const TToolOptions& options) {
   if (name == "list") {
     for (const TSoundEffect& effect : SoundEffects()) std::cout << effect.name << "  " << effect.about << "\n";
     std::cout << "music  background music loop (stereo)\n";
+    std::cout << "module  the same music as a tracker module\n";
     return 0;
   }
   const std::string& file = options.Require(1, "output file");
   if (name == "music") {
     WriteSoundFile(file, ComposeMusicLoop(Bars(options)), 2);
+    return 0;
+  }
+  if (name == "module") {
+    WriteModuleFile(file, MakeThemeModule(Bars(options)));
     return 0;
   }
   const TSoundEffect* effect = FindSoundEffect(name);

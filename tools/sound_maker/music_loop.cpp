@@ -4,45 +4,13 @@
 #include <array>
 #include <cmath>
 
+#include "tools/sound_maker/music_score.h"
 #include "tools/sound_maker/synth.h"
 
 namespace corvellane {
 namespace {
 
 constexpr double kBeatSeconds = 60.0 / kMusicTempo;
-
-// Chords by bar: root note (MIDI, bass octave) and the three chord tones
-// for the pads.
-struct TChord {
-  int root;
-  std::array<int, 3> tones;
-};
-
-constexpr TChord kF{41, {65, 69, 72}}, kDm{38, {62, 65, 69}}, kBb{46, {62, 65, 70}}, kC{36, {64, 67, 72}},
-    kAm{45, {64, 69, 72}};
-constexpr std::array<TChord, kMusicBars> kChords = {kF, kDm, kBb, kC, kF, kAm, kBb, kC,
-                                                     kDm, kBb, kF, kC, kBb, kC, kF, kF};
-
-// The tune, bar by bar: (beat in bar, length, note).
-constexpr int A4 = 69, Bb4 = 70, C5 = 72, D5 = 74, E5 = 76, F5 = 77, G4 = 67, F4 = 65;
-constexpr std::array<std::array<std::array<double, 3>, 4>, kMusicBars> kTune = {{
-    {{{0, 1.5, A4}, {1.5, 0.5, G4}, {2, 1, F4}, {3, 1, A4}}},
-    {{{0, 2, D5}, {2, 1, C5}, {3, 1, A4}, {0, 0, 0}}},
-    {{{0, 1.5, Bb4}, {1.5, 0.5, A4}, {2, 1, G4}, {3, 1, F4}}},
-    {{{0, 3, G4}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}}},
-    {{{0, 1.5, A4}, {1.5, 0.5, C5}, {2, 1, F5}, {3, 1, E5}}},
-    {{{0, 2, E5}, {2, 1, C5}, {3, 1, A4}, {0, 0, 0}}},
-    {{{0, 1.5, D5}, {1.5, 0.5, C5}, {2, 1, Bb4}, {3, 1, D5}}},
-    {{{0, 3, C5}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}}},
-    {{{0, 1.5, F5}, {1.5, 0.5, E5}, {2, 1, D5}, {3, 1, A4}}},
-    {{{0, 1, Bb4}, {1, 1, D5}, {2, 2, F5}, {0, 0, 0}}},
-    {{{0, 1.5, E5}, {1.5, 0.5, D5}, {2, 1, C5}, {3, 1, A4}}},
-    {{{0, 2, G4}, {2, 1, A4}, {3, 1, Bb4}, {0, 0, 0}}},
-    {{{0, 1.5, D5}, {1.5, 0.5, C5}, {2, 1, Bb4}, {3, 1, A4}}},
-    {{{0, 1, G4}, {1, 1, A4}, {2, 1, Bb4}, {3, 1, E5}}},
-    {{{0, 2, F5}, {2, 1, C5}, {3, 1, A4}, {0, 0, 0}}},
-    {{{0, 3, F4}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}}},
-}};
 
 // Where a voice sits between the speakers: -1 left .. 1 right, equal power.
 struct TPan {
@@ -151,20 +119,17 @@ std::vector<float> ComposeMusicLoop(int bars) {
   bars = std::clamp(bars, 1, kMusicBars);
   TRing ring(BeatFrame(4.0 * bars));
   for (int bar = 0; bar < bars; ++bar) {
-    const TChord& chord = kChords[size_t(bar)];
     const double start = 4.0 * bar;
-    for (int tone : chord.tones) Pad(ring, start, 4, tone);
-    Bass(ring, start, chord.root);
-    Bass(ring, start + 2, chord.root + (bar % 2 == 0 ? 7 : 12));
-    // Arpeggio in eighths: up through the chord and back.
-    const int pattern[] = {0, 1, 2, 1, 0, 1, 2, 1};
-    for (int step = 0; step < 8; ++step) {
-      const int tone = chord.tones[size_t(pattern[step])] + (step == 2 || step == 6 ? 12 : 0);
-      Keys(ring, start + 0.5 * step, tone, step % 2 == 0 ? 0.07f : 0.05f, step % 2 == 0 ? -0.45f : 0.45f, 0.35);
-    }
-    for (const auto& n : kTune[size_t(bar)])
-      if (n[1] > 0) Lead(ring, start + n[0], n[1], int(n[2]));
+    for (int tone : ChordOfBar(bar).tones) Pad(ring, start, 4, tone);
+    const std::array<int, 2> bass = BassOfBar(bar);
+    Bass(ring, start, bass[0]);
+    Bass(ring, start + 2, bass[1]);
+    const std::array<int, 8> arpeggio = ArpeggioOfBar(bar);
+    for (size_t step = 0; step < arpeggio.size(); ++step)
+      Keys(ring, start + 0.5 * double(step), arpeggio[step], step % 2 == 0 ? 0.07f : 0.05f,
+           step % 2 == 0 ? -0.45f : 0.45f, 0.35);
   }
+  for (const TTuneNote& n : TuneNotes(bars)) Lead(ring, n.beat, n.beats, n.note);
   std::vector<float> stereo = std::move(ring.Samples());
   Echo(stereo, 0.75, 0.22f);
   Normalise(stereo, 0.8f);

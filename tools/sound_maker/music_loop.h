@@ -1,5 +1,5 @@
-// music_loop.h: the demo game's background music, a gentle piece in F major
-// for pads, bass, a soft electric-piano arpeggio and a bell-like melody.
+// music_loop.h: the demo game's background music (music_score.h) played by
+// pads, bass, a soft electric-piano arpeggio and a bell-like melody.
 //
 // The piece is rendered as a ring: whatever rings on past the last beat
 // (note tails, echoes) is added to the start, so the file loops without a
@@ -11,10 +11,9 @@
 
 #include <vector>
 
-namespace corvellane {
+#include "tools/sound_maker/music_score.h"
 
-inline constexpr int kMusicBars = 16;
-inline constexpr double kMusicTempo = 84.0;  // beats per minute, four to a bar
+namespace corvellane {
 
 // Interleaved stereo at kSampleRate; bars 1..kMusicBars.
 std::vector<float> ComposeMusicLoop(int bars);
