@@ -21,35 +21,33 @@ struct TCell {
   int wright = 0;
 };
 
-struct TLineMetrics {
-  int ascent = 0;
-  int descent = 0;
-};
-
 // The face's own line, widened to any glyph that reaches beyond it (accented
 // capitals, deep descenders), so that no glyph is cut off.
 TLineMetrics MeasureLine(TGlyphRasteriser& face, const std::vector<TGlyphBitmap>& glyphs) {
-  TLineMetrics line{face.Ascent(), face.Descent()};
+  int ascent = face.Ascent(), descent = face.Descent();
   for (const TGlyphBitmap& g : glyphs) {
     if (g.height == 0) continue;
-    line.ascent = std::max(line.ascent, g.top);
-    line.descent = std::max(line.descent, g.height - g.top);
+    ascent = std::max(ascent, g.top);
+    descent = std::max(descent, g.height - g.top);
   }
-  return line;
+  const std::optional<TGlyphBitmap> capital = face.Render(U'H');
+  const int cap_height = capital && capital->top > 0 ? capital->top : ascent;
+  return {ascent, cap_height, ascent + descent};
 }
 
 TCell MakeCell(char32_t character, const TGlyphBitmap& glyph, const TGlyphStyle& style, const TLineMetrics& line) {
   const TGlyphPadding pad = PaddingFor(style);
   const int outline = std::max(0, style.outline_width);
-  // The outline widens every letter on both sides; the pen moves on by as much.
-  const int advance = glyph.advance + 2 * outline;
-  TCell cell{character, DrawStyledGlyph(glyph, style, line.ascent, line.ascent + line.descent), 0, 0};
+  // The outline widens every letter on both sides; the pen moves on by one
+  // outline's width, so neighbouring outlines just meet and titles stay tight.
+  const int advance = glyph.advance + outline;
+  TCell cell{character, DrawStyledGlyph(glyph, style, line), 0, 0};
   if (glyph.width == 0) {
     cell.picture = TRgbaImage(std::max(1, advance), cell.picture.Height());
     cell.wright = advance - cell.picture.Width();
     return cell;
   }
-  cell.wleft = glyph.left + outline - pad.left;
+  cell.wleft = glyph.left + outline / 2 - pad.left;
   cell.wright = advance - cell.wleft - cell.picture.Width();
   return cell;
 }

@@ -96,24 +96,25 @@ TGlyphPadding PaddingFor(const TGlyphStyle& style) {
           outline + blur + std::max(0, sy)};
 }
 
-TRgbaImage DrawStyledGlyph(const TGlyphBitmap& glyph, const TGlyphStyle& style, int ascent, int line_height) {
+TRgbaImage DrawStyledGlyph(const TGlyphBitmap& glyph, const TGlyphStyle& style, const TLineMetrics& line) {
   const TGlyphPadding pad = PaddingFor(style);
   const int width = glyph.width + pad.left + pad.right;
-  const int height = line_height + pad.top + pad.bottom;
+  const int height = line.height + pad.top + pad.bottom;
   TRgbaImage cell(width, height);
   if (glyph.width == 0 || glyph.height == 0) return cell;
 
-  const TMask ink = InkMask(glyph, width, height, pad.left, pad.top + ascent - glyph.top);
+  const TMask ink = InkMask(glyph, width, height, pad.left, pad.top + line.ascent - glyph.top);
   const TMask body = style.outline_width > 0 ? Dilate(ink, style.outline_width) : ink;
   if (style.HasShadow()) {
     const TMask soft = style.shadow_blur > 0 ? Soften(body, style.shadow_blur) : body;
     Layer(cell, Shifted(soft, style.shadow_x, style.shadow_y), [&](int) { return style.shadow_colour; });
   }
   if (style.outline_width > 0) Layer(cell, body, [&](int) { return style.outline_colour; });
-  // The gradient runs from the top of the line to the baseline; descenders
-  // keep the bottom colour.
+  // The gradient runs from the top of the capitals to the baseline; accents
+  // above keep the top colour and descenders the bottom one.
+  const int gradient_top = pad.top + line.ascent - line.cap_height;
   Layer(cell, ink, [&](int y) {
-    return MixColours(style.fill_top, style.fill_bottom, float(y - pad.top) / float(std::max(1, ascent)));
+    return MixColours(style.fill_top, style.fill_bottom, float(y - gradient_top) / float(std::max(1, line.cap_height)));
   });
   return cell;
 }

@@ -11,7 +11,7 @@
 //   TGlyphStyle style;
 //   style.fill_top = 0xFFFFE9A0; style.fill_bottom = 0xFFE08A20;
 //   style.outline_width = 2; style.outline_colour = 0xFF5A2A10;
-//   TRgbaImage cell = DrawStyledGlyph(glyph, style, ascent, line_height);
+//   TRgbaImage cell = DrawStyledGlyph(glyph, style, {ascent, cap_height, line_height});
 #pragma once
 
 #include <cstdint>
@@ -40,9 +40,16 @@ struct TGlyphPadding {
 };
 TGlyphPadding PaddingFor(const TGlyphStyle& style);
 
+// Where a glyph sits on its line, in pixels.
+struct TLineMetrics {
+  int ascent = 0;      // line top to baseline
+  int cap_height = 0;  // baseline to the top of the capitals; the gradient spans this
+  int height = 0;      // the whole line
+};
+
 // The glyph drawn into a cell whose height is the padded line (every cell of
 // a font has the same height, so lines set on the top of their cells line
 // up on one baseline) and whose width is the padded ink.
-TRgbaImage DrawStyledGlyph(const TGlyphBitmap& glyph, const TGlyphStyle& style, int ascent, int line_height);
+TRgbaImage DrawStyledGlyph(const TGlyphBitmap& glyph, const TGlyphStyle& style, const TLineMetrics& line);
 
 }  // namespace corvellane
