@@ -51,63 +51,60 @@ std::string ExtraParamsText(IParamCollection* params) {
   return text;
 }
 
-using PropertyReader = Variant (*)(TAbstractWidget&);
-using PropertyWriter = bool (*)(TAbstractWidget&, const Variant&);
+using Widget = TAbstractWidget;
+using Value = const Variant&;
 
 struct NamedReader {
   std::string_view name;
-  PropertyReader read;
+  Variant (*read)(Widget&);
 };
 
+// Values that do not convert leave the property as it is.
 struct NamedWriter {
   std::string_view name;
-  PropertyWriter write;
+  void (*write)(Widget&, Value);
 };
 
-TPoint OwnerMousePos(TAbstractWidget& w) {
+TPoint OwnerMousePos(Widget& w) {
   IWidgetOwner* owner = w.GetOwner();
   return owner ? owner->GetMousePos() : TPoint{};
 }
 
 const NamedReader kReaders[] = {
-    {"anchor_left", [](TAbstractWidget& w) { return Variant(w.GetAnchorLeft()); }},
-    {"anchor_top", [](TAbstractWidget& w) { return Variant(w.GetAnchorTop()); }},
-    {"transparentlevel", [](TAbstractWidget& w) { return Variant(w.GetTransparentLevel()); }},
-    {"dead", [](TAbstractWidget& w) { return Variant(w.IsDead()); }},
-    {"paused", [](TAbstractWidget& w) { return Variant(w.IsPaused()); }},
-    {"visible", [](TAbstractWidget& w) { return Variant(w.IsVisible()); }},
-    {"z", [](TAbstractWidget& w) { return Variant(w.GetZ()); }},
-    {"left", [](TAbstractWidget& w) { return Variant(w.GetLeft()); }},
-    {"top", [](TAbstractWidget& w) { return Variant(w.GetTop()); }},
-    {"width", [](TAbstractWidget& w) { return Variant(w.GetWidth()); }},
-    {"height", [](TAbstractWidget& w) { return Variant(w.GetHeight()); }},
-    {"enabled", [](TAbstractWidget& w) { return Variant(w.IsEnabled()); }},
-    {"tabstop", [](TAbstractWidget& w) { return Variant(w.IsTabStop()); }},
-    {"mousestop", [](TAbstractWidget& w) { return Variant(w.IsMouseStop()); }},
-    {"currenttime", [](TAbstractWidget& w) { return Variant(w.GetCurrentTime()); }},
-    {"timetolive", [](TAbstractWidget& w) { return Variant(w.GetTimeToLive()); }},
-    {"time_rate", [](TAbstractWidget& w) { return Variant(w.GetTimeRate()); }},
-    {"mouse_x", [](TAbstractWidget& w) { return Variant(OwnerMousePos(w).x); }},
-    {"mouse_y", [](TAbstractWidget& w) { return Variant(OwnerMousePos(w).y); }},
+    {"anchor_left", [](Widget& w) { return Variant(w.GetAnchorLeft()); }},
+    {"anchor_top", [](Widget& w) { return Variant(w.GetAnchorTop()); }},
+    {"transparentlevel", [](Widget& w) { return Variant(w.GetTransparentLevel()); }},
+    {"dead", [](Widget& w) { return Variant(w.IsDead()); }},
+    {"paused", [](Widget& w) { return Variant(w.IsPaused()); }},
+    {"visible", [](Widget& w) { return Variant(w.IsVisible()); }},
+    {"z", [](Widget& w) { return Variant(w.GetZ()); }},
+    {"left", [](Widget& w) { return Variant(w.GetLeft()); }},
+    {"top", [](Widget& w) { return Variant(w.GetTop()); }},
+    {"width", [](Widget& w) { return Variant(w.GetWidth()); }},
+    {"height", [](Widget& w) { return Variant(w.GetHeight()); }},
+    {"enabled", [](Widget& w) { return Variant(w.IsEnabled()); }},
+    {"tabstop", [](Widget& w) { return Variant(w.IsTabStop()); }},
+    {"mousestop", [](Widget& w) { return Variant(w.IsMouseStop()); }},
+    {"currenttime", [](Widget& w) { return Variant(w.GetCurrentTime()); }},
+    {"timetolive", [](Widget& w) { return Variant(w.GetTimeToLive()); }},
+    {"time_rate", [](Widget& w) { return Variant(w.GetTimeRate()); }},
+    {"mouse_x", [](Widget& w) { return Variant(OwnerMousePos(w).x); }},
+    {"mouse_y", [](Widget& w) { return Variant(OwnerMousePos(w).y); }},
 };
 
-// Values that do not convert leave the property as it is.
 const NamedWriter kWriters[] = {
-    {"anchor_left", [](TAbstractWidget& w, const Variant& v) { w.SetAnchorLeft(v.ToFloat(w.GetAnchorLeft())); return true; }},
-    {"anchor_top", [](TAbstractWidget& w, const Variant& v) { w.SetAnchorTop(v.ToFloat(w.GetAnchorTop())); return true; }},
-    {"transparentlevel", [](TAbstractWidget& w, const Variant& v) { w.SetTransparentLevel(v.ToInt(w.GetTransparentLevel())); return true; }},
-    {"dead", [](TAbstractWidget& w, const Variant& v) { w.SetDead(v.ToBool(w.IsDead())); return true; }},
-    {"paused", [](TAbstractWidget& w, const Variant& v) { w.SetPaused(v.ToBool(w.IsPaused())); return true; }},
-    {"visible", [](TAbstractWidget& w, const Variant& v) { w.SetVisible(v.ToBool(w.IsVisible())); return true; }},
-    {"z", [](TAbstractWidget& w, const Variant& v) { w.SetZ(v.ToInt(w.GetZ())); return true; }},
-    {"enabled", [](TAbstractWidget& w, const Variant& v) { w.SetEnabled(v.ToBool(w.IsEnabled())); return true; }},
-    {"tabstop", [](TAbstractWidget& w, const Variant& v) { w.SetTabStop(v.ToBool(w.IsTabStop())); return true; }},
-    {"mousestop", [](TAbstractWidget& w, const Variant& v) { w.SetMouseStop(v.ToBool(w.IsMouseStop())); return true; }},
-    // An unchanged clock is no write at all: the name then reaches the extra
-    // params and aliases like any other.
-    {"currenttime", [](TAbstractWidget& w, const Variant& v) { return w.SetCurrentTime(v.ToInt(w.GetCurrentTime())); }},
-    {"timetolive", [](TAbstractWidget& w, const Variant& v) { w.SetTimeToLive(v.ToInt(w.GetTimeToLive())); return true; }},
-    {"time_rate", [](TAbstractWidget& w, const Variant& v) { w.SetTimeRate(v.ToFloat(w.GetTimeRate())); return true; }},
+    {"anchor_left", [](Widget& w, Value v) { w.SetAnchorLeft(v.ToFloat(w.GetAnchorLeft())); }},
+    {"anchor_top", [](Widget& w, Value v) { w.SetAnchorTop(v.ToFloat(w.GetAnchorTop())); }},
+    {"transparentlevel", [](Widget& w, Value v) { w.SetTransparentLevel(v.ToInt(w.GetTransparentLevel())); }},
+    {"dead", [](Widget& w, Value v) { w.SetDead(v.ToBool(w.IsDead())); }},
+    {"paused", [](Widget& w, Value v) { w.SetPaused(v.ToBool(w.IsPaused())); }},
+    {"visible", [](Widget& w, Value v) { w.SetVisible(v.ToBool(w.IsVisible())); }},
+    {"z", [](Widget& w, Value v) { w.SetZ(v.ToInt(w.GetZ())); }},
+    {"enabled", [](Widget& w, Value v) { w.SetEnabled(v.ToBool(w.IsEnabled())); }},
+    {"tabstop", [](Widget& w, Value v) { w.SetTabStop(v.ToBool(w.IsTabStop())); }},
+    {"mousestop", [](Widget& w, Value v) { w.SetMouseStop(v.ToBool(w.IsMouseStop())); }},
+    {"timetolive", [](Widget& w, Value v) { w.SetTimeToLive(v.ToInt(w.GetTimeToLive())); }},
+    {"time_rate", [](Widget& w, Value v) { w.SetTimeRate(v.ToFloat(w.GetTimeRate())); }},
 };
 
 }  // namespace
@@ -193,13 +190,20 @@ std::optional<Variant> TAbstractWidget::ReadBuiltInProperty(std::string_view nam
 }
 
 bool TAbstractWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
-  for (const NamedWriter& writer : kWriters)
-    if (writer.name == name) return writer.write(*this, value);
+  // An unchanged clock is no write at all: the name then reaches the extra
+  // params and aliases like any other.
+  if (name == "currenttime") return SetCurrentTime(value.ToInt(current_time_));
+  for (const NamedWriter& writer : kWriters) {
+    if (writer.name != name) continue;
+    writer.write(*this, value);
+    return true;
+  }
   return false;
 }
 
 Variant TAbstractWidget::ReadUnknownProperty(std::string_view name) {
-  if (extra_params_ && extra_params_->Contains(name)) return extra_params_->GetNamedValue(name, Variant::Null());
+  if (extra_params_ && extra_params_->Contains(name))
+    return extra_params_->GetNamedValue(name, Variant::Null());
   if (aliases_.empty() || !HasAlias(aliases_, name)) return TPropertyObject::GetProperty(name);
   AliasDepthGuard guard;
   std::optional<std::string> target = FindAliasValue(aliases_, name);
@@ -326,7 +330,8 @@ void TAbstractWidget::SetTransparentLevel(int32_t level) {
 }
 
 Ref<IWidget> TAbstractWidget::WidgetAtPos(TPoint point) {
-  if (IsVisible() && IsMouseStop() && ContainsPoint(point, false)) return Ref<IWidget>(static_cast<IWidget*>(this));
+  if (IsVisible() && IsMouseStop() && ContainsPoint(point, false))
+    return Ref<IWidget>(static_cast<IWidget*>(this));
   return nullptr;
 }
 

@@ -15,8 +15,8 @@ int32_t RoundToPixel(double value) {
 
 int32_t SaturatingAdd(int32_t a, int32_t b) {
   const int64_t sum = int64_t{a} + b;
-  return static_cast<int32_t>(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(),
-                                                  std::numeric_limits<int32_t>::max()));
+  return static_cast<int32_t>(
+      std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 TRect OffsetRect(const TRect& rect, int32_t dx, int32_t dy) {

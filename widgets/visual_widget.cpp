@@ -82,7 +82,8 @@ void TVisualWidget::UpdateDirtyRegion(bool force_old, bool force_new) {
     owner->InvalidateRect(previous_rect_);
     if (!visible) SetInvalidated(true);
   }
-  if (visible && !IsDead() && (geometry_changed_ || first_frame_ || IsChanged() || force_new || !was_visible_)) {
+  if (visible && !IsDead() &&
+      (geometry_changed_ || first_frame_ || IsChanged() || force_new || !was_visible_)) {
     const TPoint origin = OwnerOriginOnScreen();
     current_rect_ = OffsetRect(GetRect(), origin.x, origin.y);
     owner->InvalidateRect(current_rect_);
