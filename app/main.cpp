@@ -25,6 +25,7 @@
 #include "shell/text_files.h"
 #include "sound/sound_definitions.h"
 #include "sound/sound_manager.h"
+#include "widgets/widget_classes.h"
 
 namespace corvellane {
 namespace {
@@ -91,7 +92,7 @@ int main(int argc, char** argv) {
   std::unique_ptr<IPlatform> platform;
   ProgramParts parts;
   parts.register_classes = {RegisterPersistenceClasses, RegisterEngineResourceClasses, RegisterEngineResourceTypes,
-                            RegisterSoundClasses, RegisterGameClasses};
+                            RegisterSoundClasses, RegisterWidgetClasses, RegisterGameClasses};
   parts.hooks = GameProductHooks(OpenWithDesktop);
   parts.create_engine = [&]() -> Ref<IEngineRunner> {
     if (run.headless) {
