@@ -6,6 +6,7 @@ std::span<const TRecipe> Recipes() {
   static const TRecipe recipes[] = {
       {"town_scene", 1024, 768, DrawTownScene, "the main screen: the small town at dusk"},
       {"logo_screen", 1024, 768, DrawLogoScreen, "studio and game logo on a dark background"},
+      {"town_map", 1024, 768, DrawTownMap, "the map screen: the town as an old map on parchment"},
       {"panel", 512, 384, DrawPanel, "cream dialog panel with a gold border"},
       {"button_normal", 240, 60, DrawButtonNormal, "rose button"},
       {"button_hover", 240, 60, DrawButtonHover, "the button under the mouse"},
@@ -15,6 +16,12 @@ std::span<const TRecipe> Recipes() {
       {"cursor", 32, 32, DrawCursorArrow, "mouse arrow, tip at the top left"},
       {"glow", 128, 128, DrawGlow, "soft warm light"},
       {"heart", 64, 64, DrawHeart, "glossy heart"},
+      {"checkbox_off", 28, 28, DrawCheckBoxOff, "empty check box"},
+      {"checkbox_on", 28, 28, DrawCheckBoxOn, "ticked check box"},
+      {"slider_track", 240, 24, DrawSliderTrack, "groove of a track bar"},
+      {"slider_knob", 24, 24, DrawSliderKnob, "knob of a track bar"},
+      {"progress_frame", 320, 28, DrawProgressFrame, "empty progress bar"},
+      {"progress_fill", 320, 28, DrawProgressFill, "progress bar's filling, drawn over the frame"},
       {"star_twinkle", 48 * kStarFrames, 48, DrawStarTwinkle, "twinkling star, 8 frames"},
       {"butterfly", 64 * kButterflyFrames, 64, DrawButterflyFlutter, "fluttering butterfly, 8 frames"},
   };

@@ -33,6 +33,7 @@ const TRecipe* FindRecipe(std::string_view name);
 // The drawing functions, one file per family of pictures.
 void DrawTownScene(cairo_t* cr, int width, int height);      // town_scene.cpp
 void DrawLogoScreen(cairo_t* cr, int width, int height);     // logo_screen.cpp
+void DrawTownMap(cairo_t* cr, int width, int height);        // town_map.cpp
 void DrawPanel(cairo_t* cr, int width, int height);          // interface_art.cpp
 void DrawButtonNormal(cairo_t* cr, int width, int height);
 void DrawButtonHover(cairo_t* cr, int width, int height);
@@ -42,6 +43,12 @@ void DrawFrame(cairo_t* cr, int width, int height);
 void DrawCursorArrow(cairo_t* cr, int width, int height);
 void DrawGlow(cairo_t* cr, int width, int height);
 void DrawHeart(cairo_t* cr, int width, int height);
+void DrawCheckBoxOff(cairo_t* cr, int width, int height);    // control_art.cpp
+void DrawCheckBoxOn(cairo_t* cr, int width, int height);
+void DrawSliderTrack(cairo_t* cr, int width, int height);
+void DrawSliderKnob(cairo_t* cr, int width, int height);
+void DrawProgressFrame(cairo_t* cr, int width, int height);
+void DrawProgressFill(cairo_t* cr, int width, int height);
 void DrawStarTwinkle(cairo_t* cr, int width, int height);    // sprite_sheets.cpp
 void DrawButterflyFlutter(cairo_t* cr, int width, int height);
 

@@ -2,6 +2,7 @@
 // the matchmaking agency (heart sign) in the middle and a café on the right.
 // Drawn in a 1024 x 768 design space and scaled to the requested size.
 #include <cmath>
+#include <tuple>
 
 #include "tools/image_maker/cairo_canvas.h"
 #include "tools/image_maker/recipes.h"
@@ -361,6 +362,62 @@ void Street(cairo_t* cr) {
   FillRect(cr, 0, kStreetTop + 22, kDesignWidth, 3, 0xFF7D6C66);  // kerb
 }
 
+// A person seen against the evening light: head, body (a dress flares
+// out), legs, and one arm reaching for the partner's hand at (hand_x, hand_y).
+void Walker(cairo_t* cr, double x, double feet, double height, bool dress, double hand_x, double hand_y) {
+  const double head = height * 0.11;
+  cairo_arc(cr, x, feet - height + head, head, 0, 2 * M_PI);
+  cairo_fill(cr);
+  const double shoulders = feet - height + head * 2.3;
+  const double hips = feet - height * 0.45;
+  if (dress) {
+    cairo_move_to(cr, x - head * 0.9, shoulders);
+    cairo_line_to(cr, x + head * 0.9, shoulders);
+    cairo_line_to(cr, x + head * 1.8, hips + height * 0.12);
+    cairo_line_to(cr, x - head * 1.8, hips + height * 0.12);
+  } else {
+    cairo_move_to(cr, x - head * 1.1, shoulders);
+    cairo_line_to(cr, x + head * 1.1, shoulders);
+    cairo_line_to(cr, x + head * 0.9, hips);
+    cairo_line_to(cr, x - head * 0.9, hips);
+  }
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_width(cr, head * 0.8);
+  cairo_move_to(cr, x - head * 0.5, hips);
+  cairo_line_to(cr, x - head * 0.9, feet);
+  cairo_move_to(cr, x + head * 0.5, hips);
+  cairo_line_to(cr, x + head * 0.9, feet);
+  // The arm reaching for the partner's hand.
+  cairo_move_to(cr, x + (hand_x > x ? head : -head), shoulders + head * 0.5);
+  cairo_line_to(cr, hand_x, hand_y);
+  cairo_stroke(cr);
+}
+
+// The agency's latest success: a couple strolling hand in hand.
+void Couple(cairo_t* cr, double x) {
+  const double feet = kStreetTop + 20;
+  SetColour(cr, 0xE0342A44);
+  const double hand_x = x + 17, hand_y = feet - 33;
+  Walker(cr, x, feet, 72, false, hand_x, hand_y);
+  Walker(cr, x + 34, feet, 64, true, hand_x, hand_y);
+  HeartPath(cr, x + 17, feet - 96, 16);
+  SetColour(cr, 0xFFFF7A93);
+  cairo_fill(cr);
+}
+
+void Birds(cairo_t* cr) {
+  SetColour(cr, 0xA0302A48);
+  cairo_set_line_width(cr, 1.6);
+  for (auto [x, y, s] : {std::tuple{300.0, 80.0, 9.0}, std::tuple{322.0, 92.0, 7.0}, std::tuple{610.0, 150.0, 8.0}}) {
+    cairo_move_to(cr, x - s, y - s * 0.4);
+    cairo_curve_to(cr, x - s * 0.5, y - s * 0.7, x - s * 0.2, y - s * 0.3, x, y);
+    cairo_curve_to(cr, x + s * 0.2, y - s * 0.3, x + s * 0.5, y - s * 0.7, x + s, y - s * 0.4);
+    cairo_stroke(cr);
+  }
+}
+
 void ForegroundFlowers(cairo_t* cr) {
   TSeededRandom random(9);
   const uint32_t petals[] = {0xFFE8475F, 0xFFFF9EB5, 0xFFFFD25A, 0xFFFFFFFF, 0xFFB07CE0};
@@ -387,6 +444,7 @@ void DrawTownScene(cairo_t* cr, int width, int height) {
   Sky(cr);
   EveningStars(cr);
   Clouds(cr);
+  Birds(cr);
   Hills(cr, 450, 30, 0.0, 0xFF8FA6A8, 0xFF7E9A92);
   Steeple(cr, 640, 440);
   Hills(cr, 500, 26, 1.7, 0xFF6F9A62, 0xFF4F7A4A);
@@ -403,6 +461,7 @@ void DrawTownScene(cairo_t* cr, int width, int height) {
   Bunting(cr);
   Street(cr);
   CafeTerrace(cr);
+  Couple(cr, 560);
   Tree(cr, 345, kStreetTop + 10, 100, 7);
   Tree(cr, 992, kStreetTop + 20, 150, 8);
   StreetLamp(cr, 170);
