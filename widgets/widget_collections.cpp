@@ -95,6 +95,9 @@ TWidgetCollection::~TWidgetCollection() {
 }
 
 bool TWidgetCollection::Holds(const IWidget* widget) const {
+  // While the collection has an owner every child is attached to it, so a
+  // widget attached elsewhere is not one of them (no scan needed).
+  if (owner_ && widget->GetOwner() != owner_) return false;
   for (int i = 0; i < Count(); ++i)
     if (dynamic_cast<const IWidget*>(Items().GetAt(i)->get()) == widget) return true;
   return false;
