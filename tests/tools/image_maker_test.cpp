@@ -66,8 +66,10 @@ TEST_F(ImageMaker, RecipesKeepTheirOwnSizeAndTransparency) {
     ASSERT_TRUE(picture) << c.recipe;
     EXPECT_EQ(picture->GetWidth(), c.width) << c.recipe;
     EXPECT_EQ(picture->GetHeight(), c.height) << c.recipe;
-    // Backgrounds cover the screen; sprites leave their corners clear.
+    // Backgrounds cover the screen and are stored without alpha, so the game
+    // can copy them; sprites leave their corners clear.
     EXPECT_EQ(Alpha(picture->GetPixel(c.width - 1, c.height - 1)) == 255, c.opaque) << c.recipe;
+    EXPECT_EQ(picture->HasAlpha(), !c.opaque) << c.recipe;
   }
 }
 

@@ -76,9 +76,14 @@ void TRgbaImage::Paste(const TRgbaImage& source, int x, int y) {
       if (Contains(x + sx, y + sy)) Set(x + sx, y + sy, source.At(sx, sy));
 }
 
+bool TRgbaImage::IsOpaque() const {
+  return std::all_of(pixels_.begin(), pixels_.end(), [](uint32_t p) { return (p >> 24) == 0xFF; });
+}
+
 bool TRgbaImage::Save(const std::string& path) const {
   if (!MakeFolderFor(path)) return false;
-  return WritePngWithAlpha(path, CanvasView{pixels_, width_, height_, width_});
+  const CanvasView view{pixels_, width_, height_, width_};
+  return IsOpaque() ? WritePng(path, view) : WritePngWithAlpha(path, view);
 }
 
 bool MakeFolderFor(const std::string& path) {

@@ -51,7 +51,10 @@ class TRgbaImage {
   void Paste(const TRgbaImage& source, int x, int y);
   std::span<const uint32_t> Pixels() const { return pixels_; }
 
-  // Writes an RGBA PNG, creating the folder first. False on any failure.
+  bool IsOpaque() const;
+  // Writes a PNG, creating the folder first: RGB when every pixel is opaque
+  // (the game then draws it as a plain copy), RGBA otherwise. False on any
+  // failure.
   bool Save(const std::string& path) const;
 
  private:
