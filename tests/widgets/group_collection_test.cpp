@@ -3,6 +3,7 @@
 // time standing still in hidden groups, loading and saving.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -146,6 +147,18 @@ TEST_F(GroupCollectionTest, ChildAddedDuringTheAdvanceIsAdvancedOnceInTheSameFra
   EXPECT_EQ(spawner->spawned->advances, 1);
   for (TTestBox* box : {before.get(), static_cast<TTestBox*>(spawner.get()), after.get()}) EXPECT_EQ(box->advances, 1);
   EXPECT_FALSE(dynamic_cast<TWidgetCollection&>(Children()).IsIterating());
+}
+
+class TFailingBox : public TTestBox {
+ public:
+  void Advance(int32_t) override { throw std::runtime_error("broken child"); }
+};
+
+TEST_F(GroupCollectionTest, AnErrorDuringTheAdvancePassEndsTheIteration) {
+  Children().Add(CreateObject<TFailingBox>());
+  auto& children = dynamic_cast<TWidgetCollection&>(Children());
+  EXPECT_THROW(children.AdvanceAll(16), std::runtime_error);
+  EXPECT_FALSE(children.IsIterating());
 }
 
 TEST_F(GroupCollectionTest, DeadChildIsRemovedInTheFrameItDies) {
