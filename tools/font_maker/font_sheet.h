@@ -7,8 +7,9 @@
 // cell holds just the ink (plus outline and shadow room), and the bearings
 // carry the rest: the engine moves the pen by "wleft", draws the cell, then
 // moves by its width and "wright", so
-//   wleft  = ink left edge from the pen, less the left padding
-//   wright = advance - wleft - cell width
+//   wleft  = ink's left edge from the pen (moved on by half the outline),
+//            less the cell's left padding
+//   wright = advance (plus one outline width) - wleft - cell width
 // Blank characters (the spaces) get a cell as wide as their advance.
 //
 // The table is written as the engine saves it, a file whose root holds
