@@ -4,7 +4,8 @@
 
 namespace corvellane {
 
-TGroupWidget::TGroupWidget() : widgets_(CreateObject<TWidgetCollection>()) {}
+TGroupWidget::TGroupWidget()
+    : widgets_(CreateObject<TWidgetCollection>()), factories_(CreateObject<TWidgetFactoryCollection>()) {}
 
 TGroupWidget::~TGroupWidget() { ReleaseChildren(); }
 
@@ -22,11 +23,13 @@ void TGroupWidget::Cleanup() {
 
 void TGroupWidget::LoadProperties(IHierStorage* node) {
   TContainerWidget::LoadProperties(node);
+  LoadChild(factories_.get(), node, factories_->GetStorageName());
   LoadChild(widgets_.get(), node, widgets_->GetStorageName());
 }
 
 void TGroupWidget::SaveProperties(IHierStorage* node) {
   TContainerWidget::SaveProperties(node);
+  if (factories_->Count() > 0) SaveChild(factories_.get(), node, factories_->GetStorageName());
   if (widgets_->Count() > 0) SaveChild(widgets_.get(), node, widgets_->GetStorageName());
 }
 
@@ -38,6 +41,11 @@ void TGroupWidget::SetOwner(IWidgetOwner* owner) {
 void TGroupWidget::ClearOwner() {
   widgets_->ClearOwner();
   TContainerWidget::ClearOwner();
+}
+
+Ref<IWidget> TGroupWidget::CreateFromFactory(std::string_view name, IParamCollection* params) {
+  if (Ref<IWidget> made = factories_->CreateWidget(name, params)) return made;
+  return TContainerWidget::CreateFromFactory(name, params);
 }
 
 void TGroupWidget::Invalidate() {

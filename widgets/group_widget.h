@@ -16,6 +16,10 @@
 //   group->GetWidgets()->Add(label);     // attached, on top of equal z
 //   Ref<IWidget> ok = group->FindWidget("button_ok");
 //
+// Factories: the group's "widgetfactories" (widget_factory_collection.h) are
+// loaded before its children. CreateFromFactory asks them first and passes
+// the request on to the group's own owner when none of them makes a widget.
+//
 // Children of a group that stayed invisible through two dirty passes are
 // not advanced (their advanced flag is cleared only by the group's dirty
 // pass), so their time stands still until the group is shown again.
@@ -25,6 +29,7 @@
 
 #include "widgets/container_widget.h"
 #include "widgets/widget_collections.h"
+#include "widgets/widget_factory_collection.h"
 
 namespace corvellane {
 
@@ -45,6 +50,9 @@ class TGroupWidget : public TContainerWidget {
   void Resume() override;
   void Pause() override;
   Ref<IWidgetCollection> GetWidgets() override { return widgets_; }
+  Ref<IWidgetFactoryCollection> GetFactories() { return factories_; }
+  // Its own factory of that name first, then the owner chain.
+  Ref<IWidget> CreateFromFactory(std::string_view name, IParamCollection* params) override;
   void UpdateDirtyRegion(bool force_old, bool force_new) override;
 
   // The collection's advance pass followed by the removal of dead children.
@@ -64,6 +72,7 @@ class TGroupWidget : public TContainerWidget {
   void ReleaseChildren();
 
   Ref<TWidgetCollection> widgets_;
+  Ref<TWidgetFactoryCollection> factories_;
 };
 
 }  // namespace corvellane

@@ -5,6 +5,7 @@
 #include "widgets/replicator_widget.h"
 #include "widgets/surface_widget.h"
 #include "widgets/visual_group_widget.h"
+#include "widgets/widget_factory.h"
 
 namespace corvellane {
 
@@ -15,6 +16,7 @@ void RegisterWidgetClasses() {
   RegisterClass<TSurfaceWidget>("surface_widget");
   RegisterClass<TLinkedSurfaceWidget>("linked_surface_widget");
   RegisterClass<TReplicatorWidget>("replicator_widget");
+  RegisterClass<TWidgetFactory>("WidgetFactory");
 }
 
 }  // namespace corvellane

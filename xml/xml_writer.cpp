@@ -121,4 +121,16 @@ std::string ToXml(XmlNode node) {
   return out;
 }
 
+std::string EscapeXmlValue(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t apostrophe = text.find('\''); apostrophe != std::string_view::npos; apostrophe = text.find('\'')) {
+    AppendEscaped(text.substr(0, apostrophe), true, out);
+    out += "&apos;";
+    text.remove_prefix(apostrophe + 1);
+  }
+  AppendEscaped(text, true, out);
+  return out;
+}
+
 }  // namespace corvellane

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "xml/xml_node.h"
 
@@ -22,5 +23,13 @@ namespace corvellane {
 // markup of all its children.
 void AppendXml(XmlNode node, std::string& out);
 std::string ToXml(XmlNode node);
+
+// A value as it must appear inside markup text that is parsed later (an
+// attribute value between either kind of quotes, or element text): the
+// attribute escapes above, and the apostrophe as &apos;. Text spliced into a
+// template this way reads back unchanged and cannot add or end markup.
+//
+//   "<widget text=\"" + EscapeXmlValue(caption) + "\"/>"
+std::string EscapeXmlValue(std::string_view text);
 
 }  // namespace corvellane
