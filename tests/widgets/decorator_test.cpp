@@ -72,6 +72,19 @@ TEST_F(DecoratorTest, ReplicatorCountsAreBoundedAndZeroDrawsNothing) {
   }
 }
 
+TEST_F(DecoratorTest, ReplicatorSavesItsCountsAndInnerWidget) {
+  Ref<IWidget> tiles = WidgetFromXml(R"(<widget type="replicator_widget" name="tiles" rows="3">
+      <widgets><widget type="test_box" name="tile" width="4" height="3"/></widgets></widget>)");
+  ASSERT_TRUE(tiles);
+  const std::string xml = SavedXml(*QueryInterface<IPersistable>(tiles));
+  EXPECT_NE(xml.find(R"(cols="1")"), std::string::npos) << xml;
+  Ref<TReplicatorWidget> copy = QueryInterface<TReplicatorWidget>(WidgetFromXml(xml));
+  ASSERT_TRUE(copy && copy->GetInnerWidget());
+  EXPECT_EQ(copy->GetRows(), 3);
+  EXPECT_EQ(copy->GetInnerWidget()->GetName(), "tile");
+  EXPECT_EQ(copy->GetHeight(), 9);
+}
+
 TEST_F(DecoratorTest, InnerWidgetIsAttachedDetachedAndReplacedWithTheDecorator) {
   Ref<IWidget> tiles = WidgetFromXml(R"(<widget type="replicator_widget" name="tiles" visible="yes">
       <widgets><widget type="test_box" name="tile" width="4" height="3"/></widgets></widget>)");
