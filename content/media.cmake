@@ -47,7 +47,7 @@ media_font(font_score DejaVuSerif-Bold.ttf 28
   --shadow-x 1 --shadow-y 2 --shadow-blur 2 --shadow-colour $90000000)
 
 # --- Pictures ---------------------------------------------------------------
-foreach(recipe town_scene town_map logo_screen panel button_normal button_hover button_pressed button_disabled
+foreach(recipe town_scene town_map logo_screen logo panel button_normal button_hover button_pressed button_disabled
                frame cursor glow heart checkbox_off checkbox_on slider_track slider_knob progress_frame
                progress_fill star_twinkle butterfly)
   media_command(OUTPUTS ${media_dir}/images/${recipe}.png

@@ -1,5 +1,6 @@
 // The logo screen: the studio's name and the game's title with its emblem
-// (two rings and a heart) in gold on a deep plum background.
+// (two rings and a heart) in gold on a deep plum background; and the
+// emblem with the title alone, on transparency, for other screens.
 #include <cmath>
 
 #include "tools/image_maker/cairo_canvas.h"
@@ -104,6 +105,16 @@ void Title(cairo_t* cr) {
 }
 
 }  // namespace
+
+// The part of the logo screen that holds the emblem and the title.
+constexpr double kLogoLeft = 200, kLogoTop = 140, kLogoWidth = 624, kLogoHeight = 450;
+
+void DrawGameLogo(cairo_t* cr, int width, int height) {
+  cairo_scale(cr, width / kLogoWidth, height / kLogoHeight);
+  cairo_translate(cr, -kLogoLeft, -kLogoTop);
+  Emblem(cr, kCentreX, 300);
+  Title(cr);
+}
 
 void DrawLogoScreen(cairo_t* cr, int width, int height) {
   cairo_scale(cr, width / kDesignWidth, height / kDesignHeight);

@@ -6,6 +6,7 @@ std::span<const TRecipe> Recipes() {
   static const TRecipe recipes[] = {
       {"town_scene", 1024, 768, DrawTownScene, "the main screen: the small town at dusk"},
       {"logo_screen", 1024, 768, DrawLogoScreen, "studio and game logo on a dark background"},
+      {"logo", 416, 300, DrawGameLogo, "emblem and title on transparency"},
       {"town_map", 1024, 768, DrawTownMap, "the map screen: the town as an old map on parchment"},
       {"panel", 512, 384, DrawPanel, "cream dialog panel with a gold border"},
       {"button_normal", 240, 60, DrawButtonNormal, "rose button"},

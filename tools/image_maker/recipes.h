@@ -33,6 +33,7 @@ const TRecipe* FindRecipe(std::string_view name);
 // The drawing functions, one file per family of pictures.
 void DrawTownScene(cairo_t* cr, int width, int height);      // town_scene.cpp
 void DrawLogoScreen(cairo_t* cr, int width, int height);     // logo_screen.cpp
+void DrawGameLogo(cairo_t* cr, int width, int height);
 void DrawTownMap(cairo_t* cr, int width, int height);        // town_map.cpp
 void DrawPanel(cairo_t* cr, int width, int height);          // interface_art.cpp
 void DrawButtonNormal(cairo_t* cr, int width, int height);
