@@ -65,7 +65,7 @@ while(media_items)
 endwhile()
 
 # --- Sounds and music -------------------------------------------------------
-foreach(sound click hover window_show window_hide sparkle found wrong)
+foreach(sound click hover window_show window_hide sparkle found wrong complete)
   media_command(OUTPUTS ${media_dir}/sounds/${sound}.wav
     TOOL corvellane-soundmaker ARGS ${sound} ${media_dir}/sounds/${sound}.wav)
 endforeach()

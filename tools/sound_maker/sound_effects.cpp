@@ -90,6 +90,16 @@ std::vector<float> Found() {
   return out;
 }
 
+// A level finished: a quick rising run of bells into a held major chord.
+std::vector<float> Complete() {
+  std::vector<float> out(Frames(2.4));
+  const double run[] = {72, 76, 79, 84};  // C5 E5 G5 C6
+  for (size_t n = 0; n < std::size(run); ++n) AddBell(out, 0.11 * n, NoteFrequency(run[n]), 0.45f, 0.3);
+  for (double note : {72.0, 76.0, 79.0, 84.0, 88.0}) AddBell(out, 0.5, NoteFrequency(note), 0.3f, 0.9);
+  Normalise(out, 0.6f);
+  return out;
+}
+
 // A wrong click: a low, muffled double bump, not harsh.
 std::vector<float> Wrong() {
   std::vector<float> out(Frames(0.32));
@@ -116,6 +126,7 @@ std::span<const TSoundEffect> SoundEffects() {
       {"sparkle", Sparkle, "magic chime"},
       {"found", Found, "an object found"},
       {"wrong", Wrong, "a click on nothing"},
+      {"complete", Complete, "a level finished"},
   };
   return effects;
 }
