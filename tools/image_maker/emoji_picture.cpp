@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <memory>
 
 #include "engine/utf8_code_point.h"
 #include "persistence/number_text.h"
