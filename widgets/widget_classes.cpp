@@ -3,6 +3,7 @@
 #include "persistence/class_registry.h"
 #include "widgets/linked_surface_widget.h"
 #include "widgets/replicator_widget.h"
+#include "widgets/resource_widget_classes.h"
 #include "widgets/surface_widget.h"
 #include "widgets/visual_group_widget.h"
 #include "widgets/widget_factory.h"
@@ -16,6 +17,7 @@ void RegisterWidgetClasses() {
   RegisterClass<TSurfaceWidget>("surface_widget");
   RegisterClass<TLinkedSurfaceWidget>("linked_surface_widget");
   RegisterClass<TReplicatorWidget>("replicator_widget");
+  RegisterResourceWidgetClasses();
   RegisterClass<TWidgetFactory>("WidgetFactory");
 }
 
