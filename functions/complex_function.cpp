@@ -11,13 +11,13 @@ void TComplexFunction::Init() {
 }
 
 void TComplexFunction::Cleanup() {
-  TFunction::Cleanup();
   TReentryGuard guard(Busy());
   if (!guard.Entered()) return;
   functions_->ForEachFunction([](IFunction& f) {
     if (auto* persist = dynamic_cast<IPersistObject*>(&f)) persist->Cleanup();
   });
   functions_->Cleanup();
+  CleanupOwnParts();
 }
 
 void TComplexFunction::LoadNested(IHierStorage* node) {
@@ -31,19 +31,17 @@ void TComplexFunction::SaveNested(IHierStorage* node) {
 }
 
 void TComplexFunction::Prepare(IFunctionOwner* owner) {
-  TFunction::Prepare(owner);
   TReentryGuard guard(Busy());
   if (!guard.Entered()) return;
+  PrepareOwnCells(owner);
   functions_->ForEachFunction([this](IFunction& f) { f.Prepare(this); });
 }
 
 void TComplexFunction::Unprepare() {
-  {
-    TReentryGuard guard(Busy());
-    if (!guard.Entered()) return;
-    functions_->ForEachFunction([](IFunction& f) { f.Unprepare(); });
-  }
-  TFunction::Unprepare();
+  TReentryGuard guard(Busy());
+  if (!guard.Entered()) return;
+  functions_->ForEachFunction([](IFunction& f) { f.Unprepare(); });
+  UnprepareOwnCells();
 }
 
 void TComplexFunction::RunPreparation() {

@@ -33,9 +33,15 @@ void TFunction::Init() {
 }
 
 void TFunction::Cleanup() {
-  Unprepare();
-  if (auto preparation = QueryInterface<IPersistObject>(preparation_)) preparation->Cleanup();
-  preparation_ = nullptr;
+  TReentryGuard guard(busy_);
+  if (guard.Entered()) CleanupOwnParts();
+}
+
+void TFunction::CleanupOwnParts() {
+  UnprepareOwnCells();
+  // Taken out first: a preparation function may lead back here.
+  Ref<IFunction> preparation = std::move(preparation_);
+  if (auto persist = QueryInterface<IPersistObject>(preparation)) persist->Cleanup();
   space_->Cleanup();
   TPersistObject::Cleanup();
 }
@@ -64,7 +70,10 @@ void TFunction::SaveNested(IHierStorage* node) {
 
 void TFunction::Prepare(IFunctionOwner* owner) {
   TReentryGuard guard(busy_);
-  if (!guard.Entered()) return;
+  if (guard.Entered()) PrepareOwnCells(owner);
+}
+
+void TFunction::PrepareOwnCells(IFunctionOwner* owner) {
   Ref<IParamSpace> owner_space = owner ? owner->GetParamSpace() : nullptr;
   space_->LinkTo(owner_space.get());
   matrix_ = space_->GetMatrix();
@@ -87,7 +96,10 @@ void TFunction::PrepareBeforeAndAfter() {
 
 void TFunction::Unprepare() {
   TReentryGuard guard(busy_);
-  if (!guard.Entered()) return;
+  if (guard.Entered()) UnprepareOwnCells();
+}
+
+void TFunction::UnprepareOwnCells() {
   if (preparation_) preparation_->Unprepare();
   space_->Unlink();
   matrix_ = std::make_shared<TParamMatrix>();

@@ -106,6 +106,12 @@ class TFunction : public TPersistObject, public virtual IFunction, public virtua
   virtual void LoadNested(IHierStorage* node);
   virtual void SaveNested(IHierStorage* node);
 
+  // The unguarded steps of Prepare, Unprepare and Cleanup, for subclasses
+  // that add their own steps under one guard.
+  void PrepareOwnCells(IFunctionOwner* owner);
+  void UnprepareOwnCells();
+  void CleanupOwnParts();
+
   // The cells taken at Prepare; an empty grid while unprepared.
   TParamMatrix& Matrix() { return *matrix_; }
   // Set while Prepare, Unprepare, RunPreparation or a calculation that
