@@ -1,0 +1,128 @@
+#include "controls/num_label_control.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "persistence/number_text.h"
+#include "persistence/value_access.h"
+#include "shell/formatting.h"
+#include "widgets/pixel_rounding.h"
+#include "widgets/widget_collection.h"
+
+namespace corvellane {
+
+namespace {
+
+// A written number, or none when the value does not convert (the write is
+// then ignored rather than taken as 0).
+std::optional<int32_t> WrittenInt(const Variant& value) {
+  if (value.IsEmptyOrNull()) return std::nullopt;
+  if (value.IsText()) return ParseInt(value.ToText());
+  return value.ToInt();
+}
+
+}  // namespace
+
+// ---- Persistence and properties ----
+
+void TNumLabelControl::LoadProperties(IHierStorage* node) {
+  TControlWidget::LoadProperties(node);
+  SetAnimation(ReadBool(node, "animation", true));
+  min_rate_ = ReadInt(node, "minincrementalvaluepersecond", 0);
+  max_duration_ = ReadInt(node, "maxincrementaldurationtime", 0);
+}
+
+void TNumLabelControl::SaveProperties(IHierStorage* node) {
+  TControlWidget::SaveProperties(node);
+  WriteBool(node, "animation", animation_, true);
+  WriteInt(node, "minincrementalvaluepersecond", min_rate_, true);
+  WriteInt(node, "maxincrementaldurationtime", max_duration_, true);
+}
+
+std::optional<Variant> TNumLabelControl::ReadBuiltInProperty(std::string_view name) {
+  if (name == "value") return Variant(value_);
+  if (name == "current_value") return Variant(current_value_);
+  if (name == "animation") return Variant(animation_);
+  if (name == "animation_complete") return Variant(IsAnimationComplete());
+  if (name == "maxincrementaldurationtime") return Variant(max_duration_);
+  if (name == "minincrementalvaluepersecond") return Variant(min_rate_);
+  return TControlWidget::ReadBuiltInProperty(name);
+}
+
+bool TNumLabelControl::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+  if (name == "value") {
+    if (std::optional<int32_t> v = WrittenInt(value)) SetValue(*v);
+    return true;
+  }
+  if (name == "animation") {
+    SetAnimation(value.ToBool(animation_));
+    return true;
+  }
+  if (name == "maxincrementaldurationtime") {
+    max_duration_ = WrittenInt(value).value_or(max_duration_);
+    return true;
+  }
+  if (name == "minincrementalvaluepersecond") {
+    min_rate_ = WrittenInt(value).value_or(min_rate_);
+    return true;
+  }
+  // The shown number and the completion flag only follow the target.
+  if (name == "current_value" || name == "animation_complete") return true;
+  return TControlWidget::WriteBuiltInProperty(name, value);
+}
+
+// ---- Attaching ----
+
+void TNumLabelControl::SetOwner(IWidgetOwner* owner) {
+  TControlWidget::SetOwner(owner);
+  text_target_ = Children().GetWidgetAt(0);
+  RefreshText();
+}
+
+void TNumLabelControl::ClearOwner() {
+  text_target_ = nullptr;
+  TControlWidget::ClearOwner();
+}
+
+// ---- Counting ----
+
+void TNumLabelControl::SetValue(int32_t value) {
+  value_ = value;
+  elapsed_ = 0;
+}
+
+void TNumLabelControl::SetAnimation(bool animation) {
+  animation_ = animation;
+  if (!animation_) return;
+  current_value_ = value_;
+  RefreshText();
+}
+
+void TNumLabelControl::Advance(int32_t elapsed_ms) {
+  TControlWidget::Advance(elapsed_ms);
+  if (value_ == current_value_) return;
+  current_value_ = animation_ ? CountedValue(elapsed_ms) : value_;
+  RefreshText();
+}
+
+int32_t TNumLabelControl::CountedValue(int32_t elapsed_ms) {
+  const int64_t remaining = int64_t{max_duration_} - elapsed_;
+  // Past the duration (also when nothing remains of it and no time passes,
+  // where the even share would divide by zero) the number lands.
+  if (remaining < elapsed_ms || remaining <= 0) return value_;
+  elapsed_ = SaturatingAdd(elapsed_, elapsed_ms);
+  const int64_t distance = int64_t{value_} - current_value_;
+  const int64_t direction = distance > 0 ? 1 : -1;
+  const int64_t even_share = distance * elapsed_ms / remaining;
+  const int64_t least = direction * (std::max<int64_t>(min_rate_, 0) * elapsed_ms / 1000);
+  const int64_t step = std::llabs(even_share) > std::llabs(least) ? even_share : least;
+  const int64_t next = current_value_ + step;
+  const bool passed = direction > 0 ? next > value_ : next < value_;
+  return passed ? value_ : static_cast<int32_t>(next);
+}
+
+void TNumLabelControl::RefreshText() {
+  if (text_target_) text_target_->SetProperty("text_utf8", Variant(FormatIntWithSeparators(current_value_)));
+}
+
+}  // namespace corvellane
