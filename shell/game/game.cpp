@@ -7,6 +7,7 @@
 #include "persistence/value_access.h"
 #include "shell/declarations.h"
 #include "shell/global_options.h"
+#include "widgets/pixel_rounding.h"
 #include "xml/ascii_case.h"
 
 namespace corvellane {
@@ -41,6 +42,7 @@ void TGame::Init() {
   params_ = CreateObject<TParamCollection>();
   screens_ = CreateObject<TGSCollection>();
   resource_files_ = CreateObject<TResourceFileCollection>();
+  cursors_ = CreateObject<TCursorCollection>();
   first_frame_pending_ = true;
   loading_ = true;
   splash_logos_showing_ = false;
@@ -55,6 +57,7 @@ void TGame::LoadProperties(IHierStorage* node) {
   quit_query_screen_ = ReadText(node, "closequerygs", "GS_Quit");
   main_screen_ = ReadText(node, "maings", "GS_Main");
   LoadChild(GlobalReplaceableObjectParams().get(), node, "");
+  LoadChild(cursors_.get(), node, "");
   LoadChild(resource_files_.get(), node, "");
   LoadChild(params_.get(), node, "");
   sounds_ = CreateObject<TSoundCollection>();
@@ -68,6 +71,7 @@ void TGame::SaveProperties(IHierStorage* node) {
   WriteScreenName(node, "splashgs", loading_screen_);
   WriteScreenName(node, "closequerygs", quit_query_screen_);
   WriteScreenName(node, "maings", main_screen_);
+  SaveChild(cursors_.get(), node, "");
   SaveChild(resource_files_.get(), node, "");
   SaveChild(params_.get(), node, "");
   SaveChild(screens_.get(), node, "");
@@ -78,6 +82,7 @@ void TGame::SaveProperties(IHierStorage* node) {
 
 void TGame::AttachEngine(IEngine* engine) {
   engine_ = Ref<IEngine>(engine);
+  AttachCursors();
   LoadPersistedOptions();
   ApplyParamsToEngine();
   LoadResourceFiles(*resource_files_, *engine_, ResourceLoadMode::kSynch);
@@ -89,6 +94,7 @@ void TGame::AttachEngine(IEngine* engine) {
 
 void TGame::FinishGame() {
   last_close_result_ = nullptr;
+  DetachCursors();
   while (!shown_.empty()) shown_.pop_back();
   for (int i = screens_->Count() - 1; i >= 0; --i)
     if (Ref<IGameScreenSlave> screen = screens_->GetScreen(i)) screen->DetachOwner();
@@ -99,6 +105,21 @@ void TGame::FinishGame() {
   }
   border_screen_ = nullptr;
   engine_ = nullptr;
+}
+
+void TGame::AttachCursors() {
+  for (int i = 0; i < cursors_->Count(); ++i)
+    if (Ref<ICursor> cursor = cursors_->GetCursor(Variant(i)); cursor && cursor->GetWidget())
+      cursor->GetWidget()->SetOwner(this);
+  cursors_->SelectCursor(cursors_->GetDefaultCursorName());
+  // Without any cursor of its own the game would leave the player no pointer.
+  if (engine_ && cursors_->Count() > 0) engine_->HideSystemCursor();
+}
+
+void TGame::DetachCursors() {
+  for (int i = cursors_->Count() - 1; i >= 0; --i)
+    if (Ref<ICursor> cursor = cursors_->GetCursor(Variant(i)); cursor && cursor->GetWidget())
+      cursor->GetWidget()->ClearOwner();
 }
 
 void TGame::StartLoading() {
@@ -129,6 +150,7 @@ void TGame::UpdateFrame(int32_t elapsed_ms) {
     first_frame_pending_ = false;
     StartLoading();
   }
+  UpdateCursor(elapsed_ms);
   if (border_screen_) border_screen_->Advance(elapsed_ms);
 }
 
@@ -137,6 +159,7 @@ void TGame::EndFrame() {
   std::vector<Ref<IGameScreenSlave>> shown = shown_;
   for (const Ref<IGameScreenSlave>& screen : shown) screen->EndFrame();
   if (border_screen_) border_screen_->EndFrame();
+  if (Ref<IWidget> pointer = cursors_->GetCurrentWidget()) pointer->UpdateDirtyRegion(false, false);
 }
 
 void TGame::DrawFrame(ISurface* surface, int32_t x, int32_t y) {
@@ -147,6 +170,23 @@ void TGame::DrawFrame(ISurface* surface, int32_t x, int32_t y) {
     if (!covered) shown_[i]->Draw(surface, x, y);
   }
   if (border_screen_) border_screen_->Draw(surface, x, y);
+  DrawCursor(surface, x, y);
+}
+
+void TGame::UpdateCursor(int32_t elapsed_ms) {
+  Ref<ICursor> cursor = cursors_->GetCurrentCursor();
+  Ref<IWidget> pointer = cursor ? cursor->GetWidget() : nullptr;
+  if (!pointer) return;
+  const TPoint mouse = GetCursorPos();
+  pointer->SetAnchorLeft(double(mouse.x) - cursor->GetHotspot().x);
+  pointer->SetAnchorTop(double(mouse.y) - cursor->GetHotspot().y);
+  pointer->Update(elapsed_ms);
+}
+
+void TGame::DrawCursor(ISurface* surface, int32_t x, int32_t y) {
+  Ref<IWidget> pointer = cursors_->GetCurrentWidget();
+  if (!pointer || !pointer->IsVisible()) return;
+  pointer->Draw(surface, x + RoundToPixel(pointer->GetAnchorLeft()), y + RoundToPixel(pointer->GetAnchorTop()));
 }
 
 // --- Screen stack -------------------------------------------------------------
@@ -211,7 +251,10 @@ void TGame::ShowMainScreen() {
 
 bool TGame::MouseEvent(const PlatformEvent& event) {
   IGameScreenSlave* top = TopScreen();
-  return top && top->MouseEvent(event);
+  const bool handled = top && top->MouseEvent(event);
+  if (handled && event.type == EventType::MouseDown)
+    if (Ref<IWidget> pointer = cursors_->GetCurrentWidget()) pointer->Restart();
+  return handled;
 }
 
 bool TGame::KeyEvent(const PlatformEvent& event) {
@@ -300,12 +343,19 @@ Ref<ISound> TGame::GetSound(std::string_view name) {
   return sounds_ ? sounds_->GetSound(Variant(name)) : nullptr;
 }
 
+void TGame::InvalidateRect(const TRect& screen_rect) {
+  if (engine_) engine_->InvalidateRect(screen_rect);
+}
+
 TPoint TGame::GetCursorPos() { return engine_ ? engine_->GetCursorPos() : TPoint{}; }
 
 void TGame::SetCursorPos(TPoint logical) {
   if (engine_) engine_->SetCursorPos(logical);
 }
 
-void RegisterGameClasses() { RegisterClass<TGame>("Game"); }
+void RegisterGameClasses() {
+  RegisterClass<TGame>("Game");
+  RegisterCursorClasses();
+}
 
 }  // namespace corvellane

@@ -1,9 +1,9 @@
 // game.h: TGame, the one object the game definition file creates ("Game").
 //
 // The game owns everything the game is made of: its parameters, the catalogue
-// of screens and the stack of those shown, the resource files, the sounds and
-// (as the game grows) cursors and player records. The engine drives it once a
-// frame through IGame; screens reach it through IGameScreenOwner.
+// of screens and the stack of those shown, the resource files, the sounds,
+// the cursors and (as the game grows) the player records. The engine drives
+// it once a frame through IGame; screens reach it through IGameScreenOwner.
 //
 // The screen flow is a stack. Only the top screen advances and gets input;
 // every shown screen not entirely covered by one above it is drawn, bottom to
@@ -20,8 +20,17 @@
 // definition file's, and every change is written back. Alt+Enter, Alt+F and
 // Alt+R switch "FullScreenMode", "ShowFPS" and "ShowRects".
 //
+// Cursors (cursor_collection.h): the game draws the mouse pointer itself, as
+// the current cursor's widget placed so that its hot spot lies on the mouse,
+// above everything else; the system pointer is hidden while there are
+// cursors. The game is the owner (IWidgetOwner) of every cursor widget: it
+// has no window, event handler or factories, maps points unchanged, finds
+// sounds among its own and hands redraw rectangles to the engine. A handled
+// button press restarts the cursor widget (its click animation).
+//
 //   <game type="Game" maings="GS_Main">
 //     <params><param name="ScreenWidth" value="1024"/></params>
+//     <cursors default_cursor_name="cursor_arrow">...</cursors>
 //     <resourcefiles>...</resourcefiles>
 //     <sounds>...</sounds>
 //     <gamescreens>...</gamescreens>
@@ -39,11 +48,16 @@
 #include "persistence/params.h"
 #include "screens/game_screen_owner.h"
 #include "screens/gs_collection.h"
+#include "shell/game/cursor_collection.h"
 #include "sound/sound_definitions.h"
+#include "widgets/widget_owner.h"
 
 namespace corvellane {
 
-class TGame : public TPersistObject, public virtual IGame, public virtual IGameScreenOwner {
+class TGame : public TPersistObject,
+              public virtual IGame,
+              public virtual IGameScreenOwner,
+              public virtual IWidgetOwner {
  public:
   void Init() override;
   void LoadProperties(IHierStorage* node) override;
@@ -76,8 +90,21 @@ class TGame : public TPersistObject, public virtual IGame, public virtual IGameS
   TPoint GetCursorPos() override;
   void SetCursorPos(TPoint logical) override;
 
+  // IWidgetOwner, for the cursor widgets (GetEngine as above)
+  IWindow* GetWindow() override { return nullptr; }
+  IEventHandler* GetEventHandler() override { return nullptr; }
+  TPoint ChildScreenToLocal(TPoint screen_point) override { return screen_point; }
+  TPoint GetMousePos() override { return GetCursorPos(); }
+  void SetMousePos(TPoint screen_point) override { SetCursorPos(screen_point); }
+  Ref<IWidget> CreateFromFactory(std::string_view, IParamCollection*) override { return nullptr; }
+  Ref<IWidget> FindWidget(std::string_view) override { return nullptr; }
+  Ref<ISound> FindSound(std::string_view name) override { return GetSound(name); }
+  std::string GetPath() override { return {}; }
+  void InvalidateRect(const TRect& screen_rect) override;
+
   Ref<IParamCollection> GetParams() { return params_; }
   Ref<TResourceFileCollection> GetResourceFiles() { return resource_files_; }
+  Ref<TCursorCollection> GetCursors() { return cursors_; }
   bool IsLoading() const { return loading_; }
   // The shown screens, bottom first.
   const std::vector<Ref<IGameScreenSlave>>& ShownScreens() const { return shown_; }
@@ -94,6 +121,13 @@ class TGame : public TPersistObject, public virtual IGame, public virtual IGameS
   // Applies the value to the engine parameter of that name; true when it changed.
   bool ApplyParamToEngine(std::string_view name, const Variant& value);
   bool ToggleFromAltKey(const PlatformEvent& event);
+  // The game becomes the owner of every cursor widget and shows the default
+  // cursor; the system pointer is hidden when there is a cursor to draw.
+  void AttachCursors();
+  void DetachCursors();
+  // The current cursor's widget follows the mouse and runs its clock.
+  void UpdateCursor(int32_t elapsed_ms);
+  void DrawCursor(ISurface* surface, int32_t x, int32_t y);
 
   std::string splash_logos_screen_;
   std::string loading_screen_;
@@ -105,6 +139,7 @@ class TGame : public TPersistObject, public virtual IGame, public virtual IGameS
   Ref<TGSCollection> screens_;
   Ref<TResourceFileCollection> resource_files_;
   Ref<IEngine> engine_;
+  Ref<TCursorCollection> cursors_;
   bool first_frame_pending_ = true;
   bool splash_logos_showing_ = false;
   Ref<IParamCollection> last_close_result_;

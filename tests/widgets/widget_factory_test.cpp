@@ -240,7 +240,7 @@ constexpr const char* kNestedTree = R"(<widget type="group_widget" name="root" v
   </widgets>
 </widget>)";
 
-TEST_F(WidgetFactoryTest, TheNearestGroupAnswersAndFarterOnesWhenItMakesNothing) {
+TEST_F(WidgetFactoryTest, TheNearestGroupAnswersAndFartherOnesWhenItMakesNothing) {
   Load(kNestedTree);
   Ref<IParamCollection> params = Params({{"n", "1"}});
   struct Case {
