@@ -120,6 +120,7 @@ void TAbstractWidget::Cleanup() {
   extra_params_ = nullptr;
   if (sounds_) sounds_->Cleanup();
   sounds_ = nullptr;
+  function_.Release();
   TPropertyObject::Cleanup();
 }
 
@@ -132,6 +133,7 @@ void TAbstractWidget::LoadProperties(IHierStorage* node) {
   time_to_live_ = ReadInt(node, "timetolive", 0);
   SetTimeRate(ReadFloat(node, "time_rate", 1.0));
   LoadSounds(node);
+  function_.Load(node);
   aliases_ = ReadText(node, "aliases");
   for (const ParamPair& pair : ParseParamString(ReadText(node, "extraparams")))
     SetExtraParam(pair.key, Variant(pair.value));
@@ -150,6 +152,7 @@ void TAbstractWidget::SaveProperties(IHierStorage* node) {
   WriteInt(node, "timetolive", time_to_live_, time_to_live_ != 0);
   WriteFloat(node, "time_rate", time_rate_, time_rate_ != 1.0);
   if (sounds_ && sounds_->Count() > 0) SaveChild(sounds_.get(), node, "");
+  function_.Save(node);
   WriteText(node, "aliases", aliases_, !aliases_.empty());
   const std::string extra = ExtraParamsText(extra_params_.get());
   WriteText(node, "extraparams", extra, !extra.empty());
@@ -237,9 +240,17 @@ void TAbstractWidget::SetExtraParam(std::string_view name, const Variant& value)
 void TAbstractWidget::SetOwner(IWidgetOwner* owner) {
   owner_ = owner;
   ApplyRedefinedParams();
+  if (function_.GetFunction()) {
+    function_.Bind();
+    function_.ResetCycle(*this);
+    function_.EvaluateCycle(*this);
+  }
 }
 
-void TAbstractWidget::ClearOwner() { owner_ = nullptr; }
+void TAbstractWidget::ClearOwner() {
+  function_.Unbind();
+  owner_ = nullptr;
+}
 
 void TAbstractWidget::ApplyRedefinedParams() {
   for (const ParamPair& pair : ParseParamString(redefined_params_)) {
@@ -283,11 +294,13 @@ void TAbstractWidget::Advance(int32_t elapsed_ms) {
   advanced_ = true;
   current_time_ = SaturatingAdd(current_time_, elapsed_ms);
   if (time_to_live_ > 0 && current_time_ >= time_to_live_) SetDead(true);
+  function_.EvaluateCycle(*this);
 }
 
 void TAbstractWidget::Restart() {
   current_time_ = 0;
   paused_ = false;
+  function_.ResetCycle(*this);
   Advance(0);
 }
 

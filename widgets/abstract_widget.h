@@ -9,6 +9,7 @@
 //   time_rate="0.5"  aliases="\show=visible\pos={anchor_left,anchor_top}"
 //   extraparams="\score=10"  redefinedparams="\anchor_left=../slot/anchor_left"
 //   <sounds> ... </sounds>   (sound definitions)
+//   <function_widget type="..."> ... </function_widget>   (bound function)
 //
 // Properties are read and written by name; a name holding "/" is a path: the
 // part before the first "/" names a widget (FindWidget) and the rest is
@@ -23,6 +24,11 @@
 // Time: Update(dt) scales dt by the time rate (ties to even), then Advance
 // adds it to the clock; once the clock reaches "timetolive" (when > 0) the
 // widget is dead and its group removes it in the same frame.
+//
+// Bound function (function_binding.h): attaching the widget prepares it and
+// runs its preparation and one calculation; every Advance calculates it
+// again and Restart runs its preparation, each time pushing the widget's
+// properties into its named cells and pulling its results back.
 #pragma once
 
 #include <cstdint>
@@ -33,6 +39,7 @@
 #include "persistence/object.h"
 #include "persistence/params.h"
 #include "sound/sound_definitions.h"
+#include "widgets/function_binding.h"
 #include "widgets/widget.h"
 #include "widgets/widget_collection.h"
 #include "widgets/widget_owner.h"
@@ -139,6 +146,9 @@ class TAbstractWidget : public TPropertyObject, public virtual IWidget {
   Ref<IParamCollection> GetExtraParams() const { return extra_params_; }
   const std::string& GetAliases() const { return aliases_; }
   const std::string& GetRedefinedParams() const { return redefined_params_; }
+  const Ref<IFunction>& GetFunction() const { return function_.GetFunction(); }
+  // Replaces the bound function; it is bound when the widget is attached.
+  void SetFunction(Ref<IFunction> function) { function_.SetFunction(std::move(function)); }
 
  protected:
   // A child by key (integer: index, text: name); none for plain widgets.
@@ -167,6 +177,7 @@ class TAbstractWidget : public TPropertyObject, public virtual IWidget {
   int32_t time_to_live_ = 0;
   double time_rate_ = 1.0;
   Ref<TSoundCollection> sounds_;
+  TFunctionBinding function_;
   std::string aliases_;
   Ref<IParamCollection> extra_params_;
   std::string redefined_params_;
