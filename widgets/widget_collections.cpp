@@ -52,11 +52,21 @@ void TSimpleWidgetCollection::Init() {
   SetItemElementName("widget");
 }
 
-Ref<IWidget> TSimpleWidgetCollection::GetWidget(const Variant& key) { return QueryInterface<IWidget>(GetItem(key)); }
+int TSimpleWidgetCollection::IndexOfKey(const Variant& key) const {
+  if (key.IsInt()) return key.ToInt() >= 0 && key.ToInt() < Count() ? key.ToInt() : -1;
+  if (key.IsText()) return IndexOf(key.ToText());
+  return -1;
+}
 
-Ref<IWidget> TSimpleWidgetCollection::GetWidgetAt(int index) { return GetWidget(Variant(int32_t{index})); }
+IWidget* TSimpleWidgetCollection::ChildAt(int index) const {
+  return index >= 0 && index < static_cast<int>(widgets_.size()) ? widgets_[index] : nullptr;
+}
 
-Ref<IWidget> TSimpleWidgetCollection::GetWidgetByName(std::string_view name) { return GetWidget(Variant(name)); }
+Ref<IWidget> TSimpleWidgetCollection::GetWidget(const Variant& key) { return Ref<IWidget>(ChildAt(IndexOfKey(key))); }
+
+Ref<IWidget> TSimpleWidgetCollection::GetWidgetAt(int index) { return Ref<IWidget>(ChildAt(index)); }
+
+Ref<IWidget> TSimpleWidgetCollection::GetWidgetByName(std::string_view name) { return Ref<IWidget>(ChildAt(IndexOf(name))); }
 
 void TSimpleWidgetCollection::Add(Ref<IWidget> widget) {
   if (!widget) return;
@@ -76,15 +86,38 @@ bool TSimpleWidgetCollection::AddItem(Ref<IObject> item) {
 }
 
 void TSimpleWidgetCollection::InsertItem(int position, std::string_view name, Ref<IObject> item) {
+  IWidget* widget = dynamic_cast<IWidget*>(item.get());
   if (!name.empty() && !Items().Contains(name)) {
     Items().Insert(position, name, std::move(item));
-    return;
+  } else {
+    // A second widget of a name (or one without a name) must still be held:
+    // it may already be attached to the group.
+    int serial = Count();
+    while (Items().Contains(UnnamedKey(serial))) ++serial;
+    Items().Insert(position, UnnamedKey(serial), std::move(item));
   }
-  // A second widget of a name (or one without a name) must still be held:
-  // it may already be attached to the group.
-  int serial = Count();
-  while (Items().Contains(UnnamedKey(serial))) ++serial;
-  Items().Insert(position, UnnamedKey(serial), std::move(item));
+  widgets_.insert(widgets_.begin() + position, widget);
+}
+
+void TSimpleWidgetCollection::RemoveAt(int index) {
+  if (index < 0 || index >= Count()) return;
+  Ref<IObject> leaving = *Items().GetAt(index);
+  widgets_.erase(widgets_.begin() + index);
+  Items().DeleteAt(index);
+}
+
+void TSimpleWidgetCollection::MoveChild(int from, int to) {
+  Items().Move(from, to);
+  IWidget* moved = widgets_[from];
+  widgets_.erase(widgets_.begin() + from);
+  widgets_.insert(widgets_.begin() + to, moved);
+}
+
+void TSimpleWidgetCollection::DeleteItem(const Variant& key) { RemoveAt(IndexOfKey(key)); }
+
+void TSimpleWidgetCollection::ClearItems() {
+  for (int i = Count() - 1; i >= 0; --i)
+    if (i < Count()) DeleteItem(Variant(int32_t{i}));
 }
 
 // ---- TWidgetCollection ----
@@ -99,13 +132,13 @@ bool TWidgetCollection::Holds(const IWidget* widget) const {
   // widget attached elsewhere is not one of them (no scan needed).
   if (owner_ && widget->GetOwner() != owner_) return false;
   for (int i = 0; i < Count(); ++i)
-    if (dynamic_cast<const IWidget*>(Items().GetAt(i)->get()) == widget) return true;
+    if (ChildAt(i) == widget) return true;
   return false;
 }
 
 int TWidgetCollection::ZPlacement(int32_t z) const {
   for (int i = Count() - 1; i >= 0; --i)
-    if (ZOf(dynamic_cast<IWidget*>(Items().GetAt(i)->get())) <= z) return i + 1;
+    if (ZOf(ChildAt(i)) <= z) return i + 1;
   return 0;
 }
 
@@ -128,16 +161,13 @@ void TWidgetCollection::AddNamed(Ref<IObject> object, std::string_view name) {
   TSimpleWidgetCollection::AddNamed(std::move(object), name);
 }
 
-void TWidgetCollection::DeleteItem(const Variant& key) {
-  if (key.IsInt()) DeleteAt(key.ToInt());
-  else if (key.IsText()) DeleteAt(IndexOf(key.ToText()));
-}
+void TWidgetCollection::DeleteItem(const Variant& key) { DeleteAt(IndexOfKey(key)); }
 
 void TWidgetCollection::DeleteAt(int index) {
   if (index < 0 || index >= Count()) return;
   modified_ = true;
   Ref<IObject> item = *Items().GetAt(index);
-  if (Ref<IWidget> child = QueryInterface<IWidget>(item); child && child->GetOwner()) {
+  if (Ref<IWidget> child(ChildAt(index)); child && child->GetOwner()) {
     child->UpdateDirtyRegion(true, false);
     redraw_needed_ = true;
     child->ClearOwner();
@@ -147,12 +177,7 @@ void TWidgetCollection::DeleteAt(int index) {
     for (index = 0; index < Count() && Items().GetAt(index)->get() != item.get(); ++index) {
     }
   }
-  Items().DeleteAt(index);
-}
-
-void TWidgetCollection::ClearItems() {
-  for (int i = Count() - 1; i >= 0; --i)
-    if (i < Count()) DeleteAt(i);
+  RemoveAt(index);
 }
 
 void TWidgetCollection::SortByZ() {
@@ -160,8 +185,8 @@ void TWidgetCollection::SortByZ() {
   while (moved) {
     moved = false;
     for (int i = 0; i + 1 < Count(); ++i) {
-      if (ZOf(GetWidgetAt(i + 1).get()) < ZOf(GetWidgetAt(i).get())) {
-        Items().Move(i + 1, i);
+      if (ZOf(ChildAt(i + 1)) < ZOf(ChildAt(i))) {
+        MoveChild(i + 1, i);
         moved = true;
       }
     }

@@ -29,6 +29,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "persistence/collections.h"
 #include "widgets/widget.h"
@@ -55,11 +56,27 @@ class TSimpleWidgetCollection : public TTypedCreationPersistItemCollection,
   // Loading files every item through Add, so subclasses place loaded
   // children the way they place added ones.
   bool AddItem(Ref<IObject> item) override;
+  void DeleteItem(const Variant& key) override;
+  void ClearItems() override;
 
  protected:
   // Files the item at the position under the name, or under an automatic
   // key when the name is empty or taken.
   void InsertItem(int position, std::string_view name, Ref<IObject> item);
+  // Takes the entry out; its reference is dropped last, when the list is
+  // already consistent again.
+  void RemoveAt(int index);
+  void MoveChild(int from, int to);
+  // The child at the index as a widget (none out of range or for an item
+  // that is no widget); valid while the entry is held.
+  IWidget* ChildAt(int index) const;
+  // The index an integer or text key selects; -1 when none.
+  int IndexOfKey(const Variant& key) const;
+
+ private:
+  // Every entry seen as a widget, in list order. The per-frame passes walk
+  // this instead of converting each item again on every visit.
+  std::vector<IWidget*> widgets_;
 };
 
 class TWidgetCollection : public TSimpleWidgetCollection, public virtual IWidgetCollection {
@@ -70,7 +87,6 @@ class TWidgetCollection : public TSimpleWidgetCollection, public virtual IWidget
   void AddNamed(Ref<IObject> object, std::string_view name) override;
   // The child leaves with its last rectangle redrawn and is detached first.
   void DeleteItem(const Variant& key) override;
-  void ClearItems() override;
 
   bool IsSortedByZ() const override { return sorted_by_z_; }
   void SetSortedByZ(bool sorted) override { sorted_by_z_ = sorted; }

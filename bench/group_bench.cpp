@@ -1,0 +1,86 @@
+// Group passes: a quiet frame (advance, re-sort, dirty pass) over a group of
+// N children must stay linear in N — one comparison per child in the z pass
+// when nothing moved — and a frame in which every child moves must cost no
+// more than reporting each rectangle.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "persistence/object_io.h"
+#include "widgets/surface_widget.h"
+#include "widgets/visual_group_widget.h"
+#include "widgets/widget_owner.h"
+
+namespace {
+
+using namespace corvellane;
+
+// The screen above the root: collects nothing, answers nothing.
+class TBenchScreen : public TNamedObject, public virtual IWidgetOwner {
+ public:
+  IEngine* GetEngine() override { return nullptr; }
+  IWindow* GetWindow() override { return nullptr; }
+  IEventHandler* GetEventHandler() override { return nullptr; }
+  TPoint ChildScreenToLocal(TPoint p) override { return p; }
+  TPoint GetMousePos() override { return {}; }
+  void SetMousePos(TPoint) override {}
+  Ref<IWidget> CreateFromFactory(std::string_view, IParamCollection*) override { return nullptr; }
+  Ref<IWidget> FindWidget(std::string_view) override { return nullptr; }
+  Ref<ISound> FindSound(std::string_view) override { return nullptr; }
+  std::string GetPath() override { return "GS_Bench"; }
+  void InvalidateRect(const TRect&) override { ++rects; }
+  int64_t rects = 0;
+};
+
+Ref<TVisualGroupWidget> GroupOf(int count) {
+  Ref<TVisualGroupWidget> group = CreateObject<TVisualGroupWidget>();
+  group->SetVisible(true);
+  for (int i = 0; i < count; ++i) {
+    Ref<TSurfaceWidget> child = CreateObject<TSurfaceWidget>();
+    child->SetName("child_" + std::to_string(i));
+    child->SetVisible(true);
+    child->SetZ(i % 7);
+    child->SetAnchorLeft(i % 640);
+    child->SetProperty("width", 8);
+    child->SetProperty("height", 8);
+    group->GetWidgets()->Add(child);
+  }
+  return group;
+}
+
+void Frame(IWidget& root) {
+  root.Update(16);
+  root.UpdateDirtyRegion(false, false);
+}
+
+void BM_QuietFrame(benchmark::State& state) {
+  Ref<TBenchScreen> screen = MakeRef<TBenchScreen>();
+  Ref<TVisualGroupWidget> group = GroupOf(static_cast<int>(state.range(0)));
+  group->SetOwner(screen.get());
+  Frame(*group);
+  for (auto _ : state) Frame(*group);
+  state.SetComplexityN(state.range(0));
+  group->ClearOwner();
+}
+BENCHMARK(BM_QuietFrame)->RangeMultiplier(4)->Range(64, 4096)->Complexity(benchmark::oN);
+
+void BM_EveryChildMoves(benchmark::State& state) {
+  Ref<TBenchScreen> screen = MakeRef<TBenchScreen>();
+  Ref<TVisualGroupWidget> group = GroupOf(static_cast<int>(state.range(0)));
+  group->SetOwner(screen.get());
+  Ref<IWidgetCollection> children = group->GetWidgets();
+  double shift = 0;
+  for (auto _ : state) {
+    shift += 1;
+    for (int i = 0; i < children->Count(); ++i) children->GetWidgetAt(i)->SetAnchorTop(shift);
+    Frame(*group);
+  }
+  state.SetComplexityN(state.range(0));
+  benchmark::DoNotOptimize(screen->rects);
+  group->ClearOwner();
+}
+BENCHMARK(BM_EveryChildMoves)->RangeMultiplier(4)->Range(64, 4096)->Complexity(benchmark::oN);
+
+}  // namespace
+
+BENCHMARK_MAIN();
