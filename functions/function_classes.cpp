@@ -4,6 +4,7 @@
 #include "functions/column_functions.h"
 #include "functions/complex_function.h"
 #include "functions/lookup_functions.h"
+#include "functions/montecarlo_function.h"
 #include "functions/selector_function.h"
 #include "persistence/class_registry.h"
 
@@ -28,6 +29,7 @@ void RegisterFunctionClasses() {
   RegisterClass<TIntervalFunction>("function_interval");
   RegisterClass<TPiecewiseLinearInterpolationFunction>("function_piecewise");
   RegisterClass<TLinearSegmentFunction>("function_linear_segment");
+  RegisterClass<TMonteCarloFunction>("function_montecarlo");
 }
 
 }  // namespace corvellane

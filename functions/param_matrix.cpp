@@ -1,10 +1,33 @@
 #include "functions/param_matrix.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <type_traits>
 
 namespace corvellane {
 
-TCellRef MakeCell(float value) { return std::make_shared<float>(value); }
+static_assert(std::is_standard_layout_v<TCell> && offsetof(TCell, value) == 0,
+              "a cell's number must be convertible to the cell");
+
+namespace {
+
+TCell* CellOf(float* value) { return reinterpret_cast<TCell*>(value); }
+
+}  // namespace
+
+TCellRef MakeCell(float value) {
+  auto cell = std::make_shared<TCell>();
+  cell->value = value;
+  return TCellRef(cell, &cell->value);
+}
+
+TCellRef CellInBlock(const std::shared_ptr<TCell[]>& block, TCell& cell) { return TCellRef(block, &cell.value); }
+
+Ref<IObject> CellObject(const TCellRef& cell) { return cell ? CellOf(cell.get())->object : nullptr; }
+
+void SetCellObject(const TCellRef& cell, Ref<IObject> object) {
+  if (cell) CellOf(cell.get())->object = std::move(object);
+}
 
 void TParamMatrix::Resize(std::span<const int> column_lengths) {
   columns_.assign(column_lengths.size(), {});

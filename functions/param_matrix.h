@@ -16,18 +16,42 @@
 //
 // Every position coming from data is checked here, so functions may index
 // freely: reads outside the grid give 0 and writes outside it do nothing.
+//
+// A cell can also carry an object beside its number (an image handed from
+// a particle system to "function_montecarlo"). The object lives with the
+// cell's storage, so it travels through aliases exactly as the number does:
+//
+//   SetCellObject(space->GetCellRefByName("surface"), surface);
+//   Ref<ISurface> s = QueryInterface<ISurface>(matrix.GetObject(1, 0));
 #pragma once
 
 #include <memory>
 #include <span>
 #include <vector>
 
+#include "persistence/ref.h"
+
 namespace corvellane {
 
-// One cell's storage, shared between the matrices that see it.
+// The storage of one cell. The number comes first, so a pointer to it is a
+// pointer to the whole cell (the struct is standard-layout).
+struct TCell {
+  float value = 0.0f;
+  Ref<IObject> object;
+};
+
+// One cell's storage, shared between the matrices that see it. It points
+// at the cell's number; its owner is the TCell (or the block of them).
+// Cells are made only by MakeCell and CellInBlock, never from a bare float.
 using TCellRef = std::shared_ptr<float>;
 
 TCellRef MakeCell(float value);
+// Shares the cell `cell` of a block of cells owned by `block`.
+TCellRef CellInBlock(const std::shared_ptr<TCell[]>& block, TCell& cell);
+// The object a cell carries; none for an empty reference.
+Ref<IObject> CellObject(const TCellRef& cell);
+// Ignored for an empty reference; none releases the object held.
+void SetCellObject(const TCellRef& cell, Ref<IObject> object);
 
 class TParamMatrix {
  public:
@@ -46,6 +70,7 @@ class TParamMatrix {
 
   float Get(int col, int row) const;
   void Set(int col, int row, float value);
+  Ref<IObject> GetObject(int col, int row) const { return CellObject(CellAt(col, row)); }
 
  private:
   float* Storage(int col, int row) const;

@@ -51,12 +51,12 @@ TParamMatrix TParamSpace::BuildMatrix(StaticValue static_value, Alias alias) {
     if (Ref<IParamDef> def = defs_->GetDefAt(i); def && TParamDefCollection::InBounds(*def))
       defs.push_back(def);
   // One allocation for all constants; each cell shares ownership of it.
-  auto block = std::make_shared<float[]>(defs.size());
+  auto block = std::make_shared<TCell[]>(defs.size());
   for (size_t i = 0; i < defs.size(); ++i) {
     const IParamDef& def = *defs[i];
     if (def.IsStatic()) {
-      block[i] = static_value(def);
-      matrix.Bind(def.GetCol(), def.GetRow(), TCellRef(block, &block[i]));
+      block[i].value = static_value(def);
+      matrix.Bind(def.GetCol(), def.GetRow(), CellInBlock(block, block[i]));
     } else {
       matrix.Bind(def.GetCol(), def.GetRow(), alias(def));
     }
