@@ -21,7 +21,9 @@ TCellRef MakeCell(float value) {
   return TCellRef(cell, &cell->value);
 }
 
-TCellRef CellInBlock(const std::shared_ptr<TCell[]>& block, TCell& cell) { return TCellRef(block, &cell.value); }
+TCellRef CellInBlock(const std::shared_ptr<TCell[]>& block, TCell& cell) {
+  return TCellRef(block, &cell.value);
+}
 
 Ref<IObject> CellObject(const TCellRef& cell) { return cell ? CellOf(cell.get())->object : nullptr; }
 

@@ -8,7 +8,8 @@
 // without ever touching freed memory.
 //
 //   TParamMatrix m;
-//   m.Resize({3, 1});                 // column 0: 3 cells, column 1: 1 cell
+//   const int lengths[] = {3, 1};     // column 0: 3 cells, column 1: 1 cell
+//   m.Resize(lengths);
 //   m.Bind(1, 0, MakeCell(2.5f));
 //   m.Get(1, 0);                      // 2.5
 //   m.Set(0, 7, 1.0f);                // outside column 0: ignored

@@ -119,7 +119,8 @@ std::string SelectorXml(const char* type, double which) {
   auto step = [](const char* name, double value) {
     return std::string("<function name=\"") + name +
            "\" type=\"function_sum\"><paramspace><paramdefs><paramdef name=\"out\" col=\"0\"/>"
-           "<paramdef col=\"1\" static=\"yes\" value=\"" + FormatFloat(value) + "\"/></paramdefs></paramspace></function>";
+           "<paramdef col=\"1\" static=\"yes\" value=\"" + FormatFloat(value) +
+           "\"/></paramdefs></paramspace></function>";
   };
   return std::string("<function type=\"") + type + R"("><paramspace><paramdefs>
       <paramdef name="out" col="0" static="yes" value="-1"/>

@@ -10,7 +10,8 @@ namespace corvellane::testing {
 namespace {
 
 Ref<TParamSpace> LoadSpace(const std::string& defs) {
-  Ref<IHierStorageRoot> root = OpenStorageText("<paramspace><paramdefs>" + defs + "</paramdefs></paramspace>");
+  Ref<IHierStorageRoot> root =
+      OpenStorageText("<paramspace><paramdefs>" + defs + "</paramdefs></paramspace>");
   Ref<TParamSpace> space = CreateObject<TParamSpace>();
   space->LoadFrom(root.get());
   return space;
