@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/control_classes.h"
 #include "engine/engine.h"
 #include "engine/platform/headless_platform.h"
 #include "engine/platform/input_script.h"
@@ -16,6 +17,7 @@
 #include "engine/resource_file.h"
 #include "engine/resource_reader.h"
 #include "engine/resource_types.h"
+#include "functions/function_classes.h"
 #include "persistence/class_registry.h"
 #include "shell/declarations.h"
 #include "shell/game/game.h"
@@ -92,7 +94,8 @@ int main(int argc, char** argv) {
   std::unique_ptr<IPlatform> platform;
   ProgramParts parts;
   parts.register_classes = {RegisterPersistenceClasses, RegisterEngineResourceClasses, RegisterEngineResourceTypes,
-                            RegisterSoundClasses, RegisterWidgetClasses, RegisterGameClasses};
+                            RegisterSoundClasses, RegisterFunctionClasses, RegisterWidgetClasses, RegisterControlClasses,
+                            RegisterGameClasses};
   parts.hooks = GameProductHooks(OpenWithDesktop);
   parts.create_engine = [&]() -> Ref<IEngineRunner> {
     if (run.headless) {
