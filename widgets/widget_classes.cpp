@@ -1,6 +1,9 @@
 #include "widgets/widget_classes.h"
 
 #include "persistence/class_registry.h"
+#include "widgets/appearance_effect.h"
+#include "widgets/appearance_effect_collection.h"
+#include "widgets/appearance_effect_widget.h"
 #include "widgets/linked_surface_widget.h"
 #include "widgets/replicator_widget.h"
 #include "widgets/resource_widget_classes.h"
@@ -19,6 +22,9 @@ void RegisterWidgetClasses() {
   RegisterClass<TReplicatorWidget>("replicator_widget");
   RegisterResourceWidgetClasses();
   RegisterClass<TWidgetFactory>("WidgetFactory");
+  RegisterClass<TFunctionAppearanceEffect>("func_appearance_effect");
+  RegisterClass<TAppearanceEffectCollection>("appearance_effects");
+  RegisterClass<TAppearanceEffectWidget>("appearance_effect_widget");
 }
 
 }  // namespace corvellane

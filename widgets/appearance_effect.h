@@ -1,0 +1,93 @@
+// appearance_effect.h: TAppearanceEffect and TFunctionAppearanceEffect
+// ("func_appearance_effect"), one animation that plays while a group is
+// shown or hidden.
+//
+// An effect is a decorator whose inner widget draws the picture taken of the
+// group (usually a surface widget), animated by bound functions or anything
+// else that writes its properties. It runs for "durationtime" milliseconds
+// of its own clock, or until something writes its "state" to 1:
+//
+//   <widget type="func_appearance_effect" name="show_effect" durationtime="300"
+//           surfaceparamname="picture/surface">
+//     <widgets>
+//       <widget type="surface_widget" name="picture" visible="yes"/>
+//     </widgets>
+//   </widget>
+//
+//   effect->StartEffect(picture, params);   // state 0, clock at 0
+//   effect->Update(16);                     // ... state 1 once 300 ms passed
+//
+// States: -1 never started, 0 running, 1 done. The parameters an effect is
+// started with are kept as a private copy and read and written as extra
+// properties of the effect (after "durationtime" and "state", before the
+// decorator's own names).
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "persistence/params.h"
+#include "widgets/behaviour_widget.h"
+
+namespace corvellane {
+
+struct IAppearanceEffect : virtual IWidget {
+  // Hands the picture to the effect and starts it from time 0.
+  virtual void StartEffect(Ref<ISurface> surface, IParamCollection* parameters) = 0;
+  virtual int32_t GetEffectState() const = 0;
+  virtual void SetEffectState(int32_t state) = 0;
+};
+
+inline constexpr int32_t kEffectNeverStarted = -1;
+inline constexpr int32_t kEffectRunning = 0;
+inline constexpr int32_t kEffectDone = 1;
+
+class TAppearanceEffect : public TBehaviourWidget, public virtual IAppearanceEffect {
+ public:
+  void LoadProperties(IHierStorage* node) override;
+  void SaveProperties(IHierStorage* node) override;
+
+  void StartEffect(Ref<ISurface> surface, IParamCollection* parameters) override;
+  int32_t GetEffectState() const override { return state_; }
+  void SetEffectState(int32_t state) override { state_ = state; }
+  // The decorator's advance; the effect is done once its clock reaches the duration.
+  void Advance(int32_t elapsed_ms) override;
+
+  int32_t GetDuration() const { return duration_; }
+  const Ref<IParamCollection>& GetEffectParams() const { return params_; }
+
+ protected:
+  virtual void SetEffectSurface(Ref<ISurface> surface) = 0;
+  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
+  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+
+ private:
+  int32_t state_ = kEffectNeverStarted;
+  int32_t duration_ = 0;
+  Ref<IParamCollection> params_;
+};
+
+class TFunctionAppearanceEffect : public TAppearanceEffect {
+ public:
+  void LoadProperties(IHierStorage* node) override;
+  void SaveProperties(IHierStorage* node) override;
+
+  const std::string& GetSurfaceParamName() const { return surface_param_name_; }
+
+ protected:
+  // Writes the picture to the property named by "surfaceparamname", which
+  // names a surface widget inside the effect ("picture/surface").
+  void SetEffectSurface(Ref<ISurface> surface) override;
+
+ private:
+  std::string surface_param_name_;
+};
+
+// Writes a surface to the property at a path below the widget: the part
+// before the last "/" finds the widget, the last name is the property. Only
+// a surface widget's "surface" takes a picture; anything else is ignored.
+void WriteSurfaceProperty(IWidget& from, std::string_view path, Ref<ISurface> surface);
+
+}  // namespace corvellane
