@@ -21,7 +21,7 @@
 //   "run_file"         opens "file_to_run" with its default program
 //   "change_props"     writes "props_to_change" (key=value list of property
 //                      paths and texts) on the button, e.g.
-//                      "\window:panel/visible=yes\../label_hint/visible=no"
+//                      "\window:/panel/visible=yes\../label_hint/visible=no"
 // Any other action type (normally none) reports event 1 (click) to the
 // event handler of the owner chain: the screen, or a container control.
 //
