@@ -3,6 +3,8 @@
 // a hit with their inner widget.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "tests/widgets/group_fixture.h"
 
 namespace corvellane::testing {
@@ -88,6 +90,26 @@ TEST_F(GroupHitTest, ScreenPointsMapIntoEachLevelBySubtractingRoundedAnchors) {
   EXPECT_EQ(panel_owner->ChildScreenToLocal({0, 0}), (TPoint{-13, -6}));
   EXPECT_EQ(panel_owner->GetPath(), "GS_Test/root/panel");
   EXPECT_EQ(Find("panel/button")->GetPath(), "GS_Test/root/panel/button");
+}
+
+TEST_F(GroupHitTest, OwnerRequestsClimbThroughGroupsToTheScreen) {
+  Ref<IWidget> panel_widget = Find("panel");  // outlives the tree below
+  auto* panel = dynamic_cast<IWidgetOwner*>(panel_widget.get());
+  ASSERT_NE(panel, nullptr);
+  EXPECT_EQ(panel->GetEngine(), static_cast<IEngine*>(engine.get()));
+  screen->SetMouse({31, 17});
+  EXPECT_EQ(panel->GetMousePos(), (TPoint{31, 17}));
+  EXPECT_EQ(Find("panel/button")->GetProperty("mouse_x").ToInt(), 31);
+  panel->SetMousePos({1, 2});
+  EXPECT_EQ(screen->GetMousePos(), (TPoint{1, 2}));
+  screen->TakeInvalidated();
+  panel->InvalidateRect({1, 2, 3, 4});
+  EXPECT_EQ(screen->TakeInvalidated(), (std::vector<TRect>{{1, 2, 3, 4}}));
+  EXPECT_EQ(panel->CreateFromFactory("nothing", nullptr), nullptr);
+
+  screen->DetachRoot();
+  EXPECT_EQ(panel->GetEngine(), nullptr);
+  EXPECT_EQ(panel->GetMousePos(), (TPoint{0, 0}));
 }
 
 TEST_F(GroupHitTest, DecoratorHitIsRefinedByItsInnerWidget) {
