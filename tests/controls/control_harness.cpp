@@ -1,7 +1,11 @@
 #include "tests/controls/control_harness.h"
 
 #include "engine/image_resource.h"
+#include "engine/resource_types.h"
 #include "persistence/object_io.h"
+#include "persistence/storage.h"
+#include "tests/engine/test_images.h"
+#include "widgets/resource_widget_classes.h"
 
 namespace corvellane::testing {
 
@@ -16,7 +20,9 @@ bool TTestScreenOwner::ShowScreen(std::string_view name, Ref<IParamCollection> p
 }
 
 void RegisterControlTestClasses() {
+  RegisterEngineResourceTypes();
   RegisterWidgetClasses();
+  RegisterResourceWidgetClasses();
   RegisterControlClasses();
   RegisterClass<TTestBox>("test_box");
 }
@@ -43,7 +49,7 @@ ControlHarness::~ControlHarness() {
   window_->router.Clear();
   window_->root = nullptr;
   screen_->DetachRoot();
-  engine_->GetResources()->ClearItems();
+  engine_->RemoveResources("");
 }
 
 void ControlHarness::Frame(int32_t elapsed_ms) {
@@ -81,6 +87,22 @@ void ControlHarness::AddEmptyImage(std::string_view name) {
   Ref<TImageResource> image = CreateObject<TImageResource>();
   image->SetName(name);
   engine_->GetResources()->AddResource(image);
+}
+
+}  // namespace corvellane::testing
+
+namespace corvellane::testing {
+
+void ControlHarness::DefinePicture(std::string_view name, int32_t width, int32_t height, uint32_t colour) {
+  std::vector<uint8_t> rows;
+  for (int32_t i = 0; i < width * height; ++i)
+    for (int shift : {16, 8, 0, 24}) rows.push_back(static_cast<uint8_t>(colour >> shift));
+  const std::string file = std::string(name) + ".png";
+  pictures_.Write(file, EncodePng(Png(width, height, PNG_COLOR_TYPE_RGBA, 8, std::move(rows))));
+  Ref<IHierStorageRoot> defs = OpenStorageText(R"(<defs><content><resource type="ImageResource" name=")" +
+                                               std::string(name) + R"(" format="png" file=")" +
+                                               pictures_.File(file) + R"("/></content></defs>)");
+  engine_->LoadResourceDefs(defs.get(), "test", false);
 }
 
 }  // namespace corvellane::testing

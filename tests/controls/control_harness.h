@@ -28,6 +28,7 @@
 // (nothing of the screens library is used).
 #include "screens/gs_collection.h"
 #include "sound/sound_definitions.h"
+#include "tests/support/temp_dir.h"
 #include "tests/widgets/test_screen.h"
 #include "tests/widgets/test_widgets.h"
 #include "widgets/event_handler.h"
@@ -186,14 +187,19 @@ class ControlHarness {
   void AddScreenSound(std::string_view name);
   // An image resource without pixels, named.
   void AddEmptyImage(std::string_view name);
+  // An image resource of one opaque colour, read from a PNG file the way
+  // resource definitions load pictures.
+  void DefinePicture(std::string_view name, int32_t width, int32_t height, uint32_t colour);
 
   const Events& EventsSeen() const { return handler_->events; }
   TControlTestEngine& Engine() { return *engine_; }
   TTestWindow& Window() { return *window_; }
   TTestScreenOwner& ScreenOwner() { return *screen_owner_; }
   IGameScreenSlave* HandlerAsScreen() { return handler_.get(); }
+  TTestScreen& Screen() { return *screen_; }
 
  private:
+  TempDir pictures_;
   THeadlessPlatform platform_{HeadlessOptions{}};
   Ref<TControlTestEngine> engine_;
   Ref<TTestScreen> screen_ = MakeRef<TTestScreen>();
