@@ -142,8 +142,19 @@ int TWidgetCollection::ZPlacement(int32_t z) const {
   return 0;
 }
 
+bool TWidgetCollection::IsAboveOrOwner(const IWidget* widget) const {
+  for (IWidgetOwner* owner = owner_; owner;) {
+    auto* above = dynamic_cast<IWidget*>(owner);
+    if (!above) return false;
+    if (above == widget) return true;
+    owner = above->GetOwner();
+  }
+  return false;
+}
+
 void TWidgetCollection::Add(Ref<IWidget> widget) {
-  if (!widget || Holds(widget.get())) return;
+  // A group inside itself would be advanced and drawn without end.
+  if (!widget || Holds(widget.get()) || IsAboveOrOwner(widget.get())) return;
   modified_ = true;
   if (widget->GetOwner() != owner_) {
     if (widget->GetOwner()) DetachFromOwner(*widget);

@@ -24,7 +24,8 @@
 // found by that name.
 //
 // Moving: adding a widget that belongs to another group takes it out of that
-// group's collection first, so no widget is ever held by two groups.
+// group's collection first, so no widget is ever held by two groups. A group
+// is never added into itself or below itself (such an add is ignored).
 #pragma once
 
 #include <cstdint>
@@ -107,6 +108,8 @@ class TWidgetCollection : public TSimpleWidgetCollection, public virtual IWidget
   void DeleteAt(int index);
   // Whether the widget is already one of the children.
   bool Holds(const IWidget* widget) const;
+  // Whether the widget is the group holding this collection or one above it.
+  bool IsAboveOrOwner(const IWidget* widget) const;
 
   bool sorted_by_z_ = true;
   IWidgetOwner* owner_ = nullptr;

@@ -110,6 +110,19 @@ TEST_F(GroupCollectionTest, WidgetMovedToAnotherGroupLeavesTheFirst) {
   EXPECT_TRUE(checker.RunFrame(*screen)) << "the old place is redrawn";
 }
 
+TEST_F(GroupCollectionTest, GroupIsNeverAddedIntoItselfOrBelowItself) {
+  Load(R"(<widget type="group_widget" name="root" visible="yes">
+            <widgets><widget type="group_widget" name="panel" visible="yes"/></widgets>
+          </widget>)");
+  Ref<IWidget> root = screen->Root();
+  Ref<IWidget> panel = Find("panel");
+  panel->GetWidgets()->Add(panel);
+  panel->GetWidgets()->Add(root);
+  EXPECT_EQ(panel->GetWidgets()->Count(), 0);
+  EXPECT_EQ(root->GetOwner(), static_cast<IWidgetOwner*>(screen.get()));
+  EXPECT_EQ(Find("panel"), panel);
+}
+
 TEST_F(GroupCollectionTest, DeletedChildIsDetachedAndItsPlaceRedrawn) {
   Ref<TTestBox> box = NewBox("gone");
   box->SetAnchorLeft(5);
