@@ -150,6 +150,16 @@ TEST_F(NumLabelTest, ExtremeValuesDoNotOverflow) {
   EXPECT_EQ(label_->GetCurrentValue(), std::numeric_limits<int32_t>::max());
 }
 
+TEST_F(NumLabelTest, TheNumberReachesARealTextWidget) {
+  harness_ = std::make_unique<ControlHarness>(R"(<widget name="root" visible="yes"><widgets>
+      <widget type="NumLabelControl" name="label_score" animation="no"><widgets>
+        <widget type="text_widget" name="text" visible="yes" width="60" height="10"/>
+      </widgets></widget></widgets></widget>)");
+  harness_->Get("label_score")->SetProperty("value", 25000);
+  harness_->Frame(16);
+  EXPECT_EQ(harness_->Root().GetProperty("label_score/text/text"), Variant("25,000"));
+}
+
 TEST_F(NumLabelTest, KeysAreAlwaysSaved) {
   Load("");
   const std::string xml = SavedXml(*label_);
