@@ -45,7 +45,9 @@ struct IGameScreenSlave : virtual INamedObject {
   // The screen above it closed with this result.
   virtual void ChildClosed(std::string_view name, Ref<IParamCollection> result) = 0;
   virtual Ref<IWindow> GetScreenWindow() = 0;
-  virtual Ref<IWidget> GetWindow() = 0;
+  // The root widget. (Not named GetWindow: a screen is also its root's
+  // IWidgetOwner, whose GetWindow answers the screen's IWindow.)
+  virtual Ref<IWidget> GetWindowWidget() = 0;
   // Reports the areas the screen changed this frame.
   virtual void EndFrame() = 0;
   virtual bool IsOpen() = 0;

@@ -38,7 +38,7 @@ class TTestScreen : public TPersistObject, public virtual IGameScreenSlave {
   bool KeyEvent(const PlatformEvent&) override { return false; }
   void ChildClosed(std::string_view name, Ref<IParamCollection> result) override;
   Ref<IWindow> GetScreenWindow() override { return nullptr; }
-  Ref<IWidget> GetWindow() override { return nullptr; }
+  Ref<IWidget> GetWindowWidget() override { return nullptr; }
   void EndFrame() override {}
   bool IsOpen() override { return open_; }
 
