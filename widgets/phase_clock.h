@@ -46,7 +46,7 @@ struct IPhasePlayer {
 
 class TPhaseClock {
  public:
-  // The shared keys (errors in reading keep the values read so far).
+  // The shared keys; values that do not convert keep their defaults.
   void Load(IHierStorage* node);
   void Save(IHierStorage* node) const;
 

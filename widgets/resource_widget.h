@@ -10,6 +10,7 @@
 // removing resources never leaves a widget holding a stale one.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 

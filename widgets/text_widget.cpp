@@ -16,8 +16,6 @@ namespace {
 int32_t BoundedSize(int32_t value) { return std::clamp(value, 0, kMaxSurfaceSide); }
 int32_t BoundedBearing(int32_t value) { return std::clamp(value, -kMaxSurfaceSide, kMaxSurfaceSide); }
 
-TRect MovedBy(const TRect& r, int32_t dx, int32_t dy) { return OffsetRect(r, dx, dy); }
-
 }  // namespace
 
 void TTextWidget::Cleanup() {
@@ -108,7 +106,12 @@ std::vector<TSymbolInfo> TTextWidget::SymbolsOf(IFontResource& font, std::string
     info.text_offset = characters[i].offset;
     if (Ref<ISymbol> symbol = font.GetSymbol(text.substr(characters[i].offset))) {
       info.visible = true;
-      info.rect = {0, 0, BoundedSize(symbol->GetSymbolWidth()), BoundedSize(symbol->GetSymbolHeight())};
+      // A glyph is never larger than its sheet (asked after the symbol: a
+      // substitute answers for the member that had it), so a damaged symbol
+      // table cannot make the text cache huge.
+      const int32_t width = std::min(BoundedSize(symbol->GetSymbolWidth()), font.GetImageWidth());
+      const int32_t height = std::min(BoundedSize(symbol->GetSymbolHeight()), font.GetImageHeight());
+      info.rect = {0, 0, std::max(width, 0), std::max(height, 0)};
       info.left_bearing = BoundedBearing(symbol->GetLeftBearing());
       info.right_bearing = BoundedBearing(symbol->GetRightBearing());
     }
@@ -165,7 +168,7 @@ bool TTextWidget::RenderCache(IFontResource& font) {
     Ref<ISymbol> symbol = font.GetSymbol(std::string_view(text_).substr(info.text_offset));
     Ref<ISurface> sheet = symbol ? font.GetSurface() : nullptr;
     if (!sheet) continue;
-    DrawPart(cache_.get(), sheet.get(), symbol->GetSymbolRect(), MovedBy(info.rect, -extent_.left, -extent_.top),
+    DrawPart(cache_.get(), sheet.get(), symbol->GetSymbolRect(), OffsetRect(info.rect, -extent_.left, -extent_.top),
              TBlendMode::Normal, 255);
   }
   cache_dirty_ = false;
@@ -178,14 +181,14 @@ void TTextWidget::Draw(ISurface* surface, int32_t x, int32_t y) {
   if (!font || !RenderCache(*font)) return;
   const int32_t width = static_cast<int32_t>(extent_.Width());
   const int32_t height = static_cast<int32_t>(extent_.Height());
-  const TRect dest = MovedBy({0, 0, width, height}, SaturatingAdd(x, extent_.left), SaturatingAdd(y, extent_.top));
+  const TRect dest = OffsetRect({0, 0, width, height}, SaturatingAdd(x, extent_.left), SaturatingAdd(y, extent_.top));
   surface->DrawImage(cache_.get(), {0, 0, width, height}, TBlendMode::Normal, GetTransparentLevel(), dest);
 }
 
 TRect TTextWidget::GetRect() {
   const TRect box = TImageWidget::GetRect();
   if (extent_.IsEmpty()) return box;
-  return BoundingBox(box, MovedBy(extent_, RoundToPixel(GetAnchorLeft()), RoundToPixel(GetAnchorTop())));
+  return BoundingBox(box, OffsetRect(extent_, RoundToPixel(GetAnchorLeft()), RoundToPixel(GetAnchorTop())));
 }
 
 // The font sheet under a text says nothing about the text, so a text is hit

@@ -202,6 +202,14 @@ TEST_F(TextTest, WithoutAFontNothingIsLaidOutOrDrawn) {
   }
 }
 
+TEST_F(TextTest, ASymbolLargerThanItsSheetIsHeldToIt) {
+  DefineResources(R"(<resource type="FontResource" name="font_damaged" file="font.png" format="png"><symbols>)"
+                  R"(<symbol scancode="65" width="99999" height="16000000"/></symbols></resource>)");
+  auto text = Text(R"(width="16000" height="10")", "AA", "font_damaged");
+  EXPECT_EQ(text->GetTextExtent(), (TRect{0, 0, 32, 5}));
+  EXPECT_TRUE(LooksLike(Drawn(*text)->GetPixel(31, 4), kInk));
+}
+
 TEST_F(TextTest, ChangesOfTextAndLayoutAreRedrawn) {
   DirtyRectChecker checker(40, 20, kBackground);
   auto text = Text(R"(anchor_left="4" anchor_top="3" width="20" height="10" multiline="yes")", "AB");
