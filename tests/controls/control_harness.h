@@ -145,10 +145,7 @@ class TTestEventHandler : public TNamedObject, public virtual IEventHandler, pub
   bool KeyEvent(const PlatformEvent&) override { return false; }
   void ChildClosed(std::string_view, Ref<IParamCollection>) override {}
   Ref<IWindow> GetScreenWindow() override { return nullptr; }
-  // The root widget under its old name and its new one; whichever the
-  // interface declares is the override.
-  Ref<IWidget> GetWindowWidget() { return nullptr; }
-  Ref<IWidget> GetWindow() { return nullptr; }
+  Ref<IWidget> GetWindowWidget() override { return nullptr; }
   void EndFrame() override {}
   bool IsOpen() override { return true; }
 };
