@@ -135,6 +135,23 @@ TEST_F(ScreenGameTest, MovingAndFadingWindowKeepsTheCanvasRight) {
   RunCheckedFrames(12);
 }
 
+TEST_F(ScreenGameTest, WindowSoundsAndBackgroundMusicGoThroughTheEngine) {
+  Ref<TSoundLog> sounds = MakeRef<TSoundLog>();
+  Engine().SetSoundManager(sounds);
+  ASSERT_TRUE(Game().ShowScreen("GS_Dialog", nullptr));
+  EXPECT_THAT(sounds->log, ElementsAre("sound sound_show_window", "music music_background", "sound sound_effect"));
+  RunFrames(10);
+  sounds->log.clear();
+  ASSERT_TRUE(Game().CloseScreen(&Screen("GS_Dialog"), nullptr));
+  EXPECT_THAT(sounds->log, ElementsAre("sound sound_hide_window", "stop music music_background", "sound sound_effect"));
+  RunFrames(10);
+  // A screen without sounds or music of its own plays nothing.
+  sounds->log.clear();
+  ASSERT_TRUE(Game().ShowScreen("GS_Plain", nullptr));
+  EXPECT_TRUE(sounds->log.empty());
+  Engine().SetSoundManager(nullptr);
+}
+
 TEST_F(ScreenGameTest, TabMovesAlongVisibleTabStopsAndWraps) {
   TGameScreen& main = Screen("GS_Main");
   for (const char* name : {"button_a", "button_b", "button_c"}) {

@@ -31,6 +31,12 @@ constexpr const char* kGame = R"(<game type="CursorGame" maings="GS_Main">
     </gamescreen>
     <gamescreen type="recording_screen" name="GS_Dialog" cursor_name="cursor_hand">
       <window anchor_left="100" anchor_top="60">
+        <musics><music name="music_background" resourcename="res_theme"/></musics>
+        <sounds>
+          <sound name="sound_show_window" resourcename="res_whoosh_in"/>
+          <sound name="sound_hide_window" resourcename="res_whoosh_out"/>
+          <sound name="sound_effect" resourcename="res_swish"/>
+        </sounds>
         <effects><widgets>
           <widget type="func_appearance_effect" name="show_effect" durationtime="160" surfaceparamname="picture/surface">
             <widgets><widget type="surface_widget" name="picture" visible="yes"/></widgets>

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/sound_manager.h"
 #include "screens/game_screen.h"
 #include "screens/screen_cursors.h"
 #include "tests/game/game_test_support.h"
@@ -67,6 +68,45 @@ class TCursorGame : public TGame, public virtual IScreenCursors {
 
  private:
   std::string current_;
+};
+
+// The engine's sound pass-through as a log: "sound sound_show_window",
+// "music music_background", "stop music music_background".
+class TSoundLog : public TAbstractObject, public virtual ISoundManager {
+ public:
+  std::vector<std::string> log;
+
+  ChannelHandle PlayMusic(IObject* music) override { return Note("music", music); }
+  void StopMusic(IObject* music) override { Note("stop music", music); }
+  ChannelHandle PlaySound(IObject* sound) override { return Note("sound", sound); }
+  void StopSound(IObject* sound) override { Note("stop sound", sound); }
+
+  bool Initialise(IResourceCollection*, TMixer*) override { return true; }
+  void Shutdown() override {}
+  bool IsInitialised() const override { return true; }
+  void SetGroupSource(std::function<std::string()>) override {}
+  void Update(int32_t) override {}
+  bool IsEnabled() const override { return true; }
+  void SetEnabled(bool) override {}
+  void SetAppActive(bool) override {}
+  void SetMusicVolume(const Variant&) override {}
+  void SetSoundVolume(const Variant&) override {}
+  int32_t GetMusicVolume() const override { return 100; }
+  int32_t GetSoundVolume() const override { return 100; }
+  void FadeMusicDown(int32_t) override {}
+  void FadeMusicUp(int32_t) override {}
+  void StopAllSounds() override {}
+  void StopGroup(std::string_view) override {}
+  void PauseGroup(std::string_view) override {}
+  void ResumeGroup(std::string_view) override {}
+  bool IsChannelPlaying(ChannelHandle) const override { return false; }
+
+ private:
+  ChannelHandle Note(const std::string& what, IObject* definition) {
+    auto* named = dynamic_cast<INamedObject*>(definition);
+    log.push_back(what + " " + (named ? named->GetName() : "?"));
+    return 1;
+  }
 };
 
 void RegisterScreenTestClasses();
