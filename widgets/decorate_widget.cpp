@@ -40,7 +40,8 @@ void TDecorateWidget::SaveProperties(IHierStorage* node) {
 }
 
 void TDecorateWidget::SetInnerWidget(Ref<IWidget> inner) {
-  if (inner == inner_) return;
+  // A decorator wrapping itself would draw and advance without end.
+  if (inner == inner_ || IsOwnerOrAbove(AsOwner(), inner.get())) return;
   ReleaseInner();
   inner_ = std::move(inner);
   if (!inner_) return;

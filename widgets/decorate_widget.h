@@ -45,7 +45,7 @@ class TDecorateWidget : public TContainerWidget {
 
   const Ref<IWidget>& GetInnerWidget() const { return inner_; }
   // The old inner widget is detached; the new one (may be none) is attached
-  // to this decorator.
+  // to this decorator. The decorator itself or a widget above it is refused.
   void SetInnerWidget(Ref<IWidget> inner);
 
  protected:

@@ -44,6 +44,16 @@ void DetachFromOwner(IWidget& widget) {
   if (widget.GetOwner()) widget.ClearOwner();
 }
 
+bool IsOwnerOrAbove(IWidgetOwner* owner, const IWidget* widget) {
+  while (owner) {
+    auto* above = dynamic_cast<IWidget*>(owner);
+    if (!above) return false;
+    if (above == widget) return true;
+    owner = above->GetOwner();
+  }
+  return false;
+}
+
 // ---- TSimpleWidgetCollection ----
 
 void TSimpleWidgetCollection::Init() {
@@ -142,19 +152,9 @@ int TWidgetCollection::ZPlacement(int32_t z) const {
   return 0;
 }
 
-bool TWidgetCollection::IsAboveOrOwner(const IWidget* widget) const {
-  for (IWidgetOwner* owner = owner_; owner;) {
-    auto* above = dynamic_cast<IWidget*>(owner);
-    if (!above) return false;
-    if (above == widget) return true;
-    owner = above->GetOwner();
-  }
-  return false;
-}
-
 void TWidgetCollection::Add(Ref<IWidget> widget) {
   // A group inside itself would be advanced and drawn without end.
-  if (!widget || Holds(widget.get()) || IsAboveOrOwner(widget.get())) return;
+  if (!widget || Holds(widget.get()) || IsOwnerOrAbove(owner_, widget.get())) return;
   modified_ = true;
   if (widget->GetOwner() != owner_) {
     if (widget->GetOwner()) DetachFromOwner(*widget);

@@ -42,6 +42,9 @@ namespace corvellane {
 // the group's collection (its last rectangle redrawn), so that a widget that
 // moves to another container is never held by two.
 void DetachFromOwner(IWidget& widget);
+// Whether the widget is that owner itself or one of the owners above it, so
+// that taking it in would put a container inside itself.
+bool IsOwnerOrAbove(IWidgetOwner* owner, const IWidget* widget);
 
 class TSimpleWidgetCollection : public TTypedCreationPersistItemCollection,
                                 public virtual ISimpleWidgetCollection {
@@ -108,8 +111,6 @@ class TWidgetCollection : public TSimpleWidgetCollection, public virtual IWidget
   void DeleteAt(int index);
   // Whether the widget is already one of the children.
   bool Holds(const IWidget* widget) const;
-  // Whether the widget is the group holding this collection or one above it.
-  bool IsAboveOrOwner(const IWidget* widget) const;
 
   bool sorted_by_z_ = true;
   IWidgetOwner* owner_ = nullptr;

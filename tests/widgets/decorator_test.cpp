@@ -107,6 +107,10 @@ TEST_F(DecoratorTest, InnerWidgetIsAttachedDetachedAndReplacedWithTheDecorator) 
   EXPECT_EQ(Find("tiles/x").get(), static_cast<IWidget*>(other.get()));
   EXPECT_EQ(other->GetOwner(), dynamic_cast<IWidgetOwner*>(replicator.get()));
 
+  replicator->SetInnerWidget(tiles);  // itself
+  replicator->SetInnerWidget(screen->Root());
+  EXPECT_EQ(replicator->GetInnerWidget().get(), static_cast<IWidget*>(other.get()));
+
   screen->DetachRoot();
   EXPECT_EQ(other->GetOwner(), nullptr);
 }
