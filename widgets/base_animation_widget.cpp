@@ -61,29 +61,21 @@ void TBaseAnimationWidget::Draw(ISurface* surface, int32_t x, int32_t y) {
 }
 
 std::optional<Variant> TBaseAnimationWidget::ReadBuiltInProperty(std::string_view name) {
+  if (std::optional<Variant> value = clock_.ReadProperty(name)) return value;
   if (name == "animationtime") return Variant(animation_time_);
-  if (name == "loop") return Variant(clock_.GetLoop());
   if (name == "reverse") return Variant(reverse_);
-  if (name == "stoponfirst") return Variant(clock_.GetStopOnFirst());
   if (name == "hideonstop") return Variant(hide_on_stop_);
-  if (name == "playing") return Variant(clock_.IsPlaying());
-  if (name == "startdelaytime") return Variant(clock_.GetStartDelay());
   return TImageWidget::ReadBuiltInProperty(name);
 }
 
 bool TBaseAnimationWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
-  if (name == "loop") {
-    clock_.SetLoop(value.ToBool(clock_.GetLoop()));
-  } else if (name == "reverse") {
+  if (clock_.WriteProperty(name, value)) return true;
+  if (name == "reverse") {
     reverse_ = value.ToBool(reverse_);
-  } else if (name == "stoponfirst") {
-    clock_.SetStopOnFirst(value.ToBool(clock_.GetStopOnFirst()));
   } else if (name == "hideonstop") {
     hide_on_stop_ = value.ToBool(hide_on_stop_);
   } else if (name == "framescount") {
     frames_count_ = value.ToInt(frames_count_);
-  } else if (name == "startdelaytime") {
-    clock_.SetStartDelay(value.ToInt(clock_.GetStartDelay()));
   } else {
     return TImageWidget::WriteBuiltInProperty(name, value);
   }

@@ -70,37 +70,27 @@ void TBlinkWidget::Stopped() { SetTransparentLevel(FinalLevel()); }
 // ---- Properties ----
 
 std::optional<Variant> TBlinkWidget::ReadBuiltInProperty(std::string_view name) {
+  if (std::optional<Variant> value = clock_.ReadProperty(name)) return value;
   if (name == "firstperiod") return Variant(first_period_);
   if (name == "secondperiod") return Variant(second_period_);
-  if (name == "loop") return Variant(clock_.GetLoop());
-  if (name == "stoponfirst") return Variant(clock_.GetStopOnFirst());
   if (name == "start_transparentlevel") return Variant(start_level_);
   if (name == "peak_transparentlevel") return Variant(peak_level_);
   if (name == "end_transparentlevel") return Variant(end_level_);
-  if (name == "startdelaytime") return Variant(clock_.GetStartDelay());
-  if (name == "cycledelaytime") return Variant(clock_.GetCycleDelay());
   return TImageWidget::ReadBuiltInProperty(name);
 }
 
 bool TBlinkWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+  if (clock_.WriteProperty(name, value)) return true;
   if (name == "firstperiod") {
     first_period_ = value.ToInt(first_period_);
   } else if (name == "secondperiod") {
     second_period_ = value.ToInt(second_period_);
-  } else if (name == "loop") {
-    clock_.SetLoop(value.ToBool(clock_.GetLoop()));
-  } else if (name == "stoponfirst") {
-    clock_.SetStopOnFirst(value.ToBool(clock_.GetStopOnFirst()));
   } else if (name == "start_transparentlevel") {
     start_level_ = Level(value.ToInt(start_level_));
   } else if (name == "peak_transparentlevel") {
     peak_level_ = Level(value.ToInt(peak_level_));
   } else if (name == "end_transparentlevel") {
     end_level_ = Level(value.ToInt(end_level_));
-  } else if (name == "startdelaytime") {
-    clock_.SetStartDelay(value.ToInt(clock_.GetStartDelay()));
-  } else if (name == "cycledelaytime") {
-    clock_.SetCycleDelay(value.ToInt(clock_.GetCycleDelay()));
   } else {
     return TImageWidget::WriteBuiltInProperty(name, value);
   }

@@ -11,11 +11,15 @@
 //     if (clock_.IsRunning()) clock_.Step(*this);
 //   }
 //
-// Keys shared by every widget that has such a clock: "loop",
-// "startdelaytime", "cycledelaytime", "stoponfirst".
+// Keys and properties shared by every widget that has such a clock: "loop",
+// "startdelaytime", "cycledelaytime", "stoponfirst" (and "playing", read only).
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "persistence/variant.h"
 
 namespace corvellane {
 
@@ -49,6 +53,9 @@ class TPhaseClock {
   // The shared keys; values that do not convert keep their defaults.
   void Load(IHierStorage* node);
   void Save(IHierStorage* node) const;
+  // The shared property names; none / false for other names.
+  std::optional<Variant> ReadProperty(std::string_view name) const;
+  bool WriteProperty(std::string_view name, const Variant& value);
 
   void Step(IPhasePlayer& player);
 
@@ -64,11 +71,8 @@ class TPhaseClock {
   // Switching loop on brings a stopped clock back to the start delay.
   void SetLoop(bool loop);
   bool GetStopOnFirst() const { return stop_on_first_; }
-  void SetStopOnFirst(bool on) { stop_on_first_ = on; }
   int32_t GetStartDelay() const { return start_delay_; }
-  void SetStartDelay(int32_t ms) { start_delay_ = ms; }
   int32_t GetCycleDelay() const { return cycle_delay_; }
-  void SetCycleDelay(int32_t ms) { cycle_delay_ = ms; }
 
  private:
   void StepDelay(IPhasePlayer& player, int32_t delay);
