@@ -121,6 +121,9 @@ void TGameScreen::ResetInput() {
 }
 
 void TGameScreen::Close() {
+  // A screen closed before its show effect was over never opened: its
+  // OnOpened must not run on the way out.
+  opening_ = false;
   open_params_ = nullptr;
   OnHide();
   input_.ClearFocus();

@@ -50,6 +50,18 @@ TEST_F(ScreenGameTest, DialogIsOpenedOnlyOnceItsShowEffectIsOver) {
   EXPECT_TRUE(CanvasShows(kOnPanel, kPanelColour));
 }
 
+TEST_F(ScreenGameTest, DialogClosedDuringItsShowEffectNeverOpens) {
+  TRecordingScreen& dialog = Screen<TRecordingScreen>("GS_Dialog");
+  ASSERT_TRUE(Game().ShowScreen("GS_Dialog", nullptr));
+  RunCheckedFrames(4);
+  ASSERT_TRUE(Game().CloseScreen(&dialog, nullptr));
+  EXPECT_TRUE(dialog.IsOpen());  // the hide effect starts from the shown window
+  EXPECT_EQ(dialog.GetWindowEffectWidget()->GetCurrentEffectName(), "hide_effect");
+  RunCheckedFrames(10);
+  EXPECT_THAT(ShownNames(), ElementsAre("GS_Main"));
+  EXPECT_THAT(dialog.log, ElementsAre("params 0"));
+}
+
 TEST_F(ScreenGameTest, ClicksAreSwallowedFor200MsAfterTheShowEffect) {
   ASSERT_TRUE(Game().ShowScreen("GS_Dialog", nullptr));
   RunFrames(10);  // the show effect is over: the guard starts now
