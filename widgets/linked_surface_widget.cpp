@@ -1,6 +1,7 @@
 #include "widgets/linked_surface_widget.h"
 
 #include "persistence/value_access.h"
+#include "widgets/widget_collections.h"
 
 namespace corvellane {
 
@@ -36,7 +37,16 @@ void TLinkedSurfaceWidget::Advance(int32_t elapsed_ms) {
   // An empty path would name this widget itself, whose picture would then
   // be drawn into itself every frame, its transparency applied again each time.
   if (linked_widget_name_.empty()) return;
-  if (Ref<IWidget> linked = FindWidget(linked_widget_name_)) SetSurface(linked->GetImage());
+  Ref<IWidget> linked = FindWidget(linked_widget_name_);
+  if (!linked || ContainsThisWidget(*linked)) return;
+  SetSurface(linked->GetImage());
+}
+
+bool TLinkedSurfaceWidget::ContainsThisWidget(const IWidget& linked) {
+  // A picture of a group holding this widget holds last frame's picture,
+  // which would grow the group's rectangle, and so the next picture, frame
+  // after frame.
+  return &linked == static_cast<IWidget*>(this) || IsOwnerOrAbove(GetOwner(), &linked);
 }
 
 }  // namespace corvellane

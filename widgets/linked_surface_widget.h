@@ -7,7 +7,8 @@
 // On every advance the path is resolved from this widget (FindWidget: names
 // of children, ".." for the siblings, "window:" from the screen's root) and
 // the widget found is rendered (GetImage) into the shown surface. A path that
-// resolves to nothing leaves the last picture in place.
+// resolves to nothing, to this widget or to a group that holds it leaves the
+// last picture in place.
 #pragma once
 
 #include <string>
@@ -30,6 +31,9 @@ class TLinkedSurfaceWidget : public TSurfaceWidget {
   bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
 
  private:
+  // Whether the linked widget is this one or a container above it.
+  bool ContainsThisWidget(const IWidget& linked);
+
   std::string linked_widget_name_;
 };
 

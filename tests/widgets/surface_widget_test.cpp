@@ -142,16 +142,27 @@ TEST_F(SurfaceWidgetTest, LinkedSurfaceShowsAFreshPictureOfTheLinkedWidgetEveryF
   EXPECT_PRED2(LooksLike, Pixel(34, 1), kInk);
 }
 
-TEST_F(SurfaceWidgetTest, LinkedSurfaceWithoutATargetKeepsWhatItHas) {
+TEST_F(SurfaceWidgetTest, LinkedSurfaceWithoutAUsableTargetKeepsWhatItHas) {
   Load(kMirror);
   Ref<TLinkedSurfaceWidget> mirror = QueryInterface<TLinkedSurfaceWidget>(Find("mirror"));
   mirror->SetProperty("linked_widget_name", "../nothing");
   screen->Root()->Update(16);
   EXPECT_FALSE(mirror->GetSurface());
-  mirror->SetLinkedWidgetName("");
-  screen->Root()->UpdateDirtyRegion(false, false);
-  screen->Root()->Update(16);
-  EXPECT_FALSE(mirror->GetSurface()) << "an empty path does not picture the mirror itself";
+  struct Case {
+    const char* path;
+    const char* why;
+  };
+  const Case cases[] = {
+      {"", "an empty path names the mirror itself"},
+      {".", "the mirror itself"},
+      {"..", "the group holding the mirror"},
+  };
+  for (const Case& c : cases) {
+    mirror->SetLinkedWidgetName(c.path);
+    screen->Root()->UpdateDirtyRegion(false, false);
+    screen->Root()->Update(16);
+    EXPECT_FALSE(mirror->GetSurface()) << c.why;
+  }
 }
 
 }  // namespace
