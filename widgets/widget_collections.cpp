@@ -10,8 +10,8 @@ namespace corvellane {
 namespace {
 
 // Keys for children without a usable name start with a control character,
-// which neither XML data nor a caller's name can contain, so such a key never
-// answers a lookup by name.
+// which no XML data file can hold in a name, so such a key does not answer a
+// lookup by any name from data.
 constexpr char kUnnamedKeyMark = '\x01';
 
 std::string UnnamedKey(int serial) { return std::string(1, kUnnamedKeyMark) + FormatInt(serial); }
