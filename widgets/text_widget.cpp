@@ -123,7 +123,7 @@ std::vector<TSymbolInfo> TTextWidget::SymbolsOf(IFontResource& font, std::string
 void TTextWidget::LayOut() {
   Ref<IFontResource> font = GetFont();
   if (font) {
-    font_line_height_ = font->GetLineHeight();
+    font_line_height_ = BoundedSize(font->GetLineHeight());
     symbols_ = SymbolsOf(*font, text_);
     extent_ = LayOutText(symbols_, LayoutOptions());
   } else {
