@@ -7,6 +7,7 @@
 
 #include "tests/widgets/group_fixture.h"
 #include "widgets/appearance_effect_widget.h"
+#include "widgets/surface_widget.h"
 
 namespace corvellane::testing {
 namespace {
@@ -238,6 +239,35 @@ TEST_F(AppearanceEffectTest, StartParametersAreReadBeforeTheDecoratorsNames) {
   EXPECT_EQ(effect->GetProperty("speed").ToInt(), 3);
   EXPECT_EQ(params->GetNamedValue("speed", Variant()).ToInt(), 2);  // a private copy
   EXPECT_EQ(effect->GetTransparentLevel(), 255);
+}
+
+TEST_F(AppearanceEffectTest, PictureReachesOnlyTheSurfaceWidgetItsPathNames) {
+  struct Case {
+    const char* surface_param_name;
+    bool handed;
+  };
+  const Case cases[] = {
+      {"picture/surface", true},
+      {"./picture/surface", true},
+      {"", false},
+      {"picture/width", false},
+      {"any_name/surface", true},  // a decorator answers every child name with its inner widget
+      {"picture/nowhere/surface", false},
+      {"surface", false},  // the effect itself is no surface widget
+  };
+  Ref<TSurface> picture = MakeSurface(5, 3, true);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.surface_param_name);
+    Ref<TFunctionAppearanceEffect> effect = LoadWidget<TFunctionAppearanceEffect>(
+        R"(<widget durationtime="100" surfaceparamname=")" + std::string(c.surface_param_name) + R"(">
+             <widgets><widget type="surface_widget" name="picture" visible="yes"/></widgets>
+           </widget>)");
+    effect->StartEffect(picture, nullptr);
+    Ref<TSurfaceWidget> inner = QueryInterface<TSurfaceWidget>(effect->GetInnerWidget());
+    ASSERT_TRUE(inner);
+    EXPECT_EQ(inner->GetSurface().get() == picture.get(), c.handed);
+    EXPECT_EQ(inner->GetWidth(), c.handed ? 5 : 0);
+  }
 }
 
 TEST_F(AppearanceEffectTest, CollectionStatesAndUnknownEffects) {
