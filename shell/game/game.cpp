@@ -183,6 +183,11 @@ void TGame::UpdateCursor(int32_t elapsed_ms) {
   pointer->Update(elapsed_ms);
 }
 
+std::string TGame::GetCurrentCursorName() {
+  Ref<ICursor> current = cursors_->GetCurrentCursor();
+  return current ? current->GetName() : std::string();
+}
+
 void TGame::DrawCursor(ISurface* surface, int32_t x, int32_t y) {
   Ref<IWidget> pointer = cursors_->GetCurrentWidget();
   if (!pointer || !pointer->IsVisible()) return;

@@ -26,7 +26,8 @@
 // cursors. The game is the owner (IWidgetOwner) of every cursor widget: it
 // has no window, event handler or factories, maps points unchanged, finds
 // sounds among its own and hands redraw rectangles to the engine. A handled
-// button press restarts the cursor widget (its click animation).
+// button press restarts the cursor widget (its click animation). Screens
+// switch cursors through IScreenCursors while they are open.
 //
 //   <game type="Game" maings="GS_Main">
 //     <params><param name="ScreenWidth" value="1024"/></params>
@@ -48,6 +49,7 @@
 #include "persistence/params.h"
 #include "screens/game_screen_owner.h"
 #include "screens/gs_collection.h"
+#include "screens/screen_cursors.h"
 #include "shell/game/cursor_collection.h"
 #include "sound/sound_definitions.h"
 #include "widgets/widget_owner.h"
@@ -57,7 +59,8 @@ namespace corvellane {
 class TGame : public TPersistObject,
               public virtual IGame,
               public virtual IGameScreenOwner,
-              public virtual IWidgetOwner {
+              public virtual IWidgetOwner,
+              public virtual IScreenCursors {
  public:
   void Init() override;
   void LoadProperties(IHierStorage* node) override;
@@ -101,6 +104,11 @@ class TGame : public TPersistObject,
   Ref<ISound> FindSound(std::string_view name) override { return GetSound(name); }
   std::string GetPath() override { return {}; }
   void InvalidateRect(const TRect& screen_rect) override;
+
+  // IScreenCursors
+  std::string GetCurrentCursorName() override;
+  bool SelectCursor(std::string_view name) override { return cursors_->SelectCursor(name); }
+  std::string GetDefaultCursorName() override { return cursors_->GetDefaultCursorName(); }
 
   Ref<IParamCollection> GetParams() { return params_; }
   Ref<TResourceFileCollection> GetResourceFiles() { return resource_files_; }

@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "persistence/class_registry.h"
+#include "screens/screen_classes.h"
 #include "shell/game/cursor_collection.h"
 #include "tests/game/game_test_support.h"
+#include "tests/support/pixel_match.h"
 #include "tests/widgets/test_widgets.h"
 
 namespace corvellane::testing {
@@ -34,6 +36,7 @@ constexpr const char* kGame = R"(<game type="Game" splashlogosgs="" splashgs="" 
   </sounds>
   <gamescreens>
     <gamescreen type="test_screen" name="GS_Main" right="320" bottom="240" colour="$FF0000FF"/>
+    <gamescreen type="GameScreen" name="GS_Dialog" cursor_name="hand"/>
   </gamescreens>
 </game>)";
 
@@ -41,22 +44,11 @@ constexpr const char* kGameWithoutCursors = R"(<game type="Game" splashlogosgs="
   <gamescreens><gamescreen type="test_screen" name="GS_Main" right="320" bottom="240"/></gamescreens>
 </game>)";
 
-// The cursor is blended "normal" at full opacity, which may land a step off
-// its exact colour; the test colours are far apart in every channel.
-::testing::AssertionResult IsColour(uint32_t pixel, uint32_t colour) {
-  for (int shift = 0; shift < 32; shift += 8) {
-    const int difference = int((pixel >> shift) & 0xFF) - int((colour >> shift) & 0xFF);
-    if (difference > 2 || difference < -2)
-      return ::testing::AssertionFailure() << std::hex << pixel << " is not " << colour;
-  }
-  return ::testing::AssertionSuccess();
-}
-
-// Pixels inside and just outside the rectangle hold the cursor's colour and
-// the screen's.
+// Pixels inside and just outside the rectangle hold the cursor's colour (it
+// is blended "normal", which may land a step off) and the screen's.
 void ExpectDrawnAt(const ISurface& canvas, TRect rect, uint32_t colour) {
-  EXPECT_TRUE(IsColour(canvas.GetPixel(rect.left, rect.top), colour));
-  EXPECT_TRUE(IsColour(canvas.GetPixel(rect.right - 1, rect.bottom - 1), colour));
+  EXPECT_TRUE(PixelsMatch(canvas.GetPixel(rect.left, rect.top), colour)) << std::hex << colour;
+  EXPECT_TRUE(PixelsMatch(canvas.GetPixel(rect.right - 1, rect.bottom - 1), colour)) << std::hex << colour;
   EXPECT_EQ(canvas.GetPixel(rect.left - 1, rect.top), kScreenColour);
   EXPECT_EQ(canvas.GetPixel(rect.left, rect.top - 1), kScreenColour);
   EXPECT_EQ(canvas.GetPixel(rect.right, rect.bottom - 1), kScreenColour);
@@ -65,7 +57,10 @@ void ExpectDrawnAt(const ISurface& canvas, TRect rect, uint32_t colour) {
 
 class GameCursorTest : public ::testing::Test {
  public:
-  GameCursorTest() { RegisterClass<TTestBox>("test_box"); }
+  GameCursorTest() {
+    RegisterClass<TTestBox>("test_box");
+    RegisterScreenClasses();
+  }
 
   void StartAt(TPoint mouse) {
     ASSERT_TRUE(run.Start());
@@ -132,6 +127,22 @@ TEST_F(GameCursorTest, AHandledButtonPressRestartsTheCursorWidget) {
   press.button = MouseButton::Right;
   ASSERT_TRUE(run.Game().MouseEvent(press));
   EXPECT_EQ(arrow.GetCurrentTime(), 0);
+}
+
+TEST_F(GameCursorTest, AScreenShowsItsOwnCursorWhileItIsOpen) {
+  StartAt({40, 40});
+  TGame& game = run.Game();
+  ASSERT_EQ(game.GetCurrentCursorName(), "arrow");
+  ASSERT_TRUE(game.ShowScreen("GS_Dialog", nullptr));
+  EXPECT_EQ(game.GetCurrentCursorName(), "hand");
+  run.RunFrames(1);
+  ExpectDrawnAt(Canvas(), {37, 40, 43, 46}, kHandColour);
+
+  ASSERT_TRUE(game.CloseScreen(game.GetScreens()->GetScreen(Variant("GS_Dialog")).get(), nullptr));
+  run.RunFrames(1);
+  EXPECT_EQ(game.GetCurrentCursorName(), "arrow");
+  ExpectDrawnAt(Canvas(), {39, 38, 43, 43}, kArrowColour);
+  EXPECT_TRUE(PixelsMatch(Canvas().GetPixel(42, 45), kScreenColour));  // the hand's area redrawn
 }
 
 TEST(GameCursor, WithoutCursorsTheSystemPointerStays) {
