@@ -8,26 +8,19 @@
 #include <string>
 #include <vector>
 
-#include "controls/control_classes.h"
 #include "engine/engine.h"
 #include "engine/platform/headless_platform.h"
 #include "engine/platform/input_script.h"
 #include "engine/platform/sdl_platform.h"
 #include "engine/random_source.h"
-#include "engine/resource_file.h"
 #include "engine/resource_reader.h"
-#include "engine/resource_types.h"
-#include "functions/function_classes.h"
-#include "persistence/class_registry.h"
 #include "shell/declarations.h"
-#include "shell/game/game.h"
+#include "shell/game/class_list.h"
 #include "shell/launcher.h"
 #include "shell/run_options.h"
 #include "shell/startup.h"
 #include "shell/text_files.h"
-#include "sound/sound_definitions.h"
 #include "sound/sound_manager.h"
-#include "widgets/widget_classes.h"
 
 namespace corvellane {
 namespace {
@@ -93,9 +86,7 @@ int main(int argc, char** argv) {
 
   std::unique_ptr<IPlatform> platform;
   ProgramParts parts;
-  parts.register_classes = {RegisterPersistenceClasses, RegisterEngineResourceClasses, RegisterEngineResourceTypes,
-                            RegisterSoundClasses, RegisterFunctionClasses, RegisterWidgetClasses, RegisterControlClasses,
-                            RegisterGameClasses};
+  parts.register_classes = {RegisterAllGameClasses};
   parts.hooks = GameProductHooks(OpenWithDesktop);
   parts.create_engine = [&]() -> Ref<IEngineRunner> {
     if (run.headless) {

@@ -13,15 +13,11 @@
 
 #include "engine/engine.h"
 #include "engine/platform/headless_platform.h"
-#include "engine/resource_file.h"
 #include "engine/resource_reader.h"
-#include "engine/resource_types.h"
-#include "persistence/class_registry.h"
 #include "persistence/paths.h"
 #include "shell/declarations.h"
-#include "shell/game/game.h"
+#include "shell/game/class_list.h"
 #include "shell/global_options.h"
-#include "sound/sound_definitions.h"
 #include "sound/sound_manager.h"
 
 namespace corvellane {
@@ -34,11 +30,7 @@ void PrepareProcess() {
   setenv("CORVELLANE_SETTINGS_DIR", "/tmp/corvellane-bench-settings", 1);
   SetArchiveExtension(product::ArchiveExtension);
   InstallResourceReader();
-  RegisterPersistenceClasses();
-  RegisterEngineResourceClasses();
-  RegisterEngineResourceTypes();
-  RegisterSoundClasses();
-  RegisterGameClasses();
+  RegisterAllGameClasses();
   SetProgramFolder(CORVELLANE_GAME_DIR "/");
 }
 

@@ -26,6 +26,10 @@ function(corvellane_test name)
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(${name} ${srcs})
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} test_support GTest::gtest GTest::gtest_main)
+  # The folders are compiled in (tests/support/test_folders.h): a list-valued
+  # ENVIRONMENT does not survive test discovery, which splits it apart.
+  target_compile_definitions(${name} PRIVATE CORVELLANE_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+                                             CORVELLANE_TEST_GAME_DIR="${CORVELLANE_GAME_DIR}")
   gtest_discover_tests(${name} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} DISCOVERY_TIMEOUT 60
-                       PROPERTIES ENVIRONMENT "CORVELLANE_SOURCE_DIR=${PROJECT_SOURCE_DIR};CORVELLANE_GAME_DIR=${CORVELLANE_GAME_DIR}")
+                       PROPERTIES ENVIRONMENT "CORVELLANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()

@@ -1,5 +1,6 @@
 #include "engine/engine.h"
 
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -42,6 +43,22 @@ WideChoice WideChoiceOf(const Variant& value) {
 
 std::span<const uint8_t> AsBytes(const std::string& bytes) {
   return {reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()};
+}
+
+// Screens and effects may be translucent (a window fading in over nothing),
+// so what is redrawn starts from black rather than from the old picture:
+// otherwise each frame would blend over the last and the dirty areas would
+// drift from what a full redraw shows.
+void ClearDirtyArea(ISurface& canvas) {
+  const TRegion& region = canvas.GetDirtyRegion();
+  const TRect bounds{0, 0, canvas.GetWidth(), canvas.GetHeight()};
+  for (int i = 0; i < region.Count(); ++i) {
+    const TRect r = Intersect(region.Get(i), bounds);
+    for (int32_t y = r.top; y < r.bottom; ++y) {
+      uint32_t* row = canvas.GetScanLine(y);
+      std::fill(row + r.left, row + r.right, 0xFF000000u);
+    }
+  }
 }
 
 bool IsMouseEvent(EventType type) {
@@ -477,7 +494,10 @@ void TEngine::RunFrame() {
   }
   if (sound_) sound_->Update(static_cast<int32_t>(elapsed));
   UpdateGame(static_cast<int32_t>(elapsed));
-  if (redraw_needed_) game_->DrawFrame(canvas_.get(), logical_offset_.x, logical_offset_.y);
+  if (redraw_needed_) {
+    ClearDirtyArea(*canvas_);
+    game_->DrawFrame(canvas_.get(), logical_offset_.x, logical_offset_.y);
+  }
   Present();
   ClearDirtyRects();
   ++frames_run_;

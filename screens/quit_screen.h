@@ -1,0 +1,23 @@
+// quit_screen.h: TGameScreenQuit ("GameScreenQuit"), the question asked
+// before the game ends.
+//
+// The game shows it when the player closes the window (its quit-query
+// screen) and a menu button may show it too. A click on "button_exit" ends
+// the game; "button_cancel" closes the question and play goes on.
+//
+//   <gamescreen type="GameScreenQuit" name="GS_Quit"> <window> ...
+//     <widget type="ButtonControl" name="button_exit" .../>
+//     <widget type="ButtonControl" name="button_cancel" .../>
+//   </window> </gamescreen>
+#pragma once
+
+#include "screens/game_screen.h"
+
+namespace corvellane {
+
+class TGameScreenQuit : public TGameScreen {
+ public:
+  void HandleWidgetEvent(IWidget* sender, int32_t code, const Variant& value) override;
+};
+
+}  // namespace corvellane

@@ -1,0 +1,88 @@
+#include "tests/game/demo_run.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+#include "engine/platform/input_script.h"
+#include "engine/random_source.h"
+#include "engine/resource_reader.h"
+#include "persistence/localization.h"
+#include "persistence/paths.h"
+#include "shell/declarations.h"
+#include "shell/game/class_list.h"
+#include "shell/global_options.h"
+#include "sound/sound_manager.h"
+#include "tests/support/test_folders.h"
+
+namespace corvellane::testing {
+
+DemoRun::DemoRun(std::string_view input_script) {
+  const std::string game_dir = TestGameDir();
+  RegisterAllGameClasses();
+  GlobalRandom().Seed(1);
+  saved_cwd_ = std::filesystem::current_path();
+  saved_program_folder_ = ProgramFolder();
+  SetProgramFolder(game_dir + "/");
+  std::filesystem::current_path(game_dir);
+  setenv("CORVELLANE_SETTINGS_DIR", settings_.path().c_str(), 1);
+  ResetGlobalOptions();
+  ResetResourceReader();
+  InstallResourceReader();
+  // The texts, as the program loads them at start.
+  CreateMultiLanguages();
+  SetDefaultLanguageFile(product::DefaultLanguageFile);
+  SelectLanguage();
+
+  HeadlessOptions options;
+  options.quitAfterScript = false;
+  InputScript script = ParseInputScript(input_script);
+  if (script.error) throw std::runtime_error("bad test script: " + script.error->message);
+  options.script = std::move(script.events);
+  platform_ = std::make_unique<THeadlessPlatform>(std::move(options));
+  engine_ = CreateEngine(*platform_);
+  engine_->SetSoundManager(CreateSoundManager());
+  started_ = engine_->Start(product::GameDefinitionFile);
+}
+
+DemoRun::~DemoRun() {
+  engine_->Finish();
+  engine_ = nullptr;
+  platform_.reset();
+  ResetGlobalOptions();
+  ReleaseMultiLanguages();
+  std::filesystem::current_path(saved_cwd_);
+  SetProgramFolder(saved_program_folder_);
+  ResetResourceReader();
+}
+
+void DemoRun::RunFrames(int frames) {
+  engine_->SetFrameLimit(engine_->FramesRun() + frames);
+  engine_->Run();
+}
+
+TGame& DemoRun::Game() {
+  auto* game = dynamic_cast<TGame*>(engine_->GetGame().get());
+  if (!game) throw std::runtime_error("the demo has no game object");
+  return *game;
+}
+
+Ref<ISurface> DemoRun::FullRedraw() {
+  const ISurface& canvas = engine_->Canvas();
+  Ref<ISurface> fresh = MakeSurface(canvas.GetWidth(), canvas.GetHeight(), false);
+  Game().DrawFrame(fresh.get(), 0, 0);
+  return fresh;
+}
+
+int CountDifferentPixels(const ISurface& a, const ISurface& b) {
+  if (a.GetWidth() != b.GetWidth() || a.GetHeight() != b.GetHeight()) return -1;
+  // The canvas has no alpha: only the colour is compared.
+  int differing = 0;
+  for (int32_t y = 0; y < a.GetHeight(); ++y) {
+    const uint32_t* row_a = a.GetScanLine(y);
+    const uint32_t* row_b = b.GetScanLine(y);
+    for (int32_t x = 0; x < a.GetWidth(); ++x) differing += ((row_a[x] ^ row_b[x]) & 0xFFFFFF) != 0;
+  }
+  return differing;
+}
+
+}  // namespace corvellane::testing

@@ -1,0 +1,43 @@
+// demo_run.h: the demo game from the build's program folder, run headless
+// frame by frame with an input script, for tests that look at its frames.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "engine/engine.h"
+#include "engine/platform/headless_platform.h"
+#include "shell/game/game.h"
+#include "tests/support/temp_dir.h"
+
+namespace corvellane::testing {
+
+class DemoRun {
+ public:
+  // The script's times are milliseconds of game time (16 ms a frame).
+  explicit DemoRun(std::string_view input_script = {});
+  ~DemoRun();
+
+  bool Started() const { return started_; }
+  void RunFrames(int frames);
+  int FramesRun() const { return engine_->FramesRun(); }
+  TEngine& Engine() { return *engine_; }
+  TGame& Game();
+  // The whole game drawn afresh into a new canvas of the game's size.
+  Ref<ISurface> FullRedraw();
+
+ private:
+  TempDir settings_;
+  std::filesystem::path saved_cwd_;
+  std::string saved_program_folder_;
+  std::unique_ptr<THeadlessPlatform> platform_;
+  Ref<TEngine> engine_;
+  bool started_ = false;
+};
+
+// Pixels that differ between two canvases of the same size (-1: sizes differ).
+int CountDifferentPixels(const ISurface& a, const ISurface& b);
+
+}  // namespace corvellane::testing
