@@ -64,8 +64,12 @@ std::string SavedCursorXml(TCursor& cursor) {
 }
 
 constexpr const char* kThreeCursors = R"(<cursors default_cursor_name="hand">
-  <cursor name="arrow" hotspotx="1" hotspoty="1"><widget type="test_box" name="arrow_box" width="4" height="4"/></cursor>
-  <cursor name="hand" hotspotx="6"><widget type="test_box" name="hand_box" visible="yes" width="8" height="8"/></cursor>
+  <cursor name="arrow" hotspotx="1" hotspoty="1">
+    <widget type="test_box" name="arrow_box" width="4" height="4"/>
+  </cursor>
+  <cursor name="hand" hotspotx="6">
+    <widget type="test_box" name="hand_box" visible="yes" width="8" height="8"/>
+  </cursor>
   <cursor name="busy"/>
 </cursors>)";
 

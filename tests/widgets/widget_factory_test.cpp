@@ -191,9 +191,12 @@ TEST(WidgetFactoryCreate, ANewWidgetStringReplacesTheParsedTemplate) {
 TEST(WidgetFactoryStorage, TheWidgetStringIsTheTextOfItsChildInEveryWrittenForm) {
   RegisterContainerTestClasses();
   const std::vector<const char*> forms = {
-      R"(<widgetfactory name="f"><widgetstring>&lt;widget type="test_box" name="%n%"/&gt;</widgetstring></widgetfactory>)",
-      R"(<widgetfactory name="f"><widgetstring><![CDATA[<widget type="test_box" name="%n%"/>]]></widgetstring></widgetfactory>)",
-      R"(<widgetfactory name="f"><widgetstring><widget type="test_box" name="%n%"/></widgetstring></widgetfactory>)",
+      R"(<widgetfactory name="f">
+           <widgetstring>&lt;widget type="test_box" name="%n%"/&gt;</widgetstring></widgetfactory>)",
+      R"(<widgetfactory name="f">
+           <widgetstring><![CDATA[<widget type="test_box" name="%n%"/>]]></widgetstring></widgetfactory>)",
+      R"(<widgetfactory name="f">
+           <widgetstring><widget type="test_box" name="%n%"/></widgetstring></widgetfactory>)",
   };
   for (const char* form : forms) {
     Ref<TWidgetFactory> factory = FactoryFromXml(form);
@@ -207,8 +210,8 @@ TEST(WidgetFactoryStorage, TheWidgetStringIsTheTextOfItsChildInEveryWrittenForm)
 
 TEST(WidgetFactoryStorage, SavedFactoryReadsBackAndWritesUseMacrosOnlyWhenOff) {
   RegisterContainerTestClasses();
-  Ref<TWidgetFactory> factory = FactoryFromXml(
-      R"(<widgetfactory name="f" usemacros="no" redefinedparams="\a=width"><widgetstring><![CDATA[<widget type="test_box" name="b"/>]]></widgetstring></widgetfactory>)");
+  Ref<TWidgetFactory> factory = FactoryFromXml(R"(<widgetfactory name="f" usemacros="no" redefinedparams="\a=width">
+      <widgetstring><![CDATA[<widget type="test_box" name="b"/>]]></widgetstring></widgetfactory>)");
   const std::string saved = SavedXml(*factory);
   EXPECT_NE(saved.find(R"(usemacros="no")"), std::string::npos) << saved;
   Ref<TWidgetFactory> again = FactoryFromXml(saved);
@@ -222,17 +225,28 @@ TEST(WidgetFactoryStorage, SavedFactoryReadsBackAndWritesUseMacrosOnlyWhenOff) {
 
 // --- Lookup through the owner chain ------------------------------------------------
 
+// Templates written straight into "widgetstring" as markup, the shortest form.
 constexpr const char* kNestedTree = R"(<widget type="group_widget" name="root" visible="yes">
   <widgetfactories>
-    <widgetfactory type="WidgetFactory" name="spark"><widgetstring><![CDATA[<widget type="test_box" name="outer_%n%"/>]]></widgetstring></widgetfactory>
-    <widgetfactory type="WidgetFactory" name="broken"><widgetstring><![CDATA[<widget type="test_box" name="outer_broken"/>]]></widgetstring></widgetfactory>
-    <widgetfactory type="WidgetFactory" name="top_only"><widgetstring><![CDATA[<widget type="test_box" name="from_top"/>]]></widgetstring></widgetfactory>
+    <widgetfactory type="WidgetFactory" name="spark">
+      <widgetstring><widget type="test_box" name="outer_%n%"/></widgetstring>
+    </widgetfactory>
+    <widgetfactory type="WidgetFactory" name="broken">
+      <widgetstring><widget type="test_box" name="outer_broken"/></widgetstring>
+    </widgetfactory>
+    <widgetfactory type="WidgetFactory" name="top_only">
+      <widgetstring><widget type="test_box" name="from_top"/></widgetstring>
+    </widgetfactory>
   </widgetfactories>
   <widgets>
     <widget type="group_widget" name="inner" visible="yes">
       <widgetfactories>
-        <widgetfactory type="WidgetFactory" name="spark"><widgetstring><![CDATA[<widget type="test_box" name="inner_%n%"/>]]></widgetstring></widgetfactory>
-        <widgetfactory type="WidgetFactory" name="broken"><widgetstring><![CDATA[<widget type="no_such_widget"/>]]></widgetstring></widgetfactory>
+        <widgetfactory type="WidgetFactory" name="spark">
+          <widgetstring><widget type="test_box" name="inner_%n%"/></widgetstring>
+        </widgetfactory>
+        <widgetfactory type="WidgetFactory" name="broken">
+          <widgetstring><widget type="no_such_widget"/></widgetstring>
+        </widgetfactory>
       </widgetfactories>
       <widgets><widget type="test_box" name="asker"/></widgets>
     </widget>
@@ -286,7 +300,9 @@ TEST_F(WidgetFactoryTest, SavingAGroupKeepsItsFactoriesAndLeavesMadeWidgetsOut) 
 TEST_F(WidgetFactoryTest, ElementsThatAreNotFactoriesAreNotKept) {
   Load(R"(<widget type="group_widget" name="root"><widgetfactories>
       <widgetfactory type="test_box" name="box"/>
-      <widgetfactory type="WidgetFactory" name="ok"><widgetstring>&lt;widget type="test_box"/&gt;</widgetstring></widgetfactory>
+      <widgetfactory type="WidgetFactory" name="ok">
+        <widgetstring>&lt;widget type="test_box"/&gt;</widgetstring>
+      </widgetfactory>
     </widgetfactories></widget>)");
   auto& group = dynamic_cast<TGroupWidget&>(*screen->Root());
   EXPECT_EQ(group.GetFactories()->Count(), 1);
