@@ -16,7 +16,7 @@
 
 namespace corvellane::testing {
 
-DemoRun::DemoRun(std::string_view input_script) {
+DemoRun::DemoRun(std::string_view input_script, std::string audio_out) {
   const std::string game_dir = TestGameDir();
   RegisterAllGameClasses();
   GlobalRandom().Seed(1);
@@ -38,14 +38,20 @@ DemoRun::DemoRun(std::string_view input_script) {
   InputScript script = ParseInputScript(input_script);
   if (script.error) throw std::runtime_error("bad test script: " + script.error->message);
   options.script = std::move(script.events);
+  options.audioOutPath = std::move(audio_out);
   platform_ = std::make_unique<THeadlessPlatform>(std::move(options));
   engine_ = CreateEngine(*platform_);
   engine_->SetSoundManager(CreateSoundManager());
   started_ = engine_->Start(product::GameDefinitionFile);
 }
 
+void DemoRun::Finish() {
+  if (engine_) engine_->Finish();
+  if (platform_) platform_->Shutdown();
+}
+
 DemoRun::~DemoRun() {
-  engine_->Finish();
+  Finish();
   engine_ = nullptr;
   platform_.reset();
   ResetGlobalOptions();
@@ -58,6 +64,15 @@ DemoRun::~DemoRun() {
 void DemoRun::RunFrames(int frames) {
   engine_->SetFrameLimit(engine_->FramesRun() + frames);
   engine_->Run();
+}
+
+int DemoRun::RunUntilTopScreen(std::string_view name, int limit) {
+  int frames = 0;
+  while (frames < limit && Game().GetTopScreenName() != name) {
+    RunFrames(1);
+    ++frames;
+  }
+  return frames;
 }
 
 TGame& DemoRun::Game() {

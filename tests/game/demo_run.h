@@ -17,11 +17,16 @@ namespace corvellane::testing {
 class DemoRun {
  public:
   // The script's times are milliseconds of game time (16 ms a frame).
-  explicit DemoRun(std::string_view input_script = {});
+  // With an audio file, the mixed sound of the run is written there.
+  explicit DemoRun(std::string_view input_script = {}, std::string audio_out = {});
   ~DemoRun();
 
   bool Started() const { return started_; }
   void RunFrames(int frames);
+  // Ends the run (and closes the audio file) before the checks read it.
+  void Finish();
+  // Runs frames until the screen is on top (at most the limit); the frames run.
+  int RunUntilTopScreen(std::string_view name, int limit);
   int FramesRun() const { return engine_->FramesRun(); }
   TEngine& Engine() { return *engine_; }
   TGame& Game();
