@@ -51,11 +51,4 @@ int Run(const TToolOptions& options) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  try {
-    return Run(corvellane::TToolOptions(argc, argv));
-  } catch (const std::exception& e) {
-    std::cerr << "corvellane-fontmaker: " << e.what() << "\n";
-    return 2;
-  }
-}
+int main(int argc, char** argv) { return corvellane::RunTool("corvellane-fontmaker", argc, argv, Run); }

@@ -76,6 +76,15 @@ void AddStop(cairo_pattern_t* pattern, double offset, uint32_t argb) {
   cairo_pattern_add_color_stop_rgba(pattern, offset, Part(argb, 16), Part(argb, 8), Part(argb, 0), Part(argb, 24));
 }
 
+void FillVertical(cairo_t* cr, double top, double bottom, uint32_t from, uint32_t to) {
+  cairo_pattern_t* p = cairo_pattern_create_linear(0, top, 0, bottom);
+  AddStop(p, 0, from);
+  AddStop(p, 1, to);
+  cairo_set_source(cr, p);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(p);
+}
+
 void RoundedRectangle(cairo_t* cr, double x, double y, double width, double height, double radius) {
   radius = std::min(radius, std::min(width, height) / 2);
   cairo_new_sub_path(cr);

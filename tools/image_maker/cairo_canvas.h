@@ -52,6 +52,8 @@ inline constexpr const char* kSansBoldFont = "/usr/share/fonts/truetype/dejavu/D
 // Colours as in data files: 0xAARRGGBB, straight alpha.
 void SetColour(cairo_t* cr, uint32_t argb);
 void AddStop(cairo_pattern_t* pattern, double offset, uint32_t argb);
+// Fills the current path (kept) with a vertical gradient between two colours.
+void FillVertical(cairo_t* cr, double top, double bottom, uint32_t from, uint32_t to);
 void RoundedRectangle(cairo_t* cr, double x, double y, double width, double height, double radius);
 // A heart whose top dips at (x, y), `size` wide.
 void HeartPath(cairo_t* cr, double x, double y, double size);

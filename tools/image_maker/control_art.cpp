@@ -9,15 +9,6 @@
 namespace corvellane {
 namespace {
 
-void FillVertical(cairo_t* cr, double top, double bottom, uint32_t from, uint32_t to) {
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, top, 0, bottom);
-  AddStop(p, 0, from);
-  AddStop(p, 1, to);
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
-}
-
 void Stroke(cairo_t* cr, uint32_t colour, double width) {
   SetColour(cr, colour);
   cairo_set_line_width(cr, width);

@@ -56,11 +56,4 @@ int Run(const TToolOptions& options) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  try {
-    return Run(corvellane::TToolOptions(argc, argv));
-  } catch (const std::exception& e) {
-    std::cerr << "corvellane-imagemaker: " << e.what() << "\n";
-    return 2;
-  }
-}
+int main(int argc, char** argv) { return corvellane::RunTool("corvellane-imagemaker", argc, argv, Run); }

@@ -1,5 +1,7 @@
 #include "tools/media_common/tool_options.h"
 
+#include <iostream>
+
 #include <optional>
 
 #include "persistence/number_text.h"
@@ -50,6 +52,15 @@ uint32_t TToolOptions::Colour(std::string_view name, uint32_t fallback) const {
   std::optional<int32_t> value = it->second.starts_with('$') ? ParseInt(it->second) : std::nullopt;
   if (!value) throw TToolError("--" + std::string(name) + " is not a colour ($AARRGGBB): " + it->second);
   return uint32_t(*value);
+}
+
+int RunTool(const char* name, int argc, char** argv, int (*run)(const TToolOptions&)) {
+  try {
+    return run(TToolOptions(argc, argv));
+  } catch (const std::exception& e) {
+    std::cerr << name << ": " << e.what() << "\n";
+    return 2;
+  }
 }
 
 }  // namespace corvellane

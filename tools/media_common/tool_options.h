@@ -25,6 +25,12 @@ class TToolError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+class TToolOptions;
+
+// The whole main routine of a content tool: runs `run` with the parsed
+// options; any error is one line "name: message" on stderr and exit code 2.
+int RunTool(const char* name, int argc, char** argv, int (*run)(const TToolOptions&));
+
 class TToolOptions {
  public:
   // argv[0] (the program) is skipped.
