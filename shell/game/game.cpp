@@ -128,6 +128,13 @@ void TGame::StartLoading() {
   if (IsShown(loading_screen_) && !loading_screen_.empty()) {
     Ref<IGameScreenSlave> loading_screen = screens_->GetScreen(Variant(loading_screen_));
     CloseScreen(loading_screen.get(), nullptr);
+    // A hide effect keeps a closing screen on the stack, and showing it again
+    // would then be refused: the game would wait on the loading screen for
+    // ever. It leaves the stack at once instead, to be opened afresh.
+    if (IsShown(loading_screen_) && TopScreen() == loading_screen.get()) {
+      loading_screen->EndFrame();
+      shown_.pop_back();
+    }
     Ref<IParamCollection> done = CreateObject<TParamCollection>();
     done->SetNamedValue("LoadComplete", Variant(true));
     ShowScreen(loading_screen_, done);

@@ -61,6 +61,18 @@ TEST(GameFlow, LogosThenLoadingScreenWithLoadCompleteThenMainScreen) {
   EXPECT_EQ(run.Screen("GS_Main").Owner(), &run.Game());
 }
 
+TEST(GameFlow, ALoadingScreenThatHidesSlowlyIsStillReopenedWithLoadComplete) {
+  std::string game = kGame;
+  const std::string plain = R"(name="GS_Load" right="320" bottom="240")";
+  game.replace(game.find(plain), plain.size(), plain + R"( hide_frames="5")");
+  GameRun run(game);
+  ASSERT_TRUE(run.Start());
+  run.RunFrames(4);
+  EXPECT_THAT(run.ShownNames(), ElementsAre("GS_Load"));
+  EXPECT_EQ(TTestScreen::Journal().back(), "GS_Load:open complete");
+  EXPECT_FALSE(run.Game().IsLoading());
+}
+
 TEST(GameFlow, ScreensStackOnceAndOnlyTheTopOneCloses) {
   GameRun run(kGame);
   RunToMainScreen(run);
