@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -72,6 +73,50 @@ TEST_F(GameRun, TheSameSeedGivesTheSameFrames) {
   for (int32_t y = 0; y < a->GetHeight(); ++y)
     for (int32_t x = 0; x < a->GetWidth(); ++x) differing += a->GetPixel(x, y) != b->GetPixel(x, y);
   EXPECT_EQ(differing, 0);
+}
+
+// A copy of the demo's program folder with one thing broken at a time: the
+// game still runs to its end and writes its last frame.
+TEST_F(GameRun, DamagedContentNeverStopsTheGame) {
+  namespace fs = std::filesystem;
+  const fs::path demo = fs::path(CORVELLANE_PROGRAM).parent_path();
+  struct Damage {
+    const char* what;
+    const char* file;  // relative to the program folder
+    std::string content;  // none: the file is removed
+    bool remove;
+  };
+  const Damage damages[] = {
+      {"truncated background picture", "data/images/town_scene.png", "\x89PNG\r\n\x1a\n", false},
+      {"malformed main screen", "data/screens/main.xml", "<gamescreen><window><widgets><widget type=", false},
+      {"screen of nonsense types", "data/screens/main.xml",
+       "<gamescreen><window visible=\"yes\"><widgets><widget type=\"no_such_widget\" width=\"-5\"/>"
+       "<widget type=\"animation_widget\" framescount=\"-3\" width=\"999999999\" height=\"0\"/>"
+       "</widgets></window></gamescreen>",
+       false},
+      {"garbled font symbols", "data/fonts/font_title.xml", "<font><symbols><symbol name=\"65\" left=\"-9\" "
+                                                          "top=\"99999\" right=\"-1\"/></symbols></font>", false},
+      {"missing music", "data/music/main_theme.ogg", "", true},
+      {"enciphered definitions that are not", "data/ini/media_resources.ini", "not hexadecimal at all", false},
+      {"missing language file", "lang/default.lng", "", true},
+  };
+  for (const Damage& damage : damages) {
+    SCOPED_TRACE(damage.what);
+    const fs::path copy = dir_.File(std::string("game_") + std::to_string(&damage - damages));
+    fs::copy(demo, copy, fs::copy_options::recursive);
+    if (damage.remove) {
+      fs::remove(copy / damage.file);
+    } else {
+      std::ofstream(copy / damage.file, std::ios::binary | std::ios::trunc) << damage.content;
+    }
+    dir_.Write("click.txt", "6500 click 372 700\n7000 click 512 510\n7500 key Escape\n8000 capture end\n");
+    ProgramResult result = RunProgram(dir_, (copy / "corvellane").string(),
+                                      {"--headless", "--input", dir_.File("click.txt"), "--capture",
+                                       (copy / "shots").string()});
+    EXPECT_EQ(result.exit_code, 0) << result.err;
+    EXPECT_TRUE(ReadPng((copy / "shots" / "last.png").string()));
+    fs::remove_all(copy);
+  }
 }
 
 }  // namespace
