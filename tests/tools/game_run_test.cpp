@@ -75,6 +75,18 @@ TEST_F(GameRun, TheSameSeedGivesTheSameFrames) {
   EXPECT_EQ(differing, 0);
 }
 
+TEST_F(GameRun, LeavingFromTheQuitQuestionEndsTheGame) {
+  // Quit on the menu, then "Leave" in the question; a capture asked for
+  // later never happens, because the game has ended.
+  dir_.Write("leave.txt", "8000 click 652 700\n9000 capture question\n9200 click 512 504\n12000 capture later\n");
+  ProgramResult result = RunProgram(dir_, CORVELLANE_PROGRAM,
+                                    {"--headless", "--input", dir_.File("leave.txt"), "--capture", dir_.File("shots")});
+  ASSERT_EQ(result.exit_code, 0) << result.err;
+  EXPECT_TRUE(ReadPng(dir_.File("shots/question.png")));
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("shots/later.png")));
+  EXPECT_TRUE(ReadPng(dir_.File("shots/last.png")));
+}
+
 // A copy of the demo's program folder with one thing broken at a time: the
 // game still runs to its end and writes its last frame.
 TEST_F(GameRun, DamagedContentNeverStopsTheGame) {
@@ -109,7 +121,7 @@ TEST_F(GameRun, DamagedContentNeverStopsTheGame) {
     } else {
       std::ofstream(copy / damage.file, std::ios::binary | std::ios::trunc) << damage.content;
     }
-    dir_.Write("click.txt", "6500 click 372 700\n7000 click 512 510\n7500 key Escape\n8000 capture end\n");
+    dir_.Write("click.txt", "8000 click 372 700\n9000 click 512 510\n9500 key Escape\n10000 capture end\n");
     ProgramResult result = RunProgram(dir_, (copy / "corvellane").string(),
                                       {"--headless", "--input", dir_.File("click.txt"), "--capture",
                                        (copy / "shots").string()});
