@@ -7,26 +7,17 @@
 #include <string>
 
 #include "persistence/object_io.h"
+#include "widgets/plain_widget_owner.h"
 #include "widgets/surface_widget.h"
 #include "widgets/visual_group_widget.h"
-#include "widgets/widget_owner.h"
 
 namespace {
 
 using namespace corvellane;
 
 // The screen above the root: collects nothing, answers nothing.
-class TBenchScreen : public TNamedObject, public virtual IWidgetOwner {
+class TBenchScreen : public TPlainWidgetOwner {
  public:
-  IEngine* GetEngine() override { return nullptr; }
-  IWindow* GetWindow() override { return nullptr; }
-  IEventHandler* GetEventHandler() override { return nullptr; }
-  TPoint ChildScreenToLocal(TPoint p) override { return p; }
-  TPoint GetMousePos() override { return {}; }
-  void SetMousePos(TPoint) override {}
-  Ref<IWidget> CreateFromFactory(std::string_view, IParamCollection*) override { return nullptr; }
-  Ref<IWidget> FindWidget(std::string_view) override { return nullptr; }
-  Ref<ISound> FindSound(std::string_view) override { return nullptr; }
   std::string GetPath() override { return "GS_Bench"; }
   void InvalidateRect(const TRect&) override { ++rects; }
   int64_t rects = 0;

@@ -11,6 +11,7 @@
 #include "shell/game/cursor_collection.h"
 #include "tests/widgets/test_widgets.h"
 #include "widgets/widget_classes.h"
+#include "widgets/plain_widget_owner.h"
 #include "widgets/widget_owner.h"
 
 namespace corvellane::testing {
@@ -18,20 +19,10 @@ namespace {
 
 // Keeps the rectangles the cursor widgets report, as the game hands them to
 // the engine.
-class TRecordingOwner : public TNamedObject, public virtual IWidgetOwner {
+class TRecordingOwner : public TPlainWidgetOwner {
  public:
   std::vector<TRect> invalidated;
 
-  IEngine* GetEngine() override { return nullptr; }
-  IWindow* GetWindow() override { return nullptr; }
-  IEventHandler* GetEventHandler() override { return nullptr; }
-  TPoint ChildScreenToLocal(TPoint p) override { return p; }
-  TPoint GetMousePos() override { return {}; }
-  void SetMousePos(TPoint) override {}
-  Ref<IWidget> CreateFromFactory(std::string_view, IParamCollection*) override { return nullptr; }
-  Ref<IWidget> FindWidget(std::string_view) override { return nullptr; }
-  Ref<ISound> FindSound(std::string_view) override { return nullptr; }
-  std::string GetPath() override { return {}; }
   void InvalidateRect(const TRect& rect) override { invalidated.push_back(rect); }
 };
 
