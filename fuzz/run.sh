@@ -2,7 +2,8 @@
 # Builds the libFuzzer targets of fuzz/CMakeLists.txt with clang (address and
 # undefined-behaviour sanitizers) in fuzz-build/ and runs each one for
 # ${FUZZ_SECONDS:-60} seconds. Fails when any fuzzer finds a crash; the input
-# that caused it is left in fuzz-build/crashes/<fuzzer>/.
+# that caused it is left in fuzz-build/crashes/<fuzzer>/. Seeds come from
+# fuzz/corpus/<fuzzer>/ and a libFuzzer dictionary from fuzz/<fuzzer>.dict.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/fuzz-build"
@@ -22,8 +23,10 @@ for fuzzer in "$build"/fuzz/*_fuzzer; do
   mkdir -p "$corpus" "$crashes"
   seeds=()
   [ -d "$root/fuzz/corpus/$name" ] && seeds=("$root/fuzz/corpus/$name")
+  dict=()
+  [ -f "$root/fuzz/$name.dict" ] && dict=(-dict="$root/fuzz/$name.dict")
   echo "== $name for ${seconds}s"
-  if ! "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 \
+  if ! "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 "${dict[@]}" \
       -artifact_prefix="$crashes/" "$corpus" "${seeds[@]}" 2>"$build/$name.log"; then
     echo "!! $name failed; see $build/$name.log and $crashes/" >&2
     tail -n 40 "$build/$name.log" >&2

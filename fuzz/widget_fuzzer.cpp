@@ -1,0 +1,136 @@
+// Arbitrary text as one widget element (or a whole "gamescreen" element):
+// whatever parses is created by its type with every class the game knows,
+// then lives a short life the way a screen would give it one — attached to
+// an owner without an engine, advanced over a few frames, put through the
+// dirty pass, drawn into a small surface, hit-tested, saved, detached and
+// cleaned up. Bad data may do nothing useful; it must never crash.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/surface.h"
+#include "persistence/data_files.h"
+#include "persistence/object_io.h"
+#include "persistence/storage.h"
+#include "screens/game_screen_slave.h"
+#include "shell/game/class_list.h"
+#include "widgets/widget.h"
+#include "widgets/widget_owner.h"
+
+namespace {
+
+using namespace corvellane;
+
+// Larger inputs only make every run slower; real widget elements are smaller.
+constexpr size_t kMaxInputSize = 16 * 1024;
+constexpr int32_t kSurfaceWidth = 64;
+constexpr int32_t kSurfaceHeight = 48;
+constexpr int32_t kFrameTimes[] = {0, 16, 1000, 16};
+constexpr TPoint kProbes[] = {{0, 0}, {10, 10}, {32, 24}, {63, 47}, {-5, 100}};
+
+// The screen above the root: no engine, no window, no handler; the
+// rectangles it is told about are dropped.
+class TFuzzScreen : public TNamedObject, public virtual IWidgetOwner {
+ public:
+  TFuzzScreen() { SetName("GS_Fuzz"); }
+  IEngine* GetEngine() override { return nullptr; }
+  IWindow* GetWindow() override { return nullptr; }
+  IEventHandler* GetEventHandler() override { return nullptr; }
+  TPoint ChildScreenToLocal(TPoint p) override { return p; }
+  TPoint GetMousePos() override { return mouse_; }
+  void SetMousePos(TPoint p) override { mouse_ = p; }
+  Ref<IWidget> CreateFromFactory(std::string_view, IParamCollection*) override { return nullptr; }
+  Ref<IWidget> FindWidget(std::string_view path) override { return root_ ? root_->FindWidget(path) : nullptr; }
+  Ref<ISound> FindSound(std::string_view) override { return nullptr; }
+  std::string GetPath() override { return GetName(); }
+  void InvalidateRect(const TRect&) override {}
+
+  IWidget* root_ = nullptr;
+  TPoint mouse_;
+};
+
+void SaveInto(IObject* object) {
+  Ref<IHierStorageRoot> out = CreateStorage("saved");
+  SaveObject(object, out.get());
+  out->SaveToText();
+}
+
+void LiveAsWidget(IWidget& widget, IObject* object) {
+  Ref<TFuzzScreen> screen = MakeRef<TFuzzScreen>();
+  screen->root_ = &widget;
+  widget.SetOwner(screen.get());
+  Ref<TSurface> surface = MakeSurface(kSurfaceWidth, kSurfaceHeight, true);
+  for (int32_t elapsed : kFrameTimes) {
+    widget.Update(elapsed);
+    widget.UpdateDirtyRegion(false, false);
+    widget.Draw(surface.get(), 0, 0);
+  }
+  for (TPoint probe : kProbes) {
+    screen->SetMousePos(probe);
+    widget.WidgetAtPos(probe);
+    widget.ContainsPoint(probe, false);
+  }
+  SaveInto(object);
+  widget.ClearOwner();
+  screen->root_ = nullptr;
+}
+
+// A screen is its own widget owner; without a game above it, it opens,
+// runs, closes and runs out its hide effect.
+void LiveAsScreen(IGameScreenSlave& screen, IObject* object) {
+  screen.AttachOwner(nullptr);
+  screen.Open(nullptr);
+  Ref<TSurface> surface = MakeSurface(kSurfaceWidth, kSurfaceHeight, true);
+  for (int32_t elapsed : kFrameTimes) {
+    screen.Advance(elapsed);
+    if (Ref<IWidget> window = screen.GetWindowWidget()) window->UpdateDirtyRegion(false, false);
+    screen.Draw(surface.get(), 0, 0);
+    screen.EndFrame();
+  }
+  for (TPoint probe : kProbes)
+    if (Ref<IWindow> window = screen.GetScreenWindow()) window->WidgetAtPos(probe);
+  screen.Close();
+  screen.Advance(1000);
+  SaveInto(object);
+  screen.DetachOwner();
+}
+
+// The node's own type, or "GameScreen" for an untyped screen element.
+Ref<TAbstractObject> CreateFromNode(IHierStorage* node) {
+  if (Ref<TAbstractObject> object = CreateFromStorage(node)) return object;
+  if (node->GetNodeName() != "gamescreen") return nullptr;
+  Ref<TAbstractObject> screen = CreateNamed("GameScreen", "");
+  if (screen) LoadObject(screen.get(), node);
+  return screen;
+}
+
+}  // namespace
+
+// Data files named by the input (fonts, images, sounds) are never there.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  SetDataFileReader([](std::string_view) { return std::optional<std::string>(); });
+  RegisterAllGameClasses();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size > kMaxInputSize) return 0;
+  std::string_view text(reinterpret_cast<const char*>(data), size);
+  Ref<IHierStorageRoot> root;
+  try {
+    root = OpenStorageText(text);
+  } catch (const StorageParseError&) {
+    return 0;
+  }
+  // The document's root element is the widget (or screen) itself.
+  Ref<TAbstractObject> object = CreateFromNode(root.get());
+  if (!object) return 0;
+  if (Ref<IGameScreenSlave> screen = QueryInterface<IGameScreenSlave>(object))
+    LiveAsScreen(*screen, object.get());
+  else if (Ref<IWidget> widget = QueryInterface<IWidget>(object))
+    LiveAsWidget(*widget, object.get());
+  if (Ref<IPersistObject> persist = QueryInterface<IPersistObject>(object)) persist->Cleanup();
+  return 0;
+}
