@@ -29,6 +29,8 @@ inline constexpr std::string_view UninstallPagePath = "cgi-bin/uninstall.cgi";
 inline constexpr std::string_view RegistryPath = "Software\\TolvoGames\\Corvellane\\";
 inline constexpr std::string_view PersistedOptionNames = ";FullScreenMode;WideScreenMode;MusicVolume;SoundVolume;";
 inline constexpr std::string_view OptionsFileName = "options.dat";
+inline constexpr std::string_view HighScoresFileName = "highscores.dat";
+inline constexpr std::string_view LevelRecordsFileName = "records.dat";
 inline constexpr std::string_view ArchiveExtension = ".tgd";
 inline constexpr std::string_view DefaultLanguageFile = "lang\\default.lng";
 // The optional file in the program folder that may name another language file.
