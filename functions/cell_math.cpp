@@ -25,4 +25,7 @@ int32_t TruncToInt(double value) { return SaturatingTrunc<int32_t>(value); }
 
 int64_t TruncToInt64(double value) { return SaturatingTrunc<int64_t>(value); }
 
+// nearbyint follows the default rounding mode: to nearest, ties to even.
+int32_t RoundToInt(double value) { return TruncToInt(std::nearbyint(value)); }
+
 }  // namespace corvellane

@@ -9,6 +9,8 @@
 //   TruncToInt(-2.9f)   -> -2
 //   TruncToInt(1e30f)   ->  INT32_MAX
 //   TruncToInt(NAN)     ->  0
+//   RoundToInt(2.5)     ->  2   (to nearest, ties to even)
+//   RoundToInt(-3.5)    -> -4
 #pragma once
 
 #include <cstdint>
@@ -17,5 +19,7 @@ namespace corvellane {
 
 int32_t TruncToInt(double value);
 int64_t TruncToInt64(double value);
+// To the nearest integer, ties to even, saturating like TruncToInt.
+int32_t RoundToInt(double value);
 
 }  // namespace corvellane

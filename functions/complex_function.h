@@ -13,32 +13,18 @@
 // every sub-function with the complex function as owner, so a sub-function
 // cell reads and writes the complex function's cell it names. Calculate
 // calculates the sub-functions in collection order; RunPreparation runs
-// "before", each sub-function's RunPreparation, then "after".
+// "before", each sub-function's RunPreparation, then "after"
+// (sub_function_holder.h).
 #pragma once
 
 #include "functions/function.h"
-#include "functions/function_collection.h"
+#include "functions/sub_function_holder.h"
 
 namespace corvellane {
 
-class TComplexFunction : public TFunction {
+class TComplexFunction : public TSubFunctionHolder<TFunction> {
  public:
-  void Init() override;
-  void Cleanup() override;
-
-  void Prepare(IFunctionOwner* owner) override;
-  void Unprepare() override;
-  void RunPreparation() override;
   void Calculate() override;
-  Ref<IFunctionCollection> GetSubFunctions() override { return functions_; }
-  TFunctionCollection& Functions() { return *functions_; }
-
- protected:
-  void LoadNested(IHierStorage* node) override;
-  void SaveNested(IHierStorage* node) override;
-
- private:
-  Ref<TFunctionCollection> functions_;
 };
 
 }  // namespace corvellane

@@ -1,10 +1,15 @@
 #include "functions/function_classes.h"
 
+#include "functions/arc_path_function.h"
 #include "functions/arithmetic_function.h"
+#include "functions/bezier_path_function.h"
 #include "functions/column_functions.h"
 #include "functions/complex_function.h"
+#include "functions/complex_path_functions.h"
+#include "functions/composite_path_function.h"
 #include "functions/lookup_functions.h"
 #include "functions/montecarlo_function.h"
+#include "functions/segment_path_functions.h"
 #include "functions/selector_function.h"
 #include "persistence/class_registry.h"
 
@@ -30,6 +35,12 @@ void RegisterFunctionClasses() {
   RegisterClass<TPiecewiseLinearInterpolationFunction>("function_piecewise");
   RegisterClass<TLinearSegmentFunction>("function_linear_segment");
   RegisterClass<TMonteCarloFunction>("function_montecarlo");
+  RegisterClass<TSegmentPathFunction>("path_segment");
+  RegisterClass<TAccelerateSegmentPathFunction>("path_segment_accelerate");
+  RegisterClass<TArcPathFunction>("path_arc");
+  RegisterClass<TBezierPathFunction>("path_bezier");
+  RegisterClass<TCompositePathFunction>("path_composite");
+  RegisterClass<TArbitraryPathFunction>("path_arbitrary");
 }
 
 }  // namespace corvellane

@@ -1,0 +1,7 @@
+#include "functions/complex_path_functions.h"
+
+namespace corvellane {
+
+void TArbitraryPathFunction::Calculate() { CalculateSubFunctions(); }
+
+}  // namespace corvellane
