@@ -7,6 +7,7 @@
 #include "functions/complex_function.h"
 #include "functions/complex_path_functions.h"
 #include "functions/composite_path_function.h"
+#include "functions/eval_function.h"
 #include "functions/lookup_functions.h"
 #include "functions/montecarlo_function.h"
 #include "functions/segment_path_functions.h"
@@ -28,6 +29,7 @@ void RegisterFunctionClasses() {
   RegisterClass<TMultiplyFunction>("function_multiply");
   RegisterClass<TDivisionFunction>("function_division");
   RegisterClass<TArithmeticFunction>("function_arithmetic");
+  RegisterClass<TEvalFunction>("function_eval");
   RegisterClass<TRandomFunction>("function_random");
   RegisterClass<TIntRandomFunction>("function_int_random");
   RegisterClass<TSwitchFunction>("function_switch");
