@@ -20,13 +20,16 @@ std::string SettingsPath(IEngine& engine, const RecordFile& file) {
 }
 
 // The document of an existing file; none when any step fails. Wrongly keyed
-// text deciphers to noise, which does not parse.
+// text deciphers to noise, which the lenient parser may still take for a
+// document without any element: that is no record file either. The root's
+// name is not checked (both files use "highscores", and older files may not).
 Ref<IHierStorageRoot> ParseRecordText(const TextFileContent& content, std::string_view key) {
   if (!content.ok()) return nullptr;
   std::optional<std::string> plain = TryDecryptText(key, content.text);
   if (!plain) return nullptr;
   try {
-    return OpenStorageText(*plain);
+    Ref<IHierStorageRoot> root = OpenStorageText(*plain);
+    return root && !root->GetNodeName().empty() ? root : nullptr;
   } catch (const StorageParseError&) {
     return nullptr;
   }
