@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/platform/platform.h"
 #include "engine/surface.h"
 #include "persistence/data_files.h"
 #include "persistence/object_io.h"
@@ -77,6 +78,21 @@ void LiveAsWidget(IWidget& widget, IObject* object) {
   screen->root_ = nullptr;
 }
 
+// Clicks at every probe and the keys that move the focus and press: the
+// screen routes them to its capture, focus and the widget under the mouse.
+void PlayInput(IGameScreenSlave& screen) {
+  for (TPoint probe : kProbes) {
+    screen.MouseEvent({.type = EventType::MouseMove, .position = probe});
+    screen.MouseEvent({.type = EventType::MouseDown, .position = probe, .button = MouseButton::Left});
+    screen.MouseEvent({.type = EventType::MouseUp, .position = probe, .button = MouseButton::Left});
+  }
+  for (KeyCode key : {KeyCode::Tab, KeyCode::Enter}) {
+    screen.KeyEvent({.type = EventType::KeyDown, .key = key});
+    screen.KeyEvent({.type = EventType::KeyUp, .key = key});
+  }
+  screen.KeyEvent({.type = EventType::Text, .text = " x"});
+}
+
 // A screen is its own widget owner; without a game above it, it opens,
 // runs, closes and runs out its hide effect.
 void LiveAsScreen(IGameScreenSlave& screen, IObject* object) {
@@ -91,6 +107,8 @@ void LiveAsScreen(IGameScreenSlave& screen, IObject* object) {
   }
   for (TPoint probe : kProbes)
     if (Ref<IWindow> window = screen.GetScreenWindow()) window->WidgetAtPos(probe);
+  PlayInput(screen);
+  screen.Advance(16);
   screen.Close();
   screen.Advance(1000);
   SaveInto(object);
