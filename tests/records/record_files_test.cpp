@@ -105,7 +105,7 @@ TEST_P(RecordFiles, ADamagedFileIsKeptAsideTheTablesStartEmptyAndTheNextSaveWrit
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    for (const std::string& old : AsideCopies(kind.file_name)) std::filesystem::remove(Write(old, ""));
+    for (const std::string& old : AsideCopies(kind.file_name)) Remove(old);
     Subject s = Fresh();
     Write(Settings(s), c.bytes);
     // The shipped copy is for a settings folder without a file, not for a damaged one.

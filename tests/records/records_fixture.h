@@ -64,6 +64,7 @@ class RecordsTest : public ::testing::Test {
   std::string Write(std::string_view relative, std::string_view bytes) { return dir_.Write(relative, bytes); }
   std::string Read(std::string_view relative) { return dir_.Read(relative); }
   bool Exists(std::string_view relative) { return std::filesystem::exists(dir_.File(relative)); }
+  void Remove(std::string_view relative) { std::filesystem::remove(dir_.File(relative)); }
   void WriteEnciphered(std::string_view relative, std::string_view key, std::string_view xml) {
     Write(relative, EncryptText(key, xml));
   }
