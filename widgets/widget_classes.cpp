@@ -4,7 +4,10 @@
 #include "widgets/appearance_effect.h"
 #include "widgets/appearance_effect_collection.h"
 #include "widgets/appearance_effect_widget.h"
+#include "widgets/circular_motion_widget.h"
 #include "widgets/linked_surface_widget.h"
+#include "widgets/move_widget.h"
+#include "widgets/rect_widget.h"
 #include "widgets/replicator_widget.h"
 #include "widgets/resource_widget_classes.h"
 #include "widgets/surface_widget.h"
@@ -25,6 +28,9 @@ void RegisterWidgetClasses() {
   RegisterClass<TFunctionAppearanceEffect>("func_appearance_effect");
   RegisterClass<TAppearanceEffectCollection>("appearance_effects");
   RegisterClass<TAppearanceEffectWidget>("appearance_effect_widget");
+  RegisterClass<TRectWidget>("rect_widget");
+  RegisterClass<TMoveWidget>("move_widget");
+  RegisterClass<TCircularMotionWidget>("circular_motion_widget");
 }
 
 }  // namespace corvellane
