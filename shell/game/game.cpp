@@ -5,6 +5,8 @@
 #include "persistence/class_registry.h"
 #include "persistence/object_io.h"
 #include "persistence/value_access.h"
+#include "records/high_scores.h"
+#include "records/level_records.h"
 #include "shell/declarations.h"
 #include "shell/global_options.h"
 #include "widgets/pixel_rounding.h"
@@ -43,6 +45,8 @@ void TGame::Init() {
   screens_ = CreateObject<TGSCollection>();
   resource_files_ = CreateObject<TResourceFileCollection>();
   cursors_ = CreateObject<TCursorCollection>();
+  high_scores_ = CreateObject<THighScores>(product::DefaultHighScoreTables());
+  level_records_ = CreateObject<TLevelRecords>(product::DefaultLevelRecordTables());
   first_frame_pending_ = true;
   loading_ = true;
   splash_logos_showing_ = false;
@@ -82,6 +86,8 @@ void TGame::SaveProperties(IHierStorage* node) {
 
 void TGame::AttachEngine(IEngine* engine) {
   engine_ = Ref<IEngine>(engine);
+  high_scores_->LoadHighScores(engine, false);
+  level_records_->LoadLevelRecords(engine);
   AttachCursors();
   LoadPersistedOptions();
   ApplyParamsToEngine();
@@ -98,6 +104,9 @@ void TGame::FinishGame() {
   while (!shown_.empty()) shown_.pop_back();
   for (int i = screens_->Count() - 1; i >= 0; --i)
     if (Ref<IGameScreenSlave> screen = screens_->GetScreen(i)) screen->DetachOwner();
+  // Every change to the records was saved when it was made.
+  level_records_ = nullptr;
+  high_scores_ = nullptr;
   params_ = nullptr;
   if (engine_) {
     for (int i = resource_files_->Count() - 1; i >= 0; --i)

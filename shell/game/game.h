@@ -47,6 +47,8 @@
 #include "engine/resource_file.h"
 #include "persistence/object.h"
 #include "persistence/params.h"
+#include "records/high_scores_interface.h"
+#include "records/level_records_interface.h"
 #include "screens/game_screen_owner.h"
 #include "screens/gs_collection.h"
 #include "screens/screen_cursors.h"
@@ -113,6 +115,8 @@ class TGame : public TPersistObject,
   Ref<IParamCollection> GetParams() { return params_; }
   Ref<TResourceFileCollection> GetResourceFiles() { return resource_files_; }
   Ref<TCursorCollection> GetCursors() { return cursors_; }
+  Ref<IHighScores> GetHighScores() { return high_scores_; }
+  Ref<ILevelRecords> GetLevelRecords() { return level_records_; }
   bool IsLoading() const { return loading_; }
   // The shown screens, bottom first.
   const std::vector<Ref<IGameScreenSlave>>& ShownScreens() const { return shown_; }
@@ -148,6 +152,8 @@ class TGame : public TPersistObject,
   Ref<TResourceFileCollection> resource_files_;
   Ref<IEngine> engine_;
   Ref<TCursorCollection> cursors_;
+  Ref<IHighScores> high_scores_;
+  Ref<ILevelRecords> level_records_;
   bool first_frame_pending_ = true;
   bool splash_logos_showing_ = false;
   Ref<IParamCollection> last_close_result_;

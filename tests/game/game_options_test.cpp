@@ -83,3 +83,21 @@ TEST(GameOptions, ADamagedStoreIsKeptAsideAndTheDefinitionValuesApply) {
 
 }  // namespace
 }  // namespace corvellane::testing
+
+namespace corvellane::testing {
+namespace {
+
+TEST(GameRecords, TheRecordTablesAreReadyOnceTheEngineIsAttachedAndGoWithTheGame) {
+  GameRun run(kGame);
+  ASSERT_TRUE(run.Start());
+  Ref<IHighScores> scores = run.Game().GetHighScores();
+  ASSERT_TRUE(scores);
+  EXPECT_EQ(scores->GetTables()->Count(), 2);  // one table per way of playing
+  EXPECT_TRUE(run.Game().GetLevelRecords());
+  run.Engine().Finish();
+  EXPECT_FALSE(run.Game().GetHighScores());
+  EXPECT_FALSE(run.Game().GetLevelRecords());
+}
+
+}  // namespace
+}  // namespace corvellane::testing
