@@ -49,6 +49,7 @@ TEST(ExpressionParser, ComputesTheTableOfValues) {
       {".5 * 4", 2},          {"PI", 3.1415927f},      {"Max(1, 2) * 2", 4},    {"2*sin(pi/2)+1", 3},
       {"pos('b', 'abc')", 2}, {"pos('z', 'abc')", 0},  {"'abc' = 'ABC'", 1},    {"'b' in 'a,b,c'", 1},
       {"'d' in 'a,b,c'", 0},  {"'a' < 'b'", 1},        {"((((7))))", 7},        {"1 + not 0", 2},
+      {"2^10", 1024},         {"(-2)^3", -8},          {"3^0", 1},              {"intpower(2, -2)", 0.25f},
       {"3!+1", 7},            {"2*(3+4)*5", 70},       {"if(1 > 2, 1, 2)*3", 6}, {"random_int(1)", 0},
   };
   for (const Case& c : cases) EXPECT_FLOAT_EQ(Eval(c.text), c.expected) << c.text;
