@@ -89,6 +89,13 @@ class TTreeBuilder {
     return t.size();
   }
 
+  // An operator standing where an operand is due ("-@", "not" after "+")
+  // opens an operand; it ends nothing.
+  static bool IsPrefix(TTokens t, size_t i) {
+    const TToken& before = t[i - 1];
+    return before.IsBinaryOperator() || before.type == TTokenType::LeftBracket || before.type == TTokenType::Comma;
+  }
+
   // The end of an operator's right argument: the next operator at depth 0
   // that binds no tighter. The argument's own first token always belongs
   // to it ("1 + not 0").
@@ -97,7 +104,7 @@ class TTreeBuilder {
     for (size_t i = start; i < t.size(); ++i) {
       depth += t[i].type == TTokenType::LeftBracket;
       depth -= t[i].type == TTokenType::RightBracket;
-      if (depth == 0 && i > start && t[i].IsOperator() && t[i].word->priority >= priority) return i;
+      if (depth == 0 && i > start && t[i].IsOperator() && !IsPrefix(t, i) && t[i].word->priority >= priority) return i;
     }
     return t.size();
   }
@@ -163,6 +170,9 @@ class TTreeBuilder {
 
   TNode Checked(TNode node) {
     if (static_cast<int>(node.args.size()) != node.word->arg_count) TooFewArguments();
+    // Text functions are answered while tokenising; one given numbers has
+    // nothing to run.
+    if (!node.word->routine) Fail(node.word->name + " takes two texts");
     // Assignments and increments write their first operand: only a
     // variable has storage of its own to write ("pi := 3" would change pi
     // for every later expression).

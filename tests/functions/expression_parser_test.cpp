@@ -50,6 +50,7 @@ TEST(ExpressionParser, ComputesTheTableOfValues) {
       {"pos('b', 'abc')", 2}, {"pos('z', 'abc')", 0},  {"'abc' = 'ABC'", 1},    {"'b' in 'a,b,c'", 1},
       {"'d' in 'a,b,c'", 0},  {"'a' < 'b'", 1},        {"((((7))))", 7},        {"1 + not 0", 2},
       {"2^10", 1024},         {"(-2)^3", -8},          {"3^0", 1},              {"intpower(2, -2)", 0.25f},
+      {"3 = 2 + not 0", 1},   {"2 * -3 + 4", -2},      {"2 - -3 * 2", 8},       {"1 + 2 ^ -1", 1.5f},
       {"3!+1", 7},            {"2*(3+4)*5", 70},       {"if(1 > 2, 1, 2)*3", 6}, {"random_int(1)", 0},
   };
   for (const Case& c : cases) EXPECT_FLOAT_EQ(Eval(c.text), c.expected) << c.text;
@@ -97,6 +98,8 @@ TEST(ExpressionParser, ReportsCompileErrors) {
       {"50!", "Math error in \"!\": division by zero, overflow or an invalid operand"},
       {"3 := 4", "Error in math expression: Syntax error: := needs a variable on its left"},
       {"pi := 4", "Error in math expression: Syntax error: := needs a variable on its left"},
+      {"pos(1, 2)", "Error in math expression: pos takes two texts"},
+      {"pos('a')", "Error in math expression: pos takes two texts"},
       {"--3", "Error in math expression: Syntax error: -- needs a variable on its left"},
   };
   for (const ErrorCase& c : cases) EXPECT_EQ(CompileError(c.text), c.message) << c.text;
