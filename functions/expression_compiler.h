@@ -9,7 +9,7 @@
 // and become constants; the rest is laid out as steps in post-order.
 //
 //   TWordTable words;
-//   TProgram p = Compile("(a+1)*2", "(a+1)*2", words, {});
+//   TProgram p = Compile("(a+1)*2", words, {});
 //   p.Evaluate();
 //
 // Nesting is bounded (kMaxDepth), so a hostile text is refused with an
@@ -25,9 +25,9 @@ namespace corvellane::expr {
 
 inline constexpr int kMaxDepth = 200;
 
-// `text` is compiled; `source` is kept with the program. Raises
-// TExpressionError; nothing of a failed compile is kept but the generated
-// variables it made.
+// `text` is already lower case and trimmed, and is kept with the program.
+// Raises TExpressionError; nothing of a failed compile is kept but the
+// generated variables it made. An empty text gives an empty program.
 TProgram Compile(std::string_view text, TWordTable& words, const TSettings& settings);
 
 }  // namespace corvellane::expr
