@@ -2,8 +2,9 @@
 // whatever parses is created by its type with every class the game knows,
 // then lives a short life the way a screen would give it one — attached to
 // an owner without an engine, advanced over a few frames, put through the
-// dirty pass, drawn into a small surface, hit-tested, saved, detached and
-// cleaned up. Bad data may do nothing useful; it must never crash.
+// dirty pass, drawn into a small surface, hit-tested, saved and detached; a
+// widget then lives again inside a screen, which gives it clicks and keys,
+// before everything is cleaned up. Bad data may do nothing useful; it must never crash.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -18,7 +19,9 @@
 #include "screens/game_screen_slave.h"
 #include "shell/game/class_list.h"
 #include "widgets/widget.h"
+#include "widgets/widget_collection.h"
 #include "widgets/widget_owner.h"
+#include "widgets/window.h"
 
 namespace {
 
@@ -124,6 +127,17 @@ Ref<TAbstractObject> CreateFromNode(IHierStorage* node) {
   return screen;
 }
 
+// The widget, moved into the window of a plain screen, gets the clicks and
+// keys a screen routes; the screen is let go with the widget still in it.
+void LiveInScreen(const Ref<IWidget>& widget) {
+  Ref<IGameScreenSlave> screen = QueryInterface<IGameScreenSlave>(CreateNamed("GameScreen", "GS_Fuzz"));
+  Ref<IWindow> window = screen ? screen->GetScreenWindow() : nullptr;
+  if (!window) return;
+  window->GetWidgets()->Add(widget);
+  LiveAsScreen(*screen, screen.get());
+  if (Ref<IPersistObject> persist = QueryInterface<IPersistObject>(screen)) persist->Cleanup();
+}
+
 }  // namespace
 
 // Data files named by the input (fonts, images, sounds) are never there.
@@ -147,8 +161,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!object) return 0;
   if (Ref<IGameScreenSlave> screen = QueryInterface<IGameScreenSlave>(object))
     LiveAsScreen(*screen, object.get());
-  else if (Ref<IWidget> widget = QueryInterface<IWidget>(object))
+  else if (Ref<IWidget> widget = QueryInterface<IWidget>(object)) {
     LiveAsWidget(*widget, object.get());
+    LiveInScreen(widget);
+  }
   if (Ref<IPersistObject> persist = QueryInterface<IPersistObject>(object)) persist->Cleanup();
   return 0;
 }
