@@ -26,7 +26,7 @@ for fuzzer in "$build"/fuzz/*_fuzzer; do
   dict=()
   [ -f "$root/fuzz/$name.dict" ] && dict=(-dict="$root/fuzz/$name.dict")
   echo "== $name for ${seconds}s"
-  if ! "$fuzzer" -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 "${dict[@]}" \
+  if ! "$fuzzer" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 -max_len=65536 "${dict[@]}" \
       -artifact_prefix="$crashes/" "$corpus" "${seeds[@]}" 2>"$build/$name.log"; then
     echo "!! $name failed; see $build/$name.log and $crashes/" >&2
     tail -n 40 "$build/$name.log" >&2
