@@ -18,6 +18,7 @@
 #include "persistence/storage.h"
 #include "screens/game_screen_slave.h"
 #include "shell/game/class_list.h"
+#include "widgets/plain_widget_owner.h"
 #include "widgets/widget.h"
 #include "widgets/widget_collection.h"
 #include "widgets/widget_owner.h"
@@ -36,20 +37,13 @@ constexpr TPoint kProbes[] = {{0, 0}, {10, 10}, {32, 24}, {63, 47}, {-5, 100}};
 
 // The screen above the root: no engine, no window, no handler; the
 // rectangles it is told about are dropped.
-class TFuzzScreen : public TNamedObject, public virtual IWidgetOwner {
+class TFuzzScreen : public TPlainWidgetOwner {
  public:
   TFuzzScreen() { SetName("GS_Fuzz"); }
-  IEngine* GetEngine() override { return nullptr; }
-  IWindow* GetWindow() override { return nullptr; }
-  IEventHandler* GetEventHandler() override { return nullptr; }
-  TPoint ChildScreenToLocal(TPoint p) override { return p; }
   TPoint GetMousePos() override { return mouse_; }
   void SetMousePos(TPoint p) override { mouse_ = p; }
-  Ref<IWidget> CreateFromFactory(std::string_view, IParamCollection*) override { return nullptr; }
   Ref<IWidget> FindWidget(std::string_view path) override { return root_ ? root_->FindWidget(path) : nullptr; }
-  Ref<ISound> FindSound(std::string_view) override { return nullptr; }
   std::string GetPath() override { return GetName(); }
-  void InvalidateRect(const TRect&) override {}
 
   IWidget* root_ = nullptr;
   TPoint mouse_;

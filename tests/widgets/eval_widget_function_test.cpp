@@ -2,10 +2,7 @@
 
 #include <string>
 
-#include "functions/function_classes.h"
-#include "persistence/class_registry.h"
-#include "tests/widgets/test_screen.h"
-#include "tests/widgets/test_widgets.h"
+#include "tests/widgets/function_box_fixture.h"
 
 namespace corvellane::testing {
 namespace {
@@ -31,22 +28,7 @@ const char* kSwayingBoxXml = R"(<widget name="box" visible="yes" width="4" heigh
   </function_widget>
 </widget>)";
 
-class EvalWidgetFunctionTest : public ::testing::Test {
- protected:
-  EvalWidgetFunctionTest() { RegisterFunctionClasses(); }
-  ~EvalWidgetFunctionTest() override {
-    screen->DetachRoot();
-    ClearClassRegistry();
-  }
-
-  Ref<TTestBox> Attach(const std::string& xml) {
-    Ref<TTestBox> box = LoadWidget<TTestBox>(xml);
-    screen->SetRoot(box);
-    return box;
-  }
-
-  Ref<TTestScreen> screen = MakeRef<TTestScreen>();
-};
+using EvalWidgetFunctionTest = FunctionBoxTest;
 
 struct SwayStep {
   int32_t advance_ms;

@@ -2,10 +2,7 @@
 
 #include <string>
 
-#include "functions/function_classes.h"
-#include "persistence/class_registry.h"
-#include "tests/widgets/test_screen.h"
-#include "tests/widgets/test_widgets.h"
+#include "tests/widgets/function_box_fixture.h"
 
 namespace corvellane::testing {
 namespace {
@@ -38,22 +35,7 @@ const char* kFadingBoxXml = R"(<widget name="box" visible="yes" width="4" height
   </function_widget>
 </widget>)";
 
-class WidgetFunctionTest : public ::testing::Test {
- protected:
-  WidgetFunctionTest() { RegisterFunctionClasses(); }
-  ~WidgetFunctionTest() override {
-    screen->DetachRoot();
-    ClearClassRegistry();
-  }
-
-  Ref<TTestBox> Attach(const std::string& xml) {
-    Ref<TTestBox> box = LoadWidget<TTestBox>(xml);
-    screen->SetRoot(box);
-    return box;
-  }
-
-  Ref<TTestScreen> screen = MakeRef<TTestScreen>();
-};
+using WidgetFunctionTest = FunctionBoxTest;
 
 struct FadeStep {
   int32_t advance_ms;

@@ -131,12 +131,7 @@ void DrawCursorArrow(cairo_t* cr, int width, int height) {
   cairo_fill(cr);
   cairo_restore(cr);
   arrow();
-  cairo_pattern_t* body = cairo_pattern_create_linear(0, 1, 0, 27);
-  AddStop(body, 0, 0xFFFFFFFF);
-  AddStop(body, 1, 0xFFFFE0E8);
-  cairo_set_source(cr, body);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(body);
+  FillVertical(cr, 1, 27, 0xFFFFFFFF, 0xFFFFE0E8);
   SetColour(cr, 0xFF3A1626);
   cairo_set_line_width(cr, 1.4);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);

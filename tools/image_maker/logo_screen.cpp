@@ -52,12 +52,7 @@ void Emblem(cairo_t* cr, double x, double y) {
   cairo_stroke(cr);
   cairo_pattern_destroy(gold);
   HeartPath(cr, x, y - 22, 62);
-  cairo_pattern_t* red = cairo_pattern_create_linear(0, y - 40, 0, y + 30);
-  AddStop(red, 0, 0xFFFF8FA3);
-  AddStop(red, 1, 0xFFB01E3C);
-  cairo_set_source(cr, red);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(red);
+  FillVertical(cr, y - 40, y + 30, 0xFFFF8FA3, 0xFFB01E3C);
   SetColour(cr, 0xFFFFE7B0);
   cairo_set_line_width(cr, 2.5);
   cairo_stroke(cr);

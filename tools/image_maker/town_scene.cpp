@@ -210,12 +210,7 @@ void AgencySign(cairo_t* cr, double x, double y) {
   cairo_stroke(cr);
   PaintGlow(cr, x, y, 70, 0x70FF9CB0);
   HeartPath(cr, x, y - 30, 64);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, y - 40, 0, y + 22);
-  AddStop(p, 0, 0xFFFF8FA3);
-  AddStop(p, 1, 0xFFC8283F);
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
+  FillVertical(cr, y - 40, y + 22, 0xFFFF8FA3, 0xFFC8283F);
   SetColour(cr, 0xFFFFF2D8);
   cairo_set_line_width(cr, 2.5);
   cairo_stroke(cr);
