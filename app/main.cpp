@@ -14,8 +14,9 @@
 #include "engine/platform/sdl_platform.h"
 #include "engine/random_source.h"
 #include "engine/resource_reader.h"
+#include "game/class_list.h"
+#include "game/product_identity.h"
 #include "shell/declarations.h"
-#include "shell/game/class_list.h"
 #include "shell/launcher.h"
 #include "shell/run_options.h"
 #include "shell/startup.h"
@@ -39,10 +40,10 @@ std::string Absolute(const std::string& path) {
 // The headless platform's set-up, with the input script read and checked
 // before anything runs; an error names the file and line.
 std::optional<std::string> PrepareHeadless(const RunOptions& run, HeadlessOptions& headless) {
-  headless.frameStepMs = uint32_t(run.frame_step_ms);
-  headless.outputFolder = Absolute(run.capture_dir);
-  headless.everyKthFrame = run.capture_every;
-  headless.audioOutPath = Absolute(run.audio_out);
+  headless.frame_step_ms = uint32_t(run.frame_step_ms);
+  headless.output_folder = Absolute(run.capture_dir);
+  headless.every_kth_frame = run.capture_every;
+  headless.audio_out_path = Absolute(run.audio_out);
   if (!run.input_file.empty()) {
     TextFileContent file = ReadTextLines(run.input_file);
     if (!file.ok()) return "cannot read the input script " + run.input_file;
@@ -53,7 +54,7 @@ std::optional<std::string> PrepareHeadless(const RunOptions& run, HeadlessOption
     headless.script = std::move(script.events);
   }
   // With a frame limit the run ends there, not after the script.
-  headless.quitAfterScript = !run.frames && !headless.script.empty();
+  headless.quit_after_script = !run.frames && !headless.script.empty();
   return std::nullopt;
 }
 
@@ -94,7 +95,7 @@ int main(int argc, char** argv) {
     } else {
       platform = std::make_unique<TSdlPlatform>();
     }
-    Ref<TEngine> engine = CreateEngine(*platform);
+    Ref<TEngine> engine = CreateEngine(*platform, ProductEngineIdentity());
     engine->SetSoundManager(CreateSoundManager());
     int32_t frames = run.frames.value_or(0);
     if (run.headless && frames == 0 && headless_script_empty) frames = kDefaultHeadlessFrames;

@@ -24,10 +24,11 @@
 #include "engine/platform/headless_platform.h"
 #include "engine/random_source.h"
 #include "engine/resource_reader.h"
+#include "game/class_list.h"
+#include "game/product_identity.h"
 #include "persistence/localization.h"
 #include "persistence/paths.h"
 #include "shell/declarations.h"
-#include "shell/game/class_list.h"
 #include "shell/global_options.h"
 #include "sound/sound_manager.h"
 
@@ -48,9 +49,9 @@ class BenchGame {
     fs::current_path(program_folder);
     ResetResourceReader();
     HeadlessOptions options;
-    options.quitAfterScript = false;
+    options.quit_after_script = false;
     platform_ = std::make_unique<THeadlessPlatform>(std::move(options));
-    engine_ = CreateEngine(*platform_);
+    engine_ = CreateEngine(*platform_, ProductEngineIdentity());
     engine_->SetSoundManager(CreateSoundManager());
     started_ = engine_->Start(product::GameDefinitionFile);
   }

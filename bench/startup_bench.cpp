@@ -14,9 +14,10 @@
 #include "engine/engine.h"
 #include "engine/platform/headless_platform.h"
 #include "engine/resource_reader.h"
+#include "game/class_list.h"
+#include "game/product_identity.h"
 #include "persistence/paths.h"
 #include "shell/declarations.h"
-#include "shell/game/class_list.h"
 #include "shell/global_options.h"
 #include "sound/sound_manager.h"
 
@@ -38,9 +39,9 @@ void BM_StartToFirstFrame(benchmark::State& state) {
   PrepareProcess();
   for (auto _ : state) {
     HeadlessOptions options;
-    options.quitAfterScript = false;
+    options.quit_after_script = false;
     THeadlessPlatform platform(std::move(options));
-    Ref<TEngine> engine = CreateEngine(platform);
+    Ref<TEngine> engine = CreateEngine(platform, ProductEngineIdentity());
     engine->SetSoundManager(CreateSoundManager());
     if (!engine->Start(product::GameDefinitionFile)) {
       state.SkipWithError("the demo game did not start");

@@ -10,9 +10,9 @@
 #include "persistence/params.h"
 #include "persistence/value_access.h"
 #include "shell/lower_case.h"
-#include "widgets/event_handler.h"
-#include "widgets/game_screen_owner.h"
-#include "widgets/game_screen_slave.h"
+#include "widgets/event_handler_interface.h"
+#include "widgets/game_screen_owner_interface.h"
+#include "widgets/game_screen_slave_interface.h"
 #include "xml/ascii_case.h"
 
 namespace corvellane {

@@ -5,11 +5,11 @@
 
 #include "engine/engine_interface.h"
 #include "persistence/value_access.h"
-#include "widgets/event_handler.h"
+#include "widgets/event_handler_interface.h"
 #include "widgets/input_messages.h"
 #include "widgets/pixel_rounding.h"
 #include "widgets/single_widget.h"
-#include "widgets/window.h"
+#include "widgets/window_interface.h"
 
 namespace corvellane {
 

@@ -9,7 +9,7 @@
 //   if (ShowsEmptyImage(*child, GetEngine())) SetVisible(false);
 #pragma once
 
-#include "widgets/widget.h"
+#include "widgets/widget_interface.h"
 
 namespace corvellane {
 

@@ -7,7 +7,7 @@
 #include "persistence/value_access.h"
 #include "shell/formatting.h"
 #include "widgets/pixel_rounding.h"
-#include "widgets/widget_collection.h"
+#include "widgets/widget_collection_interface.h"
 
 namespace corvellane {
 

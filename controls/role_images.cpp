@@ -1,6 +1,6 @@
 #include "controls/role_images.h"
 
-#include "widgets/widget_collection.h"
+#include "widgets/widget_collection_interface.h"
 
 namespace corvellane {
 

@@ -15,7 +15,7 @@
 #include <string_view>
 
 #include "persistence/ref.h"
-#include "widgets/widget.h"
+#include "widgets/widget_interface.h"
 
 namespace corvellane {
 

@@ -3,7 +3,7 @@
 #include "controls/empty_image.h"
 #include "controls/role_images.h"
 #include "persistence/value_access.h"
-#include "widgets/event_handler.h"
+#include "widgets/event_handler_interface.h"
 
 namespace corvellane {
 

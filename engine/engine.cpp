@@ -13,7 +13,6 @@
 #include "persistence/paths.h"
 #include "persistence/storage.h"
 #include "persistence/value_access.h"
-#include "shell/declarations.h"
 #include "shell/folders.h"
 #include "shell/lower_case.h"
 #include "shell/text_files.h"
@@ -72,7 +71,13 @@ bool IsKeyEvent(EventType type) {
 
 }  // namespace
 
-TEngine::TEngine(IPlatform& platform) : platform_(platform) {}
+TEngine::TEngine(IPlatform& platform, EngineIdentity identity)
+    : platform_(platform), identity_(std::move(identity)) {}
+
+std::optional<std::string_view> TEngine::DefinitionsKey() const {
+  if (identity_.definitions_key.empty()) return std::nullopt;
+  return identity_.definitions_key;
+}
 
 TEngine::~TEngine() { Finish(); }
 
@@ -85,8 +90,8 @@ void TEngine::Init() {
   redraw_needed_ = false;
 }
 
-Ref<TEngine> CreateEngine(IPlatform& platform) {
-  Ref<TEngine> engine = MakeRef<TEngine>(platform);
+Ref<TEngine> CreateEngine(IPlatform& platform, EngineIdentity identity) {
+  Ref<TEngine> engine = MakeRef<TEngine>(platform, std::move(identity));
   InitObject(*engine, {});
   return engine;
 }
@@ -129,7 +134,7 @@ void TEngine::WriteDefaultParams() {
   params_->SetNamedValue("FullScreenMode", "no");
   params_->SetNamedValue("WideScreenMode", "system");
   params_->SetNamedValue("IsAvailableWideScreenMode", "yes");
-  params_->SetNamedValue("ApplicationCaption", product::ProductShortName);
+  params_->SetNamedValue("ApplicationCaption", identity_.caption);
   if (sound_) sound_->SetAppActive(true);
   SetEngineParam("SoundVolume", "70");
   SetEngineParam("MusicVolume", "30");
@@ -204,7 +209,7 @@ std::string TEngine::ReadDefinitionText(std::string_view file) {
   std::string text = ReadTextFile(file, std::nullopt);
   size_t first = text.find_first_not_of(" \t\r\n");
   if (first != std::string::npos && text[first] == '<') return text;
-  return ReadTextFile(file, product::FileKeyText(product::FileKey::Definitions));
+  return ReadTextFile(file, DefinitionsKey());
 }
 
 void TEngine::SetEngineParam(std::string_view name, const Variant& value) {
@@ -271,7 +276,7 @@ void TEngine::LoadResourceDef(IHierStorage* def, std::string_view owner) {
 
 void TEngine::LoadResourceDefsFile(std::string_view file, std::string_view owner, bool pump_frames) {
   try {
-    std::string text = ReadTextFile(file, product::FileKeyText(product::FileKey::Definitions));
+    std::string text = ReadTextFile(file, DefinitionsKey());
     if (text.empty()) return;
     Ref<IHierStorageRoot> root = OpenStorageText(text);
     LoadResourceDefs(root.get(), owner, pump_frames);

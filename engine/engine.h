@@ -34,23 +34,32 @@
 #include <string>
 #include <string_view>
 
-#include "engine/engine_interface.h"
-#include "engine/platform/platform.h"
 #include "engine/audio/mixer.h"
+#include "engine/engine_interface.h"
+#include "engine/platform/platform_interface.h"
 #include "engine/resource_collection.h"
 #include "engine/resource_owner.h"
 #include "persistence/object.h"
 #include "persistence/params.h"
-#include "shell/engine_runner.h"
+#include "shell/engine_runner_interface.h"
 
 namespace corvellane {
+
+// What makes the engine run one particular product: the window caption
+// before the game sets its own, and the key the game definition and the
+// resource definition files are enciphered with (empty: they are plain).
+// The composition root fills it from the product's declarations.
+struct EngineIdentity {
+  std::string caption;
+  std::string definitions_key;
+};
 
 class TEngine : public TAbstractObject,
                 public virtual IEngine,
                 public virtual IResourceOwner,
                 public virtual IEngineRunner {
  public:
-  explicit TEngine(IPlatform& platform);
+  explicit TEngine(IPlatform& platform, EngineIdentity identity = {});
   ~TEngine() override;
 
   void Init() override;
@@ -147,7 +156,11 @@ class TEngine : public TAbstractObject,
   DisplayMode ChooseDisplayMode(DisplaySize logical);
   void Present();
 
+  // None when the definition files are plain.
+  std::optional<std::string_view> DefinitionsKey() const;
+
   IPlatform& platform_;
+  const EngineIdentity identity_;
   int32_t logical_width_ = 640;
   int32_t logical_height_ = 480;
   int32_t requested_depth_ = 0;
@@ -180,6 +193,6 @@ class TEngine : public TAbstractObject,
 };
 
 // A new engine over the platform, initialised. The platform must outlive it.
-Ref<TEngine> CreateEngine(IPlatform& platform);
+Ref<TEngine> CreateEngine(IPlatform& platform, EngineIdentity identity = {});
 
 }  // namespace corvellane

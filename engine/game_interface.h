@@ -21,7 +21,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/platform/platform.h"
+#include "engine/platform/platform_interface.h"
 #include "persistence/ref.h"
 #include "persistence/variant.h"
 

@@ -28,7 +28,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/resource_engine.h"
+#include "engine/resource_engine_interface.h"
 #include "persistence/collections.h"
 #include "persistence/object.h"
 #include "persistence/storage.h"

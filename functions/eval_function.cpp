@@ -47,7 +47,7 @@ void TEvalFunction::Compile() {
   try {
     DeclareCells(*parser);
     if (!parser->AddExpressions(expression_) || parser->ExpressionCount() == 0) return Discard();
-  } catch (const expr::TExpressionError&) {
+  } catch (const expr::EExpressionError&) {
     return Discard();
   }
   parser_ = std::move(parser);
@@ -80,7 +80,7 @@ void TEvalFunction::Calculate() {
   for (float& cell : empty_cells_) cell = 0.0f;
   try {
     parser_->EvaluateAll();
-  } catch (const expr::TExpressionError&) {
+  } catch (const expr::EExpressionError&) {
     Discard();
   }
 }

@@ -26,7 +26,7 @@ namespace corvellane::expr {
 inline constexpr int kMaxDepth = 200;
 
 // `text` is already lower case and trimmed, and is kept with the program.
-// Raises TExpressionError; nothing of a failed compile is kept but the
+// Raises EExpressionError; nothing of a failed compile is kept but the
 // generated variables it made. An empty text gives an empty program.
 TProgram Compile(std::string_view text, TWordTable& words, const TSettings& settings);
 

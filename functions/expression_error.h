@@ -6,7 +6,7 @@
 // went wrong. Callers that run data catch it and turn the expression off.
 //
 //   try { parser.AddExpression("1+"); }
-//   catch (const TExpressionError& e) { e.what(); }
+//   catch (const EExpressionError& e) { e.what(); }
 #pragma once
 
 #include <stdexcept>
@@ -14,13 +14,13 @@
 
 namespace corvellane::expr {
 
-class TExpressionError : public std::runtime_error {
+class EExpressionError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
 
 inline constexpr const char* kMathPrefix = "Error in math expression: ";
 
-[[noreturn]] inline void Fail(const std::string& message) { throw TExpressionError(kMathPrefix + message); }
+[[noreturn]] inline void Fail(const std::string& message) { throw EExpressionError(kMathPrefix + message); }
 
 }  // namespace corvellane::expr

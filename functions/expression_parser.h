@@ -13,7 +13,7 @@
 //   t = 250;
 //   parser.EvaluateAll();      // y is now 7
 //
-// Compile errors and math errors are raised as TExpressionError. A name
+// Compile errors and math errors are raised as EExpressionError. A name
 // that is not a word becomes a variable of the parser's own (not-a-number
 // until something is assigned to it), shared by every later line.
 #pragma once

@@ -10,7 +10,7 @@ namespace corvellane::expr {
 namespace {
 
 [[noreturn]] void MathError(const TStep& step) {
-  throw TExpressionError("Math error in \"" + (step.word ? step.word->name : std::string("?")) +
+  throw EExpressionError("Math error in \"" + (step.word ? step.word->name : std::string("?")) +
                          "\": division by zero, overflow or an invalid operand");
 }
 

@@ -7,7 +7,7 @@
 // constant sub-expression.
 //
 //   TProgram program = Compile("a*sin(t)+b", words, settings);
-//   float value = program.Evaluate();    // may raise TExpressionError
+//   float value = program.Evaluate();    // may raise EExpressionError
 //
 // A step whose arguments are all finite and whose result is not (1/0,
 // sqrt(-1), 1e30*1e30) is a math error. Not-a-number arguments pass

@@ -168,7 +168,7 @@ void CheckBrackets(const std::vector<TToken>& tokens) {
     opened += t.type == TTokenType::LeftBracket;
     closed += t.type == TTokenType::RightBracket;
   }
-  if (opened != closed) throw TExpressionError("Unequal brackets");
+  if (opened != closed) throw EExpressionError("Unequal brackets");
 }
 
 void MarkIntegerPowers(std::vector<TToken>& tokens, TWordTable& words, char decimal_separator) {
@@ -195,7 +195,7 @@ double CompareTexts(const std::string& op, const std::string& a, const std::stri
       start = comma + 1;
     }
   }
-  throw TExpressionError(op + " is not a valid string operand");
+  throw EExpressionError(op + " is not a valid string operand");
 }
 
 TToken NumberToken(double value) { return {.type = TTokenType::Number, .text = "(text)", .number = value}; }

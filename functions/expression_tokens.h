@@ -44,7 +44,7 @@ struct TToken {
   bool IsBinaryOperator() const { return IsOperator() && word->arg_count == 2; }
 };
 
-// Raises TExpressionError for the faults the passes can see.
+// Raises EExpressionError for the faults the passes can see.
 std::vector<TToken> Tokenise(std::string_view text, TWordTable& words, const TSettings& settings);
 
 }  // namespace corvellane::expr

@@ -62,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Ref<corvellane::IHierStorageRoot> root;
   try {
     root = corvellane::OpenStorageText(bytes);
-  } catch (const corvellane::StorageParseError&) {
+  } catch (const corvellane::EStorageParseError&) {
     return 0;
   }
   Walk(root);
@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Ref<corvellane::IHierStorageRoot> reread;
   try {
     reread = corvellane::OpenStorageText(written);
-  } catch (const corvellane::StorageParseError&) {
+  } catch (const corvellane::EStorageParseError&) {
     Check(false);
   }
   // The written form is stable once written.

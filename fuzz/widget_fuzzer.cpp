@@ -11,18 +11,18 @@
 #include <string>
 #include <string_view>
 
-#include "engine/platform/platform.h"
+#include "engine/platform/platform_interface.h"
 #include "engine/surface.h"
+#include "game/class_list.h"
 #include "persistence/data_files.h"
 #include "persistence/object_io.h"
 #include "persistence/storage.h"
-#include "screens/game_screen_slave.h"
-#include "shell/game/class_list.h"
+#include "widgets/game_screen_slave_interface.h"
 #include "widgets/plain_widget_owner.h"
-#include "widgets/widget.h"
-#include "widgets/widget_collection.h"
-#include "widgets/widget_owner.h"
-#include "widgets/window.h"
+#include "widgets/widget_collection_interface.h"
+#include "widgets/widget_interface.h"
+#include "widgets/widget_owner_interface.h"
+#include "widgets/window_interface.h"
 
 namespace {
 
@@ -93,7 +93,7 @@ void PlayInput(IGameScreenSlave& screen) {
 // A screen is its own widget owner; without a game above it, it opens,
 // runs, closes and runs out its hide effect.
 void LiveAsScreen(IGameScreenSlave& screen, IObject* object) {
-  screen.AttachOwner(nullptr);
+  screen.SetOwner(nullptr);
   screen.Open(nullptr);
   Ref<TSurface> surface = MakeSurface(kSurfaceWidth, kSurfaceHeight, true);
   for (int32_t elapsed : kFrameTimes) {
@@ -109,7 +109,7 @@ void LiveAsScreen(IGameScreenSlave& screen, IObject* object) {
   screen.Close();
   screen.Advance(1000);
   SaveInto(object);
-  screen.DetachOwner();
+  screen.ClearOwner();
 }
 
 // The node's own type, or "GameScreen" for an untyped screen element.
@@ -147,7 +147,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Ref<IHierStorageRoot> root;
   try {
     root = OpenStorageText(text);
-  } catch (const StorageParseError&) {
+  } catch (const EStorageParseError&) {
     return 0;
   }
   // The document's root element is the widget (or screen) itself.

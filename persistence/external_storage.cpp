@@ -104,7 +104,7 @@ Ref<IHierStorage> ReadExternal(const ExternalTarget& target) {
   try {
     auto document = XmlDocument::ParseBytes(*bytes);
     return TXMLStorage::Wrap(document->Root(), document);
-  } catch (const XmlParseError&) {
+  } catch (const EXmlParseError&) {
     return nullptr;
   }
 }

@@ -35,7 +35,7 @@ namespace corvellane {
 class TMultiLanguages {
  public:
   std::string Localize(std::string_view text) const;
-  // Throws StorageParseError when the default file does not parse; errors of
+  // Throws EStorageParseError when the default file does not parse; errors of
   // the named file are ignored. True when at least one file was read.
   bool SelectLanguage(std::string_view language_name);
   void SetMacro(std::string_view name, std::string_view value);

@@ -22,7 +22,7 @@
 namespace corvellane {
 
 // Raised by OpenStorageFile / OpenStorageText for text that does not parse.
-class StorageParseError : public std::runtime_error {
+class EStorageParseError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
@@ -69,7 +69,7 @@ struct IHierStorageRoot : virtual IHierStorage {
 
 // Opens a data file through the data-file reader (folders, archives, embedded
 // data); none when it cannot be opened. Text that does not parse raises
-// StorageParseError.
+// EStorageParseError.
 Ref<IHierStorageRoot> OpenStorageFile(std::string_view path);
 Ref<IHierStorageRoot> OpenStorageText(std::string_view text);
 // A new document holding an empty root element of that name.

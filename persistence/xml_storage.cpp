@@ -39,8 +39,8 @@ bool HasOnlyTextChild(XmlNode node) {
 std::shared_ptr<XmlDocument> ParseOrThrow(std::string_view bytes) {
   try {
     return XmlDocument::ParseBytes(bytes);
-  } catch (const XmlParseError& error) {
-    throw StorageParseError(error.what());
+  } catch (const EXmlParseError& error) {
+    throw EStorageParseError(error.what());
   }
 }
 
@@ -256,7 +256,7 @@ bool TXMLStorage::LoadFromText(std::string_view text) {
     auto document = XmlDocument::ParseBytes(text);
     AttachNode(document->Root(), document);
     return true;
-  } catch (const XmlParseError&) {
+  } catch (const EXmlParseError&) {
     return false;
   }
 }

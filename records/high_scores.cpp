@@ -6,15 +6,12 @@
 #include "persistence/storage.h"
 #include "persistence/value_access.h"
 #include "records/record_file.h"
-#include "shell/declarations.h"
 
 namespace corvellane {
 
 namespace {
 
 constexpr std::string_view kRootName = "highscores";
-
-RecordFile HighScoresFile() { return {product::HighScoresFileName, product::FileKeyText(product::FileKey::HighScores)}; }
 
 }  // namespace
 
@@ -28,7 +25,7 @@ void THighScores::Init() {
 void THighScores::SetParam(std::string_view key, std::string_view value) {
   if (key == "record_table")
     tables_->AppendTable(CreateObject<TRecordTable>(value));
-  else
+  else if (!file_.SetParam(key, value))
     TPersistObject::SetParam(key, value);
 }
 
@@ -72,7 +69,7 @@ void THighScores::ResetLastIndexes() {
 
 void THighScores::LoadHighScores(IEngine* engine, bool from_program_folder) {
   if (!engine) return;
-  Ref<IHierStorageRoot> root = ReadRecordFile(*engine, HighScoresFile(), from_program_folder);
+  Ref<IHierStorageRoot> root = ReadRecordFile(*engine, file_, from_program_folder);
   if (!root) return;
   // What was read before a fault stays.
   try {
@@ -82,7 +79,7 @@ void THighScores::LoadHighScores(IEngine* engine, bool from_program_folder) {
 }
 
 bool THighScores::SaveHighScores(IEngine* engine) {
-  return engine && WriteRecordFile(*engine, HighScoresFile(), *this, kRootName);
+  return engine && WriteRecordFile(*engine, file_, *this, kRootName);
 }
 
 void THighScores::LoadProperties(IHierStorage* node) {

@@ -25,6 +25,7 @@
 
 #include "persistence/object.h"
 #include "records/high_scores_interface.h"
+#include "records/record_file.h"
 
 namespace corvellane {
 
@@ -55,6 +56,9 @@ class THighScores : public TPersistObject, public virtual IHighScores {
   void ForEachTable(F&& visit);
 
   Ref<TRecordTableCollection> tables_;
+  // From the creation parameters "file" and "cryptkey"; without a file
+  // nothing is read or written.
+  RecordFile file_;
 };
 
 }  // namespace corvellane

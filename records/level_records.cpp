@@ -5,7 +5,6 @@
 #include "persistence/object_io.h"
 #include "persistence/storage.h"
 #include "records/record_file.h"
-#include "shell/declarations.h"
 
 namespace corvellane {
 
@@ -13,10 +12,6 @@ namespace {
 
 // The level-record file shares the high-score file's root element name.
 constexpr std::string_view kRootName = "highscores";
-
-RecordFile LevelRecordsFile() {
-  return {product::LevelRecordsFileName, product::FileKeyText(product::FileKey::LevelRecords)};
-}
 
 }  // namespace
 
@@ -29,7 +24,7 @@ void TLevelRecords::Init() {
 void TLevelRecords::SetParam(std::string_view key, std::string_view value) {
   if (key == "level_record_table")
     tables_->AppendTable(CreateObject<TLevelRecordTable>(value));
-  else
+  else if (!file_.SetParam(key, value))
     TPersistObject::SetParam(key, value);
 }
 
@@ -40,7 +35,7 @@ Ref<ILevelRecord> TLevelRecords::SetLevelRecord(IParamCollection* params, std::s
 
 void TLevelRecords::LoadLevelRecords(IEngine* engine) {
   if (!engine) return;
-  Ref<IHierStorageRoot> root = ReadRecordFile(*engine, LevelRecordsFile(), false);
+  Ref<IHierStorageRoot> root = ReadRecordFile(*engine, file_, false);
   if (!root) return;
   // What was read before a fault stays.
   try {
@@ -50,7 +45,7 @@ void TLevelRecords::LoadLevelRecords(IEngine* engine) {
 }
 
 bool TLevelRecords::SaveLevelRecords(IEngine* engine) {
-  return engine && WriteRecordFile(*engine, LevelRecordsFile(), *this, kRootName);
+  return engine && WriteRecordFile(*engine, file_, *this, kRootName);
 }
 
 void TLevelRecords::LoadProperties(IHierStorage* node) {

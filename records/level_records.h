@@ -24,6 +24,7 @@
 
 #include "persistence/object.h"
 #include "records/level_records_interface.h"
+#include "records/record_file.h"
 
 namespace corvellane {
 
@@ -45,6 +46,9 @@ class TLevelRecords : public TPersistObject, public virtual ILevelRecords {
 
  private:
   Ref<TLevelRecordTableCollection> tables_;
+  // From the creation parameters "file" and "cryptkey"; without a file
+  // nothing is read or written.
+  RecordFile file_;
 };
 
 }  // namespace corvellane

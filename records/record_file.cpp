@@ -30,12 +30,23 @@ Ref<IHierStorageRoot> ParseRecordText(const TextFileContent& content, std::strin
   try {
     Ref<IHierStorageRoot> root = OpenStorageText(*plain);
     return root && !root->GetNodeName().empty() ? root : nullptr;
-  } catch (const StorageParseError&) {
+  } catch (const EStorageParseError&) {
     return nullptr;
   }
 }
 
 }  // namespace
+
+bool RecordFile::SetParam(std::string_view param, std::string_view value) {
+  if (param == "file") {
+    file_name = std::string(value);
+  } else if (param == "cryptkey") {
+    key = std::string(value);
+  } else {
+    return false;
+  }
+  return true;
+}
 
 std::string RecordFilePath(IEngine& engine, const RecordFile& file, bool from_program_folder) {
   std::string settings_path = SettingsPath(engine, file);
@@ -44,6 +55,7 @@ std::string RecordFilePath(IEngine& engine, const RecordFile& file, bool from_pr
 }
 
 Ref<IHierStorageRoot> ReadRecordFile(IEngine& engine, const RecordFile& file, bool from_program_folder) {
+  if (file.file_name.empty()) return nullptr;
   const std::string path = RecordFilePath(engine, file, from_program_folder);
   TextFileContent content = ReadTextLines(path);
   if (content.status == FileReadStatus::Missing) return nullptr;
@@ -53,6 +65,7 @@ Ref<IHierStorageRoot> ReadRecordFile(IEngine& engine, const RecordFile& file, bo
 }
 
 bool WriteRecordFile(IEngine& engine, const RecordFile& file, IPersistable& object, std::string_view root_name) {
+  if (file.file_name.empty()) return false;
   Ref<IHierStorageRoot> document = CreateStorage(root_name);
   document->WriteObject(&object);
   return engine.WriteSettingsText(EncryptText(file.key, document->SaveToText()), file.file_name);

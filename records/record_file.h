@@ -29,16 +29,20 @@
 namespace corvellane {
 
 struct RecordFile {
-  std::string_view file_name;
-  std::string_view key;
+  std::string file_name;
+  std::string key;
+
+  // The creation parameters "file" and "cryptkey" set it; true when the key
+  // was one of them.
+  bool SetParam(std::string_view param, std::string_view value);
 };
 
 // The path the file is read from: the settings folder's copy, or the program
 // folder's when the settings folder has none or `from_program_folder` is set.
 std::string RecordFilePath(IEngine& engine, const RecordFile& file, bool from_program_folder);
 
-// The file's deciphered document; none when there is no file or it is
-// damaged (a damaged settings copy is then kept aside).
+// The file's deciphered document; none when there is no file (or no file
+// name) or it is damaged (a damaged settings copy is then kept aside).
 Ref<IHierStorageRoot> ReadRecordFile(IEngine& engine, const RecordFile& file, bool from_program_folder);
 
 // Saves the object as a document with that root element, enciphered, into

@@ -87,12 +87,12 @@ void TGameScreen::SaveWindow(IHierStorage* node) {
 
 // ---- Owner ----
 
-void TGameScreen::AttachOwner(IGameScreenOwner* owner) {
+void TGameScreen::SetOwner(IGameScreenOwner* owner) {
   owner_ = owner;
   window_->SetOwner(this);
 }
 
-void TGameScreen::DetachOwner() {
+void TGameScreen::ClearOwner() {
   open_params_ = nullptr;
   input_.ResetFocus();
   window_->ClearOwner();

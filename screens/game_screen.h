@@ -27,26 +27,26 @@
 //       GetScreenOwner()->CloseScreen(this, nullptr);
 //   }
 //
-// Life: loaded with the catalogue -> AttachOwner -> Open (opening while the
+// Life: loaded with the catalogue -> SetOwner -> Open (opening while the
 // show effect runs, then open) -> active / inactive while screens above
 // cover it -> Close (hide effect; the game drops it once IsOpen is false)
-// -> may open again -> DetachOwner at game end.
+// -> may open again -> ClearOwner at game end.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "screens/game_screen_owner.h"
-#include "screens/game_screen_slave.h"
 #include "screens/platform_input.h"
-#include "screens/screen_cursors.h"
+#include "screens/screen_cursors_interface.h"
 #include "sound/sound_definitions.h"
 #include "widgets/appearance_effect_widget.h"
-#include "widgets/event_handler.h"
+#include "widgets/event_handler_interface.h"
+#include "widgets/game_screen_owner_interface.h"
+#include "widgets/game_screen_slave_interface.h"
 #include "widgets/input_router.h"
-#include "widgets/widget_owner.h"
-#include "widgets/window.h"
+#include "widgets/widget_owner_interface.h"
+#include "widgets/window_interface.h"
 
 namespace corvellane {
 
@@ -64,8 +64,8 @@ class TGameScreen : public TPropertyObject,
   void SaveProperties(IHierStorage* node) override;
 
   // ---- IGameScreenSlave ----
-  void AttachOwner(IGameScreenOwner* owner) override;
-  void DetachOwner() override;
+  void SetOwner(IGameScreenOwner* owner) override;
+  void ClearOwner() override;
   void Open(Ref<IParamCollection> parameters) override;
   void Close() override;
   void Activate() override { active_ = true; }

@@ -12,7 +12,7 @@
 #pragma once
 
 #include "persistence/collections.h"
-#include "screens/game_screen_slave.h"
+#include "widgets/game_screen_slave_interface.h"
 
 namespace corvellane {
 

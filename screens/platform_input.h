@@ -19,7 +19,7 @@
 #include <optional>
 #include <vector>
 
-#include "engine/platform/platform.h"
+#include "engine/platform/platform_interface.h"
 
 namespace corvellane {
 

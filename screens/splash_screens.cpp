@@ -4,7 +4,7 @@
 #include "persistence/class_registry.h"
 #include "persistence/value_access.h"
 #include "screens/quit_screen.h"
-#include "widgets/event_handler.h"
+#include "widgets/event_handler_interface.h"
 
 namespace corvellane {
 

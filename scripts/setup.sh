@@ -12,6 +12,7 @@ packages=(
   libpixman-1-dev libmuparser-dev
   clang libclang-rt-14-dev
   xvfb xauth xdg-utils
+  ccache
 )
 
 missing=()

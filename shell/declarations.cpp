@@ -25,18 +25,23 @@ std::string HighScoreTable(int name) {
 
 std::string LevelRecordTable(int name) { return "\\level_record_table={name=" + FormatInt(name) + "}"; }
 
+// "\file=...\cryptkey={...}": where the object keeps itself in the settings folder.
+std::string RecordFileParams(std::string_view file_name, FileKey key) {
+  return "\\file=" + std::string(file_name) + "\\cryptkey={" + std::string(FileKeyText(key)) + "}";
+}
+
 }  // namespace
 
 std::string DefaultHighScoreTables() {
   std::string tables;
   for (int name : kTableNames) tables += HighScoreTable(name);
-  return tables;
+  return tables + RecordFileParams(HighScoresFileName, FileKey::HighScores);
 }
 
 std::string DefaultLevelRecordTables() {
   std::string tables;
   for (int name : kTableNames) tables += LevelRecordTable(name);
-  return tables;
+  return tables + RecordFileParams(LevelRecordsFileName, FileKey::LevelRecords);
 }
 
 std::span<const FileKeyEntry> FileKeys() { return kFileKeys; }

@@ -38,9 +38,11 @@ inline constexpr std::string_view ParamsFileName = "params.ini";
 inline constexpr std::string_view LanguageFileParam = "default_resource_name";
 
 // Creation parameters of the high-score object: tables "0" and "1", each of at
-// most 10 records with the fields Score, Player, Level and Const.
+// most 10 records with the fields Score, Player, Level and Const, then its
+// settings file and cipher key ("\file=highscores.dat\cryptkey={...}").
 std::string DefaultHighScoreTables();
-// Creation parameters of the level-record object: tables "0" and "1".
+// Creation parameters of the level-record object: tables "0" and "1", then
+// its settings file and cipher key.
 std::string DefaultLevelRecordTables();
 
 // The cipher keys of the files the game keeps. A key must stay the same from

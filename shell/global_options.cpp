@@ -29,7 +29,7 @@ Ref<IHierStorageRoot> TGlobalOptions::LoadStore() {
         // Deciphering with a wrong key gives noise, which may still parse as a
         // document without our root: that is a damaged store too.
         if (root && root->GetNodeName() == kRootName) return root;
-      } catch (const StorageParseError&) {
+      } catch (const EStorageParseError&) {
       }
     }
   }

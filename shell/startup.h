@@ -39,7 +39,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/engine_runner.h"
+#include "shell/engine_runner_interface.h"
 
 namespace corvellane {
 

@@ -1,7 +1,7 @@
 // sound_manager.h: TSoundManager, the one player of all sound and music, and
 // CreateSoundManager, which the program calls to make it.
 //
-// The behaviour is described with ISoundManager (engine/sound_manager.h).
+// The behaviour is described with ISoundManager (engine/sound_manager_interface.h).
 // Here live the pieces: sound objects (sound/sound_object.h) in a
 // collection (sound/sound_object_collection.h), the music stack
 // (sound/music_stack.h) and the ducking channels, the sounds marked
@@ -24,7 +24,7 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/sound_manager.h"
+#include "engine/sound_manager_interface.h"
 #include "persistence/object.h"
 #include "persistence/object_io.h"
 #include "sound/music_stack.h"

@@ -48,7 +48,7 @@ struct ISoundObjectOwner : virtual IObject {
 struct ISoundObject : virtual IObject {
   // A plain back link: the owner keeps the object and clears the link.
   virtual void SetOwner(ISoundObjectOwner* owner) = 0;
-  virtual void ReleaseOwner() = 0;
+  virtual void ClearOwner() = 0;
   virtual void Update(int32_t elapsed_ms) = 0;
   // False while paused.
   virtual bool IsUpdating() const = 0;
@@ -76,7 +76,7 @@ enum class TSoundState { kWaitingToStart = 0, kPlaying = 1, kWaitingToRepeat = 2
 class TSoundObject : public TAbstractObject, public virtual ISoundObject {
  public:
   void SetOwner(ISoundObjectOwner* owner) override { owner_ = owner; }
-  void ReleaseOwner() override { owner_ = nullptr; }
+  void ClearOwner() override { owner_ = nullptr; }
   void Update(int32_t elapsed_ms) override;
   bool IsUpdating() const override { return state_ != TSoundState::kPaused && !finished_; }
   ChannelHandle Load(const ISound& definition) override;

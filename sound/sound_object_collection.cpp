@@ -17,7 +17,7 @@ void TSoundObjectCollection::AddSoundObject(Ref<ISoundObject> object) {
 }
 
 void TSoundObjectCollection::RemoveAt(int position) {
-  if (Ref<ISoundObject> object = GetItem(Variant(int32_t(position)))) object->ReleaseOwner();
+  if (Ref<ISoundObject> object = GetItem(Variant(int32_t(position)))) object->ClearOwner();
   Items().DeleteAt(position);
 }
 

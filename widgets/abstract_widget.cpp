@@ -11,7 +11,7 @@
 #include "widgets/pixel_rounding.h"
 #include "widgets/property_aliases.h"
 #include "widgets/widget_path.h"
-#include "widgets/window.h"
+#include "widgets/window_interface.h"
 
 namespace corvellane {
 

@@ -40,9 +40,9 @@
 #include "persistence/params.h"
 #include "sound/sound_definitions.h"
 #include "widgets/function_binding.h"
-#include "widgets/widget.h"
-#include "widgets/widget_collection.h"
-#include "widgets/widget_owner.h"
+#include "widgets/widget_collection_interface.h"
+#include "widgets/widget_interface.h"
+#include "widgets/widget_owner_interface.h"
 
 namespace corvellane {
 

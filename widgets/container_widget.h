@@ -13,7 +13,7 @@
 #pragma once
 
 #include "widgets/visual_widget.h"
-#include "widgets/widget_owner.h"
+#include "widgets/widget_owner_interface.h"
 
 namespace corvellane {
 

@@ -1,7 +1,7 @@
 #include "widgets/input_router.h"
 
 #include "widgets/pixel_rounding.h"
-#include "widgets/widget_collection.h"
+#include "widgets/widget_collection_interface.h"
 
 namespace corvellane {
 

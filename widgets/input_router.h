@@ -27,7 +27,7 @@
 
 #include "persistence/ref.h"
 #include "widgets/input_messages.h"
-#include "widgets/widget.h"
+#include "widgets/widget_interface.h"
 
 namespace corvellane {
 

@@ -20,7 +20,7 @@
 #include <string_view>
 
 #include "persistence/object.h"
-#include "widgets/widget_owner.h"
+#include "widgets/widget_owner_interface.h"
 
 namespace corvellane {
 

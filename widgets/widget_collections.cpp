@@ -3,7 +3,7 @@
 #include <string>
 
 #include "persistence/number_text.h"
-#include "widgets/widget_owner.h"
+#include "widgets/widget_owner_interface.h"
 
 namespace corvellane {
 

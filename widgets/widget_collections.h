@@ -33,8 +33,8 @@
 #include <vector>
 
 #include "persistence/collections.h"
-#include "widgets/widget.h"
-#include "widgets/widget_collection.h"
+#include "widgets/widget_collection_interface.h"
+#include "widgets/widget_interface.h"
 
 namespace corvellane {
 

@@ -23,7 +23,7 @@ Ref<IHierStorageRoot> ParseTemplate(std::string_view text) {
   try {
     Ref<IHierStorageRoot> document = OpenStorageText(text);
     if (document && !document->GetNodeName().empty()) return document;
-  } catch (const StorageParseError&) {
+  } catch (const EStorageParseError&) {
     // An unparsable template makes no widget; the owner chain goes on.
   }
   return nullptr;

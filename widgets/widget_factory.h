@@ -48,7 +48,7 @@
 #include "persistence/params.h"
 #include "persistence/ref.h"
 #include "persistence/storage.h"
-#include "widgets/widget.h"
+#include "widgets/widget_interface.h"
 
 namespace corvellane {
 

@@ -29,12 +29,12 @@ std::shared_ptr<XmlDocument> XmlDocument::Parse(std::string_view utf8_text) {
   auto document = std::make_shared<XmlDocument>();
   pugi::xml_parse_result result =
       document->doc_->load_buffer(utf8_text.data(), utf8_text.size(), kParseOptions, pugi::encoding_utf8);
-  if (!result && result.status != pugi::status_no_document_element) throw XmlParseError(DescribeError(result));
+  if (!result && result.status != pugi::status_no_document_element) throw EXmlParseError(DescribeError(result));
   return document;
 }
 
 std::shared_ptr<XmlDocument> XmlDocument::ParseBytes(std::string_view bytes) {
-  if (IsBinaryXml(bytes)) throw XmlParseError("the binary document form is not supported");
+  if (IsBinaryXml(bytes)) throw EXmlParseError("the binary document form is not supported");
   return Parse(DecodeXmlBytes(bytes));
 }
 

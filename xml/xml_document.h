@@ -11,7 +11,7 @@
 // the document dies; Revision() counts shape changes, so that lists of children
 // computed earlier can tell they are stale.
 //
-//   auto doc = XmlDocument::ParseBytes(file_bytes);   // throws XmlParseError
+//   auto doc = XmlDocument::ParseBytes(file_bytes);   // throws EXmlParseError
 //   XmlNode root = doc->Root();
 //   XmlNode item = doc->AppendElement(root, "item");
 //   item.SetAttribute("name", "x");
@@ -32,7 +32,7 @@ class xml_document;
 
 namespace corvellane {
 
-class XmlParseError : public std::runtime_error {
+class EXmlParseError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
@@ -48,7 +48,7 @@ class XmlDocument {
   // document without root; anything else that does not parse throws.
   static std::shared_ptr<XmlDocument> Parse(std::string_view utf8_text);
   // Parses the bytes of a data file: encoding rules of text_encoding.h; the
-  // binary document form is recognised and refused with XmlParseError.
+  // binary document form is recognised and refused with EXmlParseError.
   static std::shared_ptr<XmlDocument> ParseBytes(std::string_view bytes);
   // A document of exactly one element and nothing else but comments and
   // processing instructions; none for anything else.

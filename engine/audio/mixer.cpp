@@ -32,7 +32,7 @@ struct TMixer::Sample {
   uint32_t generation = 1;
   bool inUse = false;
   std::shared_ptr<const MixerPcm> pcm;
-  int maxPlaybacks = 1;
+  int max_playbacks = 1;
   bool loop = false;
   PlaybackLimit limit = PlaybackLimit::StealOldest;
   std::vector<int> channels;  // indices into channels_
@@ -42,7 +42,7 @@ struct TMixer::Channel {
   uint32_t generation = 1;
   bool inUse = false;
   ChannelState state = ChannelState::Stopped;
-  int sampleIndex = -1;  // -1 for a module
+  int sample_index = -1;  // -1 for a module
   std::shared_ptr<const MixerPcm> pcm;
   std::unique_ptr<TTrackerModule> module;
   size_t position = 0;
@@ -50,7 +50,7 @@ struct TMixer::Channel {
   TVolumeRamp volume;  // what the game set
   TVolumeRamp gain;    // what fades move
   float pan = 0;
-  uint64_t startedAt = 0;  // play order, for taking over the oldest
+  uint64_t started_at = 0;  // play order, for taking over the oldest
 
   void Reset() {
     state = ChannelState::Stopped;
@@ -63,13 +63,13 @@ struct TMixer::Channel {
   float Left(float v) const { return v * std::min(1.0f, 1.0f - pan); }
   float Right(float v) const { return v * std::min(1.0f, 1.0f + pan); }
   // A slide that arrived with a stop keeps the position for a resume.
-  void Slide(TVolumeRamp& ramp, float target, uint32_t milliseconds, bool stopAtEnd) {
-    if (ramp.Start(std::clamp(target, 0.0f, 1.0f), FramesOf(milliseconds), stopAtEnd)) state = ChannelState::Stopped;
+  void Slide(TVolumeRamp& ramp, float target, uint32_t milliseconds, bool stop_at_end) {
+    if (ramp.Start(std::clamp(target, 0.0f, 1.0f), FramesOf(milliseconds), stop_at_end)) state = ChannelState::Stopped;
   }
   void AdvanceRamps(uint64_t frames) {
-    bool stopVolume = volume.Advance(frames);
-    bool stopGain = gain.Advance(frames);
-    if (stopVolume || stopGain) state = ChannelState::Stopped;
+    bool stop_volume = volume.Advance(frames);
+    bool stop_gain = gain.Advance(frames);
+    if (stop_volume || stop_gain) state = ChannelState::Stopped;
   }
 };
 
@@ -78,13 +78,13 @@ TMixer::~TMixer() = default;
 
 // ---- samples ---------------------------------------------------------------
 
-SampleHandle TMixer::LoadSample(std::span<const uint8_t> fileBytes, int maxPlaybacks, bool loop, PlaybackLimit limit) {
-  std::optional<MixerPcm> pcm = DecodeSound(fileBytes);
+SampleHandle TMixer::LoadSample(std::span<const uint8_t> file_bytes, int max_playbacks, bool loop, PlaybackLimit limit) {
+  std::optional<MixerPcm> pcm = DecodeSound(file_bytes);
   if (!pcm) return 0;
-  return AddSample(std::move(*pcm), maxPlaybacks, loop, limit);
+  return AddSample(std::move(*pcm), max_playbacks, loop, limit);
 }
 
-SampleHandle TMixer::AddSample(MixerPcm pcm, int maxPlaybacks, bool loop, PlaybackLimit limit) {
+SampleHandle TMixer::AddSample(MixerPcm pcm, int max_playbacks, bool loop, PlaybackLimit limit) {
   auto shared = std::make_shared<const MixerPcm>(std::move(pcm));
   std::lock_guard lock(mutex_);
   auto slot = std::find_if(samples_.begin(), samples_.end(), [](const Sample& s) { return !s.inUse; });
@@ -94,7 +94,7 @@ SampleHandle TMixer::AddSample(MixerPcm pcm, int maxPlaybacks, bool loop, Playba
   }
   slot->inUse = true;
   slot->pcm = std::move(shared);
-  slot->maxPlaybacks = std::clamp(maxPlaybacks, 1, kMaxPlaybacksPerSample);
+  slot->max_playbacks = std::clamp(max_playbacks, 1, kMaxPlaybacksPerSample);
   slot->loop = loop;
   slot->limit = limit;
   slot->channels.clear();
@@ -134,7 +134,7 @@ ChannelHandle TMixer::GetChannel(SampleHandle handle) {
   if (index < 0) return 0;
   Channel& c = channels_[size_t(index)];
   c.Reset();
-  c.sampleIndex = IndexOf(handle);
+  c.sample_index = IndexOf(handle);
   c.pcm = s->pcm;
   c.loop = s->loop;
   return HandleOf(index);
@@ -143,19 +143,19 @@ ChannelHandle TMixer::GetChannel(SampleHandle handle) {
 // A new channel while under the limit; else a stopped one of the sample;
 // else, when allowed, the one that has played longest. -1 when refused.
 int TMixer::ChooseChannelFor(Sample& sample) {
-  if (int(sample.channels.size()) < sample.maxPlaybacks) {
+  if (int(sample.channels.size()) < sample.max_playbacks) {
     int index = AllocateChannel();
     if (index >= 0) sample.channels.push_back(index);
     return index;
   }
-  auto isStopped = [&](int i) { return channels_[size_t(i)].state == ChannelState::Stopped; };
-  auto stopped = std::find_if(sample.channels.begin(), sample.channels.end(), isStopped);
+  auto is_stopped = [&](int i) { return channels_[size_t(i)].state == ChannelState::Stopped; };
+  auto stopped = std::find_if(sample.channels.begin(), sample.channels.end(), is_stopped);
   int chosen = -1;
   if (stopped != sample.channels.end()) {
     chosen = *stopped;
   } else if (sample.limit == PlaybackLimit::StealOldest) {
     chosen = *std::min_element(sample.channels.begin(), sample.channels.end(), [&](int a, int b) {
-      return channels_[size_t(a)].startedAt < channels_[size_t(b)].startedAt;
+      return channels_[size_t(a)].started_at < channels_[size_t(b)].started_at;
     });
   }
   if (chosen >= 0) channels_[size_t(chosen)].generation = NextGeneration(channels_[size_t(chosen)].generation);
@@ -181,7 +181,7 @@ void TMixer::ReleaseChannel(int index) {
   c.inUse = false;
   c.pcm.reset();
   c.module.reset();
-  c.sampleIndex = -1;
+  c.sample_index = -1;
   c.generation = NextGeneration(c.generation);
 }
 
@@ -196,8 +196,8 @@ TMixer::Channel* TMixer::Find(ChannelHandle handle) {
 
 const TMixer::Channel* TMixer::Find(ChannelHandle handle) const { return const_cast<TMixer*>(this)->Find(handle); }
 
-ChannelHandle TMixer::LoadModule(std::span<const uint8_t> fileBytes, bool loop) {
-  std::unique_ptr<TTrackerModule> module = TTrackerModule::Load(fileBytes, loop);
+ChannelHandle TMixer::LoadModule(std::span<const uint8_t> file_bytes, bool loop) {
+  std::unique_ptr<TTrackerModule> module = TTrackerModule::Load(file_bytes, loop);
   if (!module) return 0;
   std::lock_guard lock(mutex_);
   int index = AllocateChannel();
@@ -222,7 +222,7 @@ bool TMixer::Play(ChannelHandle handle, bool restart) {
     c->position = 0;
     if (c->module) c->module->Restart();
   }
-  if (c->state != ChannelState::Playing) c->startedAt = ++playCounter_;
+  if (c->state != ChannelState::Playing) c->started_at = ++play_counter_;
   c->state = ChannelState::Playing;
   return true;
 }
@@ -276,14 +276,14 @@ void TMixer::SetPan(ChannelHandle handle, float pan) {
   if (Channel* c = Find(handle)) c->pan = std::clamp(pan, -1.0f, 1.0f);
 }
 
-void TMixer::SlideVolume(ChannelHandle handle, float target, uint32_t milliseconds, bool stopAtEnd) {
+void TMixer::SlideVolume(ChannelHandle handle, float target, uint32_t milliseconds, bool stop_at_end) {
   std::lock_guard lock(mutex_);
-  if (Channel* c = Find(handle)) c->Slide(c->volume, target, milliseconds, stopAtEnd);
+  if (Channel* c = Find(handle)) c->Slide(c->volume, target, milliseconds, stop_at_end);
 }
 
-void TMixer::SlideGain(ChannelHandle handle, float target, uint32_t milliseconds, bool stopAtEnd) {
+void TMixer::SlideGain(ChannelHandle handle, float target, uint32_t milliseconds, bool stop_at_end) {
   std::lock_guard lock(mutex_);
-  if (Channel* c = Find(handle)) c->Slide(c->gain, target, milliseconds, stopAtEnd);
+  if (Channel* c = Find(handle)) c->Slide(c->gain, target, milliseconds, stop_at_end);
 }
 
 bool TMixer::IsSliding(ChannelHandle handle) const {
@@ -319,17 +319,17 @@ int TMixer::PlayingChannels() const {
 
 // ---- mixing ----------------------------------------------------------------
 
-void TMixer::RenderAudio(std::span<int16_t> interleavedStereo) {
+void TMixer::RenderAudio(std::span<int16_t> interleaved_stereo) {
   std::lock_guard lock(mutex_);
-  size_t frames = interleavedStereo.size() / 2;
-  mixBuffer_.assign(frames * 2, 0.0f);
+  size_t frames = interleaved_stereo.size() / 2;
+  mix_buffer_.assign(frames * 2, 0.0f);
   if (!paused_) {
     for (Channel& c : channels_) {
-      if (c.inUse && c.state == ChannelState::Playing) MixChannel(c, mixBuffer_);
+      if (c.inUse && c.state == ChannelState::Playing) MixChannel(c, mix_buffer_);
     }
   }
-  for (size_t i = 0; i < frames * 2; ++i) interleavedStereo[i] = ToPcm16(mixBuffer_[i]);
-  if (interleavedStereo.size() % 2) interleavedStereo.back() = 0;
+  for (size_t i = 0; i < frames * 2; ++i) interleaved_stereo[i] = ToPcm16(mix_buffer_[i]);
+  if (interleaved_stereo.size() % 2) interleaved_stereo.back() = 0;
 }
 
 void TMixer::MixChannel(Channel& channel, std::span<float> mix) {
@@ -350,9 +350,9 @@ size_t TMixer::MixSegment(Channel& c, std::span<float> mix) {
   float scale = 1;
   size_t available = 0;
   if (c.module) {
-    moduleBuffer_.assign(frames * 2, 0.0f);
-    available = c.module->Render(moduleBuffer_);
-    source = moduleBuffer_.data();
+    module_buffer_.assign(frames * 2, 0.0f);
+    available = c.module->Render(module_buffer_);
+    source = module_buffer_.data();
     scale = 32767.0f;
   } else {
     available = c.pcm->Frames() > c.position ? c.pcm->Frames() - c.position : 0;
@@ -372,8 +372,8 @@ size_t TMixer::MixSegment(Channel& c, std::span<float> mix) {
   if (!c.module) c.position += n;
   c.AdvanceRamps(n);
   if (n < frames || available == n) {
-    bool atEnd = c.module ? n < frames : c.position >= c.pcm->Frames();
-    if (atEnd && c.state == ChannelState::Playing) {
+    bool at_end = c.module ? n < frames : c.position >= c.pcm->Frames();
+    if (at_end && c.state == ChannelState::Playing) {
       c.position = 0;
       if (!c.loop || (!c.module && c.pcm->Frames() == 0)) c.state = ChannelState::Stopped;
     }

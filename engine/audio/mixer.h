@@ -48,7 +48,7 @@
 #include <vector>
 
 #include "engine/audio/pcm.h"
-#include "engine/platform/platform.h"
+#include "engine/platform/platform_interface.h"
 
 namespace corvellane {
 
@@ -72,10 +72,10 @@ class TMixer final : public IAudioSource {
 
   // A sound file (WAV, Ogg Vorbis); 0 when it does not decode. The limit is
   // kept within 1 .. kMaxPlaybacksPerSample.
-  SampleHandle LoadSample(std::span<const uint8_t> fileBytes, int maxPlaybacks, bool loop,
+  SampleHandle LoadSample(std::span<const uint8_t> file_bytes, int max_playbacks, bool loop,
                           PlaybackLimit limit = PlaybackLimit::StealOldest);
   // Already decoded sound.
-  SampleHandle AddSample(MixerPcm pcm, int maxPlaybacks, bool loop, PlaybackLimit limit = PlaybackLimit::StealOldest);
+  SampleHandle AddSample(MixerPcm pcm, int max_playbacks, bool loop, PlaybackLimit limit = PlaybackLimit::StealOldest);
   // Stops and frees its channels; their handles become stale.
   void FreeSample(SampleHandle sample);
   // A channel of the sample, stopped at the start with volume 1 and pan 0.
@@ -84,7 +84,7 @@ class TMixer final : public IAudioSource {
   void StopSample(SampleHandle sample);
 
   // A tracker module as a stopped channel of its own; 0 when it does not load.
-  ChannelHandle LoadModule(std::span<const uint8_t> fileBytes, bool loop);
+  ChannelHandle LoadModule(std::span<const uint8_t> file_bytes, bool loop);
   void FreeModule(ChannelHandle module);
 
   bool Play(ChannelHandle channel, bool restart);
@@ -97,11 +97,11 @@ class TMixer final : public IAudioSource {
   void SetVolume(ChannelHandle channel, float volume);
   float GetVolume(ChannelHandle channel) const;
   void SetPan(ChannelHandle channel, float pan);
-  void SlideVolume(ChannelHandle channel, float target, uint32_t milliseconds, bool stopAtEnd);
+  void SlideVolume(ChannelHandle channel, float target, uint32_t milliseconds, bool stop_at_end);
   // The fade level, multiplied with the volume; SetGain cancels a gain slide.
   void SetGain(ChannelHandle channel, float gain);
   float GetGain(ChannelHandle channel) const;
-  void SlideGain(ChannelHandle channel, float target, uint32_t milliseconds, bool stopAtEnd);
+  void SlideGain(ChannelHandle channel, float target, uint32_t milliseconds, bool stop_at_end);
   // Whether the volume or the gain is sliding.
   bool IsSliding(ChannelHandle channel) const;
   void SetLoop(ChannelHandle channel, bool loop);
@@ -112,7 +112,7 @@ class TMixer final : public IAudioSource {
   void SetPaused(bool paused);
   int PlayingChannels() const;
 
-  void RenderAudio(std::span<int16_t> interleavedStereo) override;
+  void RenderAudio(std::span<int16_t> interleaved_stereo) override;
 
  private:
   struct Sample;
@@ -131,9 +131,9 @@ class TMixer final : public IAudioSource {
   mutable std::mutex mutex_;
   std::vector<Sample> samples_;
   std::vector<Channel> channels_;
-  std::vector<float> mixBuffer_;
-  std::vector<float> moduleBuffer_;
-  uint64_t playCounter_ = 0;
+  std::vector<float> mix_buffer_;
+  std::vector<float> module_buffer_;
+  uint64_t play_counter_ = 0;
   bool paused_ = false;
 };
 

@@ -49,7 +49,7 @@ class VorbisFile {
 };
 
 bool SameFormat(vorbis_info* info, const DecodedPcm& pcm) {
-  return info && info->channels == pcm.channels && info->rate == pcm.sampleRate;
+  return info && info->channels == pcm.channels && info->rate == pcm.sample_rate;
 }
 
 }  // namespace
@@ -65,7 +65,7 @@ std::optional<DecodedPcm> DecodeOgg(std::span<const uint8_t> bytes) {
   if (!info || info->channels < 1 || info->channels > 2) return std::nullopt;
   DecodedPcm pcm{int(info->rate), info->channels, {}};
   // The mixer keeps at most kMaxMixerFrames; decoding further is wasted work.
-  const uint64_t limit = uint64_t(kMaxMixerFrames) * uint64_t(pcm.channels) * uint64_t(pcm.sampleRate) / 44100;
+  const uint64_t limit = uint64_t(kMaxMixerFrames) * uint64_t(pcm.channels) * uint64_t(pcm.sample_rate) / 44100;
   char buffer[16384];
   for (;;) {
     int section = 0;

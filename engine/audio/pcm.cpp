@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engine/platform/platform.h"
+#include "engine/platform/platform_interface.h"
 
 namespace corvellane {
 
@@ -23,17 +23,17 @@ MixerPcm CopyAsStereo(const DecodedPcm& pcm, size_t frames) {
   return out;
 }
 
-MixerPcm Resample(const DecodedPcm& pcm, size_t sourceFrames) {
-  uint64_t outFrames = uint64_t(sourceFrames) * kAudioSampleRate / uint64_t(pcm.sampleRate);
-  outFrames = std::min<uint64_t>(outFrames, kMaxMixerFrames);
+MixerPcm Resample(const DecodedPcm& pcm, size_t source_frames) {
+  uint64_t out_frames = uint64_t(source_frames) * kAudioSampleRate / uint64_t(pcm.sample_rate);
+  out_frames = std::min<uint64_t>(out_frames, kMaxMixerFrames);
   MixerPcm out;
-  out.samples.resize(size_t(outFrames) * 2);
-  for (uint64_t f = 0; f < outFrames; ++f) {
+  out.samples.resize(size_t(out_frames) * 2);
+  for (uint64_t f = 0; f < out_frames; ++f) {
     // Exact integer source position, so long sounds do not drift.
-    uint64_t scaled = f * uint64_t(pcm.sampleRate);
+    uint64_t scaled = f * uint64_t(pcm.sample_rate);
     size_t i = size_t(scaled / kAudioSampleRate);
     double t = double(scaled % kAudioSampleRate) / kAudioSampleRate;
-    size_t j = std::min(i + 1, sourceFrames - 1);
+    size_t j = std::min(i + 1, source_frames - 1);
     for (int side = 0; side < 2; ++side) {
       double a = SampleAt(pcm, i, side), b = SampleAt(pcm, j, side);
       out.samples[2 * f + size_t(side)] = int16_t(a + (b - a) * t);
@@ -46,10 +46,10 @@ MixerPcm Resample(const DecodedPcm& pcm, size_t sourceFrames) {
 
 std::optional<MixerPcm> ToMixerFormat(const DecodedPcm& pcm) {
   if (pcm.channels != 1 && pcm.channels != 2) return std::nullopt;
-  if (pcm.sampleRate < kMinSourceRate || pcm.sampleRate > kMaxSourceRate) return std::nullopt;
+  if (pcm.sample_rate < kMinSourceRate || pcm.sample_rate > kMaxSourceRate) return std::nullopt;
   size_t frames = pcm.samples.size() / size_t(pcm.channels);
   if (frames == 0) return MixerPcm{};
-  if (pcm.sampleRate == kAudioSampleRate) return CopyAsStereo(pcm, std::min(frames, kMaxMixerFrames));
+  if (pcm.sample_rate == kAudioSampleRate) return CopyAsStereo(pcm, std::min(frames, kMaxMixerFrames));
   return Resample(pcm, frames);
 }
 

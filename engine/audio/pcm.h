@@ -16,7 +16,7 @@
 namespace corvellane {
 
 struct DecodedPcm {
-  int sampleRate = 0;
+  int sample_rate = 0;
   int channels = 0;               // 1 or 2
   std::vector<int16_t> samples;   // interleaved
 };

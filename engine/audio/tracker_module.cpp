@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "engine/platform/platform.h"
+#include "engine/platform/platform_interface.h"
 
 namespace corvellane {
 
@@ -25,12 +25,12 @@ TTrackerModule::TTrackerModule(std::unique_ptr<openmpt::module> module) : module
 
 TTrackerModule::~TTrackerModule() = default;
 
-size_t TTrackerModule::Render(std::span<float> interleavedStereo) {
-  size_t wanted = interleavedStereo.size() / 2;
+size_t TTrackerModule::Render(std::span<float> interleaved_stereo) {
+  size_t wanted = interleaved_stereo.size() / 2;
   size_t done = 0;
   try {
     while (done < wanted) {
-      size_t got = module_->read_interleaved_stereo(kAudioSampleRate, wanted - done, interleavedStereo.data() + 2 * done);
+      size_t got = module_->read_interleaved_stereo(kAudioSampleRate, wanted - done, interleaved_stereo.data() + 2 * done);
       if (got == 0) break;
       done += got;
     }

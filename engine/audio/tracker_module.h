@@ -2,7 +2,7 @@
 // formats libopenmpt knows) rendered at 44100 Hz stereo.
 //
 //   std::unique_ptr<TTrackerModule> m = TTrackerModule::Load(bytes, true);
-//   size_t frames = m->Render(floatStereo);   // fewer only at the end
+//   size_t frames = m->Render(float_stereo);   // fewer only at the end
 #pragma once
 
 #include <cstddef>
@@ -24,7 +24,7 @@ class TTrackerModule {
 
   // Fills interleaved stereo floats (-1 .. 1); answers the frames written,
   // fewer than asked only when a module that does not loop has ended.
-  size_t Render(std::span<float> interleavedStereo);
+  size_t Render(std::span<float> interleaved_stereo);
   // Back to the first row of the first order.
   void Restart();
   void SetLoop(bool loop);

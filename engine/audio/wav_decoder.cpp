@@ -11,8 +11,8 @@ constexpr uint16_t kFormatExtensible = 0xFFFE;
 
 struct WavFormat {
   int channels = 0;
-  int sampleRate = 0;
-  int bitsPerSample = 0;
+  int sample_rate = 0;
+  int bits_per_sample = 0;
 };
 
 std::optional<WavFormat> ReadFormat(std::span<const uint8_t> chunk) {
@@ -26,21 +26,21 @@ std::optional<WavFormat> ReadFormat(std::span<const uint8_t> chunk) {
   if (tag != kFormatPcm) return std::nullopt;
   WavFormat f{GetLe16(chunk.data() + 2), int(GetLe32(chunk.data() + 4)), GetLe16(chunk.data() + 14)};
   if (f.channels != 1 && f.channels != 2) return std::nullopt;
-  if (f.bitsPerSample != 8 && f.bitsPerSample != 16) return std::nullopt;
-  if (f.sampleRate < kMinSourceRate || f.sampleRate > kMaxSourceRate) return std::nullopt;
+  if (f.bits_per_sample != 8 && f.bits_per_sample != 16) return std::nullopt;
+  if (f.sample_rate < kMinSourceRate || f.sample_rate > kMaxSourceRate) return std::nullopt;
   return f;
 }
 
 DecodedPcm ConvertSamples(const WavFormat& f, std::span<const uint8_t> data) {
-  size_t bytesPerSample = size_t(f.bitsPerSample / 8);
-  size_t frameBytes = bytesPerSample * size_t(f.channels);
-  size_t frames = data.size() / frameBytes;
-  DecodedPcm pcm{f.sampleRate, f.channels, {}};
+  size_t bytes_per_sample = size_t(f.bits_per_sample / 8);
+  size_t frame_bytes = bytes_per_sample * size_t(f.channels);
+  size_t frames = data.size() / frame_bytes;
+  DecodedPcm pcm{f.sample_rate, f.channels, {}};
   pcm.samples.resize(frames * size_t(f.channels));
   for (size_t i = 0; i < pcm.samples.size(); ++i) {
-    const uint8_t* p = data.data() + i * bytesPerSample;
+    const uint8_t* p = data.data() + i * bytes_per_sample;
     // 8-bit WAV samples are unsigned around 128.
-    pcm.samples[i] = f.bitsPerSample == 8 ? int16_t((int(p[0]) - 128) << 8) : int16_t(GetLe16(p));
+    pcm.samples[i] = f.bits_per_sample == 8 ? int16_t((int(p[0]) - 128) << 8) : int16_t(GetLe16(p));
   }
   return pcm;
 }

@@ -24,7 +24,7 @@ class TWavWriter {
   TWavWriter(const TWavWriter&) = delete;
   TWavWriter& operator=(const TWavWriter&) = delete;
 
-  bool Open(const std::string& path, int sampleRate, int channels);
+  bool Open(const std::string& path, int sample_rate, int channels);
   bool Append(std::span<const int16_t> interleaved);
   // Completes the header; answers false when anything could not be written.
   bool Close();
@@ -34,9 +34,9 @@ class TWavWriter {
   bool WriteHeader();
 
   std::FILE* file_ = nullptr;
-  int sampleRate_ = 0;
+  int sample_rate_ = 0;
   int channels_ = 0;
-  uint32_t dataBytes_ = 0;
+  uint32_t data_bytes_ = 0;
   bool failed_ = false;
 };
 

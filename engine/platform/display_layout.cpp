@@ -17,12 +17,12 @@ bool IsDegenerate(DisplaySize s) { return s.width <= 0 || s.height <= 0; }
 // Largest size of the logical aspect that fits the area. Comparing the
 // cross products keeps the test exact for integer sizes.
 DisplaySize FitSize(DisplaySize logical, DisplaySize area) {
-  int64_t areaByLogical = int64_t(area.width) * logical.height;
-  int64_t logicalByArea = int64_t(logical.width) * area.height;
-  if (areaByLogical > logicalByArea) {  // area wider than the image
+  int64_t area_by_logical = int64_t(area.width) * logical.height;
+  int64_t logical_by_area = int64_t(logical.width) * area.height;
+  if (area_by_logical > logical_by_area) {  // area wider than the image
     return {RoundEven(double(logical.width) * area.height / logical.height), area.height};
   }
-  if (areaByLogical < logicalByArea) {  // area taller than the image
+  if (area_by_logical < logical_by_area) {  // area taller than the image
     return {area.width, RoundEven(double(logical.height) * area.width / logical.width)};
   }
   return area;
@@ -85,14 +85,14 @@ TPoint ClampToLogical(const DisplayLayout& layout, TPoint logical) {
           std::clamp(logical.y, 0, std::max(0, layout.logical.height - 1))};
 }
 
-bool DecideWideScreen(DisplaySize logical, DisplaySize desktop, WideChoice choice, bool hasLogicalSizeMode) {
+bool DecideWideScreen(DisplaySize logical, DisplaySize desktop, WideChoice choice, bool has_logical_size_mode) {
   if (IsDegenerate(logical) || IsDegenerate(desktop)) return false;
-  bool isFourByThree = int64_t(logical.width) * 3 == int64_t(logical.height) * 4;
-  if (!isFourByThree || !hasLogicalSizeMode) return true;
+  bool is_four_by_three = int64_t(logical.width) * 3 == int64_t(logical.height) * 4;
+  if (!is_four_by_three || !has_logical_size_mode) return true;
   if (choice != WideChoice::System) return choice == WideChoice::Yes;
-  float desktopAspect = float(desktop.width) / float(desktop.height);
-  float logicalAspect = float(logical.width) / float(logical.height);
-  return std::fabs(desktopAspect - logicalAspect) >= 0.1f;
+  float desktop_aspect = float(desktop.width) / float(desktop.height);
+  float logical_aspect = float(logical.width) / float(logical.height);
+  return std::fabs(desktop_aspect - logical_aspect) >= 0.1f;
 }
 
 }  // namespace corvellane

@@ -57,6 +57,6 @@ TPoint ClampToLogical(const DisplayLayout& layout, TPoint logical);
 // needs the wide layout; otherwise the player's choice decides, and "system"
 // picks wide when the aspects differ by 0.1 or more.
 enum class WideChoice { System, Yes, No };
-bool DecideWideScreen(DisplaySize logical, DisplaySize desktop, WideChoice choice, bool hasLogicalSizeMode);
+bool DecideWideScreen(DisplaySize logical, DisplaySize desktop, WideChoice choice, bool has_logical_size_mode);
 
 }  // namespace corvellane

@@ -12,7 +12,7 @@ uint32_t TFrameClock::TimeUntilDue(uint32_t now) const {
 uint32_t TFrameClock::Take(uint32_t now) {
   uint32_t step = now - last_;
   last_ = now;
-  return std::min(step, maxStep_);
+  return std::min(step, max_step_);
 }
 
 }  // namespace corvellane

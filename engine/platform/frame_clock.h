@@ -25,8 +25,8 @@ class TFrameClock {
   static constexpr uint32_t kDefaultPeriodMs = 8;
   static constexpr uint32_t kMaxStepMs = 100;
 
-  explicit TFrameClock(uint32_t periodMs = kDefaultPeriodMs, uint32_t maxStepMs = kMaxStepMs)
-      : period_(periodMs), maxStep_(maxStepMs) {}
+  explicit TFrameClock(uint32_t period_ms = kDefaultPeriodMs, uint32_t max_step_ms = kMaxStepMs)
+      : period_(period_ms), max_step_(max_step_ms) {}
 
   // The next step is measured from now (start, return from minimised).
   void Restart(uint32_t now) { last_ = now; }
@@ -36,11 +36,11 @@ class TFrameClock {
   uint32_t Take(uint32_t now);
 
   uint32_t Period() const { return period_; }
-  uint32_t MaxStep() const { return maxStep_; }
+  uint32_t MaxStep() const { return max_step_; }
 
  private:
   uint32_t period_;
-  uint32_t maxStep_;
+  uint32_t max_step_;
   uint32_t last_ = 0;
 };
 

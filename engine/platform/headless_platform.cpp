@@ -31,40 +31,40 @@ PlatformEvent EventOf(EventType type) {
 }  // namespace
 
 THeadlessPlatform::THeadlessPlatform(HeadlessOptions options) : options_(std::move(options)) {
-  options_.frameStepMs = std::clamp<uint32_t>(options_.frameStepMs, 1, TFrameClock::kMaxStepMs);
-  if (!options_.outputFolder.empty()) {
+  options_.frame_step_ms = std::clamp<uint32_t>(options_.frame_step_ms, 1, TFrameClock::kMaxStepMs);
+  if (!options_.output_folder.empty()) {
     std::error_code ec;
-    std::filesystem::create_directories(options_.outputFolder, ec);
+    std::filesystem::create_directories(options_.output_folder, ec);
   }
 }
 
 THeadlessPlatform::~THeadlessPlatform() { Shutdown(); }
 
 void THeadlessPlatform::Shutdown() {
-  if (shutDown_) return;
-  shutDown_ = true;
-  if (!lastFrame_.empty()) {
-    WritePicture("last", {lastFrame_, lastFrameSize_.width, lastFrameSize_.height, lastFrameSize_.width});
+  if (shut_down_) return;
+  shut_down_ = true;
+  if (!last_frame_.empty()) {
+    WritePicture("last", {last_frame_, last_frame_size_.width, last_frame_size_.height, last_frame_size_.width});
   }
   CloseAudio();
 }
 
-bool THeadlessPlatform::OpenWindow(std::string_view captionUtf8, DisplaySize logical) {
-  caption_ = std::string(captionUtf8);
+bool THeadlessPlatform::OpenWindow(std::string_view caption_utf8, DisplaySize logical) {
+  caption_ = std::string(caption_utf8);
   logical_ = logical;
-  windowOpen_ = logical.width > 0 && logical.height > 0;
+  window_open_ = logical.width > 0 && logical.height > 0;
   layout_ = ComputeDisplayLayout(logical_, logical_);
-  return windowOpen_;
+  return window_open_;
 }
 
-void THeadlessPlatform::CloseWindow() { windowOpen_ = false; }
+void THeadlessPlatform::CloseWindow() { window_open_ = false; }
 
 bool THeadlessPlatform::CanShowWindowed(DisplaySize logical) const {
   return logical.width <= options_.desktop.width && logical.height <= options_.desktop.height;
 }
 
 bool THeadlessPlatform::SetDisplayMode(DisplayMode requested) {
-  if (!windowOpen_) return false;
+  if (!window_open_) return false;
   mode_ = requested;
   DisplaySize area = requested == DisplayMode::WideFullScreen ? options_.desktop : logical_;
   layout_ = ComputeDisplayLayout(logical_, area);
@@ -72,33 +72,33 @@ bool THeadlessPlatform::SetDisplayMode(DisplayMode requested) {
 }
 
 void THeadlessPlatform::Present(const CanvasView& canvas) {
-  ++presentedFrames_;
-  lastFrame_.clear();
-  lastFrameSize_ = {};
+  ++presented_frames_;
+  last_frame_.clear();
+  last_frame_size_ = {};
   if (canvas.width > 0 && canvas.height > 0 && canvas.stride >= canvas.width &&
       canvas.pixels.size() >= size_t(canvas.stride) * size_t(canvas.height - 1) + size_t(canvas.width)) {
-    lastFrameSize_ = {canvas.width, canvas.height};
-    lastFrame_.reserve(size_t(canvas.width) * size_t(canvas.height));
+    last_frame_size_ = {canvas.width, canvas.height};
+    last_frame_.reserve(size_t(canvas.width) * size_t(canvas.height));
     for (int y = 0; y < canvas.height; ++y) {
       auto row = canvas.pixels.subspan(size_t(y) * size_t(canvas.stride), size_t(canvas.width));
-      lastFrame_.insert(lastFrame_.end(), row.begin(), row.end());
+      last_frame_.insert(last_frame_.end(), row.begin(), row.end());
     }
   }
-  for (const std::string& name : captureRequests_) WritePicture(name, canvas);
-  captureRequests_.clear();
-  if (options_.everyKthFrame > 0 && presentedFrames_ % options_.everyKthFrame == 0) {
-    WritePicture(FrameName(presentedFrames_), canvas);
+  for (const std::string& name : capture_requests_) WritePicture(name, canvas);
+  capture_requests_.clear();
+  if (options_.every_kth_frame > 0 && presented_frames_ % options_.every_kth_frame == 0) {
+    WritePicture(FrameName(presented_frames_), canvas);
   }
 }
 
 std::string THeadlessPlatform::PicturePath(const std::string& name) const {
-  return JoinPath(options_.outputFolder, name + ".png");
+  return JoinPath(options_.output_folder, name + ".png");
 }
 
 void THeadlessPlatform::WritePicture(const std::string& name, const CanvasView& canvas) {
-  if (options_.outputFolder.empty()) return;
+  if (options_.output_folder.empty()) return;
   std::string path = PicturePath(name);
-  if (!WritePng(path, canvas)) writeFailures_.push_back(path);
+  if (!WritePng(path, canvas)) write_failures_.push_back(path);
 }
 
 bool THeadlessPlatform::PollEvent(PlatformEvent& event) {
@@ -115,17 +115,17 @@ bool THeadlessPlatform::PollEvent(PlatformEvent& event) {
 void THeadlessPlatform::ReleaseDueScriptEvents() {
   const auto& script = options_.script;
   bool released = false;
-  while (nextScriptEvent_ < script.size() && script[nextScriptEvent_].time <= now_) {
-    QueueScriptEvent(script[nextScriptEvent_++]);
+  while (next_script_event_ < script.size() && script[next_script_event_].time <= now_) {
+    QueueScriptEvent(script[next_script_event_++]);
     released = true;
   }
   // The run ends one frame after the last event was handed out, so its
   // effect is drawn (and captured) first.
-  bool pastLastEvent = now_ > (script.empty() ? 0 : script.back().time);
-  bool scriptDone = nextScriptEvent_ == script.size() && pastLastEvent && !released && captureRequests_.empty();
-  if (options_.quitAfterScript && scriptDone && !quitQueued_) {
+  bool past_last_event = now_ > (script.empty() ? 0 : script.back().time);
+  bool script_done = next_script_event_ == script.size() && past_last_event && !released && capture_requests_.empty();
+  if (options_.quit_after_script && script_done && !quit_queued_) {
     pending_.push_back(EventOf(EventType::Quit));
-    quitQueued_ = true;
+    quit_queued_ = true;
   }
 }
 
@@ -161,18 +161,18 @@ void THeadlessPlatform::QueueScriptEvent(const ScriptEvent& e) {
       pending_.push_back(EventOf(EventType::Text));
       pending_.back().text = e.text;
       break;
-    case ScriptAction::Capture: captureRequests_.push_back(e.text); break;
+    case ScriptAction::Capture: capture_requests_.push_back(e.text); break;
     case ScriptAction::Quit:
       pending_.push_back(EventOf(EventType::Quit));
-      quitQueued_ = true;
+      quit_queued_ = true;
       break;
   }
 }
 
 uint32_t THeadlessPlatform::WaitForNextFrame() {
-  now_ += options_.frameStepMs;
+  now_ += options_.frame_step_ms;
   RenderAudioUpTo(now_);
-  return options_.frameStepMs;
+  return options_.frame_step_ms;
 }
 
 bool THeadlessPlatform::OpenExternally(std::string_view target) {
@@ -182,34 +182,34 @@ bool THeadlessPlatform::OpenExternally(std::string_view target) {
 
 bool THeadlessPlatform::OpenAudio(IAudioSource& source) {
   CloseAudio();
-  audioSource_ = &source;
-  audioStartTime_ = now_;
-  audioFramesRendered_ = 0;
-  if (!options_.audioOutPath.empty()) {
-    audioOut_ = std::make_unique<TWavWriter>();
-    if (!audioOut_->Open(options_.audioOutPath, kAudioSampleRate, kAudioChannels)) {
-      std::fprintf(stderr, "cannot write the audio file %s\n", options_.audioOutPath.c_str());
-      audioOut_.reset();
+  audio_source_ = &source;
+  audio_start_time_ = now_;
+  audio_frames_rendered_ = 0;
+  if (!options_.audio_out_path.empty()) {
+    audio_out_ = std::make_unique<TWavWriter>();
+    if (!audio_out_->Open(options_.audio_out_path, kAudioSampleRate, kAudioChannels)) {
+      std::fprintf(stderr, "cannot write the audio file %s\n", options_.audio_out_path.c_str());
+      audio_out_.reset();
     }
   }
   return true;
 }
 
 void THeadlessPlatform::CloseAudio() {
-  audioSource_ = nullptr;
-  if (audioOut_) audioOut_->Close();
-  audioOut_.reset();
+  audio_source_ = nullptr;
+  if (audio_out_) audio_out_->Close();
+  audio_out_.reset();
 }
 
 void THeadlessPlatform::RenderAudioUpTo(uint32_t now) {
-  if (!audioSource_) return;
-  uint64_t due = uint64_t(now - audioStartTime_) * kAudioSampleRate / 1000;
-  while (audioFramesRendered_ < due) {
-    size_t frames = size_t(std::min<uint64_t>(due - audioFramesRendered_, kAudioSliceFrames));
-    audioBuffer_.assign(frames * kAudioChannels, 0);
-    if (!audioPaused_) audioSource_->RenderAudio(audioBuffer_);
-    if (audioOut_) audioOut_->Append(audioBuffer_);
-    audioFramesRendered_ += frames;
+  if (!audio_source_) return;
+  uint64_t due = uint64_t(now - audio_start_time_) * kAudioSampleRate / 1000;
+  while (audio_frames_rendered_ < due) {
+    size_t frames = size_t(std::min<uint64_t>(due - audio_frames_rendered_, kAudioSliceFrames));
+    audio_buffer_.assign(frames * kAudioChannels, 0);
+    if (!audio_paused_) audio_source_->RenderAudio(audio_buffer_);
+    if (audio_out_) audio_out_->Append(audio_buffer_);
+    audio_frames_rendered_ += frames;
   }
 }
 

@@ -21,7 +21,7 @@
 //
 //   HeadlessOptions options;
 //   options.script = ParseInputScript(text).events;
-//   options.outputFolder = "shots";
+//   options.output_folder = "shots";
 //   THeadlessPlatform platform(std::move(options));
 #pragma once
 
@@ -31,8 +31,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/platform/platform.h"
 #include "engine/platform/input_script.h"
+#include "engine/platform/platform_interface.h"
 
 namespace corvellane {
 
@@ -40,12 +40,12 @@ class TWavWriter;
 
 struct HeadlessOptions {
   std::vector<ScriptEvent> script;
-  std::string outputFolder;      // empty: no pictures are written
-  int everyKthFrame = 0;         // 0: only captures and last.png
-  uint32_t frameStepMs = 16;     // kept within 1 .. TFrameClock::kMaxStepMs
+  std::string output_folder;      // empty: no pictures are written
+  int every_kth_frame = 0;         // 0: only captures and last.png
+  uint32_t frame_step_ms = 16;     // kept within 1 .. TFrameClock::kMaxStepMs
   DisplaySize desktop{1920, 1080};
-  std::string audioOutPath;      // empty: rendered audio is discarded
-  bool quitAfterScript = true;   // false: the run ends some other way (a
+  std::string audio_out_path;      // empty: rendered audio is discarded
+  bool quit_after_script = true;   // false: the run ends some other way (a
                                  // frame limit, a scripted quit)
 };
 
@@ -57,9 +57,9 @@ class THeadlessPlatform final : public IPlatform {
   // Writes last.png and closes the audio file. Called by the destructor too.
   void Shutdown();
 
-  bool OpenWindow(std::string_view captionUtf8, DisplaySize logical) override;
+  bool OpenWindow(std::string_view caption_utf8, DisplaySize logical) override;
   void CloseWindow() override;
-  void SetCaption(std::string_view captionUtf8) override { caption_ = std::string(captionUtf8); }
+  void SetCaption(std::string_view caption_utf8) override { caption_ = std::string(caption_utf8); }
   void MinimizeWindow() override {}
 
   DisplaySize GetDesktopSize() const override { return options_.desktop; }
@@ -78,7 +78,7 @@ class THeadlessPlatform final : public IPlatform {
   uint32_t WaitForNextFrame() override;
   void RestartFrameClock() override {}
 
-  void ShowCursor(bool visible) override { cursorVisible_ = visible; }
+  void ShowCursor(bool visible) override { cursor_visible_ = visible; }
   TPoint GetMousePosition() const override { return mouse_; }
   void SetMousePosition(TPoint logical) override { mouse_ = ClampToLogical(layout_, logical); }
 
@@ -87,15 +87,15 @@ class THeadlessPlatform final : public IPlatform {
 
   bool OpenAudio(IAudioSource& source) override;
   void CloseAudio() override;
-  void PauseAudio(bool paused) override { audioPaused_ = paused; }
+  void PauseAudio(bool paused) override { audio_paused_ = paused; }
 
   // For tests and the command line.
   const std::string& Caption() const { return caption_; }
-  bool IsCursorVisible() const { return cursorVisible_; }
-  int PresentedFrames() const { return presentedFrames_; }
+  bool IsCursorVisible() const { return cursor_visible_; }
+  int PresentedFrames() const { return presented_frames_; }
   const std::vector<std::string>& OpenedExternally() const { return opened_; }
   // Pictures that could not be written, as "path" lines (empty when all went well).
-  const std::vector<std::string>& WriteFailures() const { return writeFailures_; }
+  const std::vector<std::string>& WriteFailures() const { return write_failures_; }
 
  private:
   void ReleaseDueScriptEvents();
@@ -107,34 +107,34 @@ class THeadlessPlatform final : public IPlatform {
   std::string PicturePath(const std::string& name) const;
 
   HeadlessOptions options_;
-  size_t nextScriptEvent_ = 0;
-  bool quitQueued_ = false;
+  size_t next_script_event_ = 0;
+  bool quit_queued_ = false;
   std::deque<PlatformEvent> pending_;
-  std::vector<std::string> captureRequests_;
+  std::vector<std::string> capture_requests_;
 
   std::string caption_;
   DisplaySize logical_;
   DisplayMode mode_ = DisplayMode::Windowed;
   DisplayLayout layout_;
-  bool windowOpen_ = false;
-  bool cursorVisible_ = true;
+  bool window_open_ = false;
+  bool cursor_visible_ = true;
   TPoint mouse_;
 
   uint32_t now_ = 0;
-  int presentedFrames_ = 0;
-  std::vector<uint32_t> lastFrame_;
-  DisplaySize lastFrameSize_;
+  int presented_frames_ = 0;
+  std::vector<uint32_t> last_frame_;
+  DisplaySize last_frame_size_;
 
-  IAudioSource* audioSource_ = nullptr;
-  bool audioPaused_ = false;
-  uint64_t audioFramesRendered_ = 0;
-  uint32_t audioStartTime_ = 0;
-  std::unique_ptr<TWavWriter> audioOut_;
-  std::vector<int16_t> audioBuffer_;
+  IAudioSource* audio_source_ = nullptr;
+  bool audio_paused_ = false;
+  uint64_t audio_frames_rendered_ = 0;
+  uint32_t audio_start_time_ = 0;
+  std::unique_ptr<TWavWriter> audio_out_;
+  std::vector<int16_t> audio_buffer_;
 
   std::vector<std::string> opened_;
-  std::vector<std::string> writeFailures_;
-  bool shutDown_ = false;
+  std::vector<std::string> write_failures_;
+  bool shut_down_ = false;
 };
 
 }  // namespace corvellane

@@ -89,15 +89,15 @@ std::string ParseArguments(ScriptEvent& e, std::string_view rest) {
 // One non-empty line; answers the error text, empty when good.
 std::string ParseLine(std::string_view line, ScriptEvent& e) {
   std::string_view rest = line;
-  std::string_view timeWord = NextWord(rest);
-  std::optional<int32_t> time = ParseInt(timeWord);
-  if (!time || *time < 0 || !std::isdigit(static_cast<unsigned char>(timeWord.front()))) {
-    return "expected a time in milliseconds, found \"" + std::string(timeWord) + "\"";
+  std::string_view time_word = NextWord(rest);
+  std::optional<int32_t> time = ParseInt(time_word);
+  if (!time || *time < 0 || !std::isdigit(static_cast<unsigned char>(time_word.front()))) {
+    return "expected a time in milliseconds, found \"" + std::string(time_word) + "\"";
   }
   e.time = static_cast<uint32_t>(*time);
-  std::string_view actionWord = NextWord(rest);
-  std::optional<ScriptAction> action = ActionFromName(actionWord);
-  if (!action) return "unknown action \"" + std::string(actionWord) + "\"";
+  std::string_view action_word = NextWord(rest);
+  std::optional<ScriptAction> action = ActionFromName(action_word);
+  if (!action) return "unknown action \"" + std::string(action_word) + "\"";
   e.action = *action;
   return ParseArguments(e, rest);
 }
@@ -115,12 +115,12 @@ bool IsValidCaptureName(std::string_view name) {
 
 InputScript ParseInputScript(std::string_view text) {
   InputScript script;
-  int lineNumber = 0;
+  int line_number = 0;
   while (!text.empty()) {
     size_t end = text.find('\n');
     std::string_view raw = text.substr(0, end);
     text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-    ++lineNumber;
+    ++line_number;
     std::string_view line = Trim(StripComment(raw));
     if (line.empty()) continue;
     ScriptEvent e;
@@ -129,7 +129,7 @@ InputScript ParseInputScript(std::string_view text) {
       problem = "time goes backwards (" + FormatInt(e.time) + " after " + FormatInt(script.events.back().time) + ")";
     }
     if (!problem.empty()) {
-      script.error = ScriptError{lineNumber, std::move(problem)};
+      script.error = ScriptError{line_number, std::move(problem)};
       return script;
     }
     script.events.push_back(std::move(e));

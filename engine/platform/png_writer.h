@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "engine/platform/platform.h"
+#include "engine/platform/platform_interface.h"
 
 namespace corvellane {
 

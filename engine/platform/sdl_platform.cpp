@@ -75,8 +75,8 @@ TSdlPlatform::TSdlPlatform() = default;
 TSdlPlatform::~TSdlPlatform() {
   CloseAudio();
   CloseWindow();
-  if (audioReady_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
-  if (videoReady_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  if (audio_ready_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (video_ready_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 // ---- window ------------------------------------------------------------------
@@ -94,20 +94,20 @@ bool TSdlPlatform::HasRealDisplay() const {
   return false;
 }
 
-bool TSdlPlatform::OpenWindow(std::string_view captionUtf8, DisplaySize logical) {
-  if (!videoReady_) {
+bool TSdlPlatform::OpenWindow(std::string_view caption_utf8, DisplaySize logical) {
+  if (!video_ready_) {
     // Closing the window is a request the game may refuse, not a quit.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
       ReportSdlError("cannot start the video system");
       return false;
     }
-    videoReady_ = true;
+    video_ready_ = true;
     if (!HasRealDisplay()) return false;
   }
   CloseWindow();
   logical_ = logical;
-  std::string caption(captionUtf8);
+  std::string caption(caption_utf8);
   window_.reset(SDL_CreateWindow(caption.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, logical.width,
                                  logical.height, SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI));
   if (!window_) {
@@ -136,18 +136,18 @@ bool TSdlPlatform::CreateRenderer() {
 
 void TSdlPlatform::CloseWindow() {
   if (!window_) return;
-  if (buttonsHeld_) SDL_CaptureMouse(SDL_FALSE);
-  buttonsHeld_ = 0;
+  if (buttons_held_) SDL_CaptureMouse(SDL_FALSE);
+  buttons_held_ = 0;
   SDL_StopTextInput();
   texture_.reset();
   renderer_.reset();
   window_.reset();
-  textureSize_ = {};
-  modeSet_ = false;
+  texture_size_ = {};
+  mode_set_ = false;
 }
 
-void TSdlPlatform::SetCaption(std::string_view captionUtf8) {
-  if (window_) SDL_SetWindowTitle(window_.get(), std::string(captionUtf8).c_str());
+void TSdlPlatform::SetCaption(std::string_view caption_utf8) {
+  if (window_) SDL_SetWindowTitle(window_.get(), std::string(caption_utf8).c_str());
 }
 
 void TSdlPlatform::MinimizeWindow() {
@@ -159,13 +159,13 @@ void TSdlPlatform::MinimizeWindow() {
 DisplaySize TSdlPlatform::GetDesktopSize() const {
   int display = window_ ? std::max(0, SDL_GetWindowDisplayIndex(window_.get())) : 0;
   SDL_DisplayMode mode;
-  if (!videoReady_ || SDL_GetDesktopDisplayMode(display, &mode) != 0) return {};
+  if (!video_ready_ || SDL_GetDesktopDisplayMode(display, &mode) != 0) return {};
   return {mode.w, mode.h};
 }
 
 bool TSdlPlatform::HasDisplayMode(DisplaySize size) const {
   int display = window_ ? std::max(0, SDL_GetWindowDisplayIndex(window_.get())) : 0;
-  int count = videoReady_ ? SDL_GetNumDisplayModes(display) : 0;
+  int count = video_ready_ ? SDL_GetNumDisplayModes(display) : 0;
   for (int i = 0; i < count; ++i) {
     SDL_DisplayMode mode;
     // 32-bit modes report 24 significant bits.
@@ -180,12 +180,12 @@ bool TSdlPlatform::HasDisplayMode(DisplaySize size) const {
 bool TSdlPlatform::CanShowWindowed(DisplaySize logical) const {
   int display = window_ ? std::max(0, SDL_GetWindowDisplayIndex(window_.get())) : 0;
   SDL_Rect usable;
-  if (!videoReady_ || SDL_GetDisplayUsableBounds(display, &usable) != 0) return false;
+  if (!video_ready_ || SDL_GetDisplayUsableBounds(display, &usable) != 0) return false;
   int top = 0, left = 0, bottom = 0, right = 0;
   if (window_) SDL_GetWindowBordersSize(window_.get(), &top, &left, &bottom, &right);
   SDL_DisplayMode desktop;
-  bool deepEnough = SDL_GetDesktopDisplayMode(display, &desktop) == 0 && SDL_BITSPERPIXEL(desktop.format) > 8;
-  return deepEnough && logical.width + left + right <= usable.w && logical.height + top + bottom <= usable.h;
+  bool deep_enough = SDL_GetDesktopDisplayMode(display, &desktop) == 0 && SDL_BITSPERPIXEL(desktop.format) > 8;
+  return deep_enough && logical.width + left + right <= usable.w && logical.height + top + bottom <= usable.h;
 }
 
 bool TSdlPlatform::SetDisplayMode(DisplayMode requested) {
@@ -199,7 +199,7 @@ bool TSdlPlatform::SetDisplayMode(DisplayMode requested) {
   for (DisplayMode mode : order) {
     if (TryMode(mode)) {
       mode_ = mode;
-      modeSet_ = true;
+      mode_set_ = true;
       SDL_ShowWindow(window_.get());
       SDL_RaiseWindow(window_.get());
       RebuildLayout();
@@ -212,7 +212,7 @@ bool TSdlPlatform::SetDisplayMode(DisplayMode requested) {
 }
 
 bool TSdlPlatform::TryMode(DisplayMode mode) {
-  if (modeSet_ && mode_ == DisplayMode::Windowed && mode != DisplayMode::Windowed) RememberWindowPosition();
+  if (mode_set_ && mode_ == DisplayMode::Windowed && mode != DisplayMode::Windowed) RememberWindowPosition();
   switch (mode) {
     case DisplayMode::Windowed: return EnterWindowed();
     case DisplayMode::FullScreen: return EnterFullScreen();
@@ -224,7 +224,7 @@ bool TSdlPlatform::TryMode(DisplayMode mode) {
 void TSdlPlatform::RememberWindowPosition() {
   TPoint p;
   SDL_GetWindowPosition(window_.get(), &p.x, &p.y);
-  windowPosition_ = p;
+  window_position_ = p;
 }
 
 bool TSdlPlatform::EnterWindowed() {
@@ -232,8 +232,8 @@ bool TSdlPlatform::EnterWindowed() {
   SDL_SetWindowBordered(window_.get(), SDL_TRUE);
   SDL_SetWindowResizable(window_.get(), SDL_FALSE);
   SDL_SetWindowSize(window_.get(), logical_.width, logical_.height);
-  if (windowPosition_) {
-    SDL_SetWindowPosition(window_.get(), windowPosition_->x, windowPosition_->y);
+  if (window_position_) {
+    SDL_SetWindowPosition(window_.get(), window_position_->x, window_position_->y);
   } else {
     SDL_SetWindowPosition(window_.get(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
   }
@@ -256,19 +256,19 @@ bool TSdlPlatform::EnterWideFullScreen() {
 
 void TSdlPlatform::RebuildLayout() {
   if (!window_) return;
-  DisplaySize windowSize, pixels;
-  SDL_GetWindowSize(window_.get(), &windowSize.width, &windowSize.height);
-  if (SDL_GetRendererOutputSize(renderer_.get(), &pixels.width, &pixels.height) != 0) pixels = windowSize;
-  layout_ = ComputeDisplayLayout(logical_, windowSize);
-  pixelLayout_ = ComputeDisplayLayout(logical_, pixels);
+  DisplaySize window_size, pixels;
+  SDL_GetWindowSize(window_.get(), &window_size.width, &window_size.height);
+  if (SDL_GetRendererOutputSize(renderer_.get(), &pixels.width, &pixels.height) != 0) pixels = window_size;
+  layout_ = ComputeDisplayLayout(logical_, window_size);
+  pixel_layout_ = ComputeDisplayLayout(logical_, pixels);
 }
 
 // ---- presenting ----------------------------------------------------------------
 
 bool TSdlPlatform::EnsureTexture(int width, int height) {
-  if (texture_ && textureSize_ == DisplaySize{width, height}) return true;
+  if (texture_ && texture_size_ == DisplaySize{width, height}) return true;
   texture_.reset(SDL_CreateTexture(renderer_.get(), kCanvasFormat, SDL_TEXTUREACCESS_STREAMING, width, height));
-  textureSize_ = texture_ ? DisplaySize{width, height} : DisplaySize{};
+  texture_size_ = texture_ ? DisplaySize{width, height} : DisplaySize{};
   if (!texture_) ReportSdlError("cannot create the canvas texture");
   return texture_ != nullptr;
 }
@@ -286,7 +286,7 @@ void TSdlPlatform::DrawFrame() {
   SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
   SDL_RenderClear(renderer_.get());  // the bars
   if (!texture_) return;
-  const TRect& out = pixelLayout_.output;
+  const TRect& out = pixel_layout_.output;
   SDL_Rect target{out.left, out.top, int(out.Width()), int(out.Height())};
   SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, &target);
 }
@@ -314,7 +314,7 @@ bool TSdlPlatform::PollEvent(PlatformEvent& event) {
   return false;
 }
 
-void TSdlPlatform::WaitEvent(uint32_t timeoutMs) { SDL_WaitEventTimeout(nullptr, int(timeoutMs)); }
+void TSdlPlatform::WaitEvent(uint32_t timeout_ms) { SDL_WaitEventTimeout(nullptr, int(timeout_ms)); }
 
 bool TSdlPlatform::TranslateEvent(const SDL_Event& sdl, PlatformEvent& event) {
   switch (sdl.type) {
@@ -323,7 +323,7 @@ bool TSdlPlatform::TranslateEvent(const SDL_Event& sdl, PlatformEvent& event) {
     case SDL_KEYDOWN:
     case SDL_KEYUP: return TranslateKey(sdl.key, event);
     case SDL_TEXTINPUT:
-      if (std::exchange(swallowText_, false)) return false;
+      if (std::exchange(swallow_text_, false)) return false;
       event.type = EventType::Text;
       event.text = sdl.text.text;
       return true;
@@ -342,7 +342,7 @@ bool TSdlPlatform::TranslateWindowEvent(const SDL_WindowEvent& window, PlatformE
     case SDL_WINDOWEVENT_CLOSE: event.type = EventType::CloseRequest; return true;
     case SDL_WINDOWEVENT_FOCUS_GAINED: event.type = EventType::FocusGained; return true;
     case SDL_WINDOWEVENT_FOCUS_LOST:
-      altKeysDown_.clear();
+      alt_keys_down_.clear();
       event.type = EventType::FocusLost;
       return true;
     case SDL_WINDOWEVENT_MINIMIZED: event.type = EventType::Minimized; return true;
@@ -360,15 +360,15 @@ bool TSdlPlatform::TranslateKey(const SDL_KeyboardEvent& key, PlatformEvent& eve
   SetModifiers(event, key.keysym.mod);
   event.key = code;
   if (key.type == SDL_KEYUP) {
-    if (altKeysDown_.erase(key.keysym.sym)) return false;  // its press was an Alt shortcut
+    if (alt_keys_down_.erase(key.keysym.sym)) return false;  // its press was an Alt shortcut
     event.type = EventType::KeyUp;
     return code != KeyCode::Unknown;
   }
-  swallowText_ = false;
+  swallow_text_ = false;
   if (event.alt && !event.control && IsAltShortcutKey(code)) {
     if (key.repeat) return false;
-    altKeysDown_.insert(key.keysym.sym);
-    swallowText_ = true;
+    alt_keys_down_.insert(key.keysym.sym);
+    swallow_text_ = true;
     event.type = EventType::AltKey;
     return true;
   }
@@ -382,16 +382,16 @@ bool TSdlPlatform::TranslateMouseButton(const SDL_MouseButtonEvent& button, Plat
   if (event.button == MouseButton::None) return false;
   event.position = MapAreaToLogical(layout_, {button.x, button.y});
   Uint32 bit = SDL_BUTTON(button.button);
-  bool wasHeld = buttonsHeld_ != 0;
+  bool was_held = buttons_held_ != 0;
   if (button.type == SDL_MOUSEBUTTONDOWN) {
     event.type = EventType::MouseDown;
-    buttonsHeld_ |= bit;
+    buttons_held_ |= bit;
   } else {
     event.type = EventType::MouseUp;
-    buttonsHeld_ &= ~bit;
+    buttons_held_ &= ~bit;
   }
-  bool held = buttonsHeld_ != 0;
-  if (held != wasHeld) SDL_CaptureMouse(held ? SDL_TRUE : SDL_FALSE);
+  bool held = buttons_held_ != 0;
+  if (held != was_held) SDL_CaptureMouse(held ? SDL_TRUE : SDL_FALSE);
   return true;
 }
 
@@ -423,12 +423,12 @@ bool TSdlPlatform::OpenExternally(std::string_view target) { return OpenWithDesk
 
 bool TSdlPlatform::OpenAudio(IAudioSource& source) {
   CloseAudio();
-  if (!audioReady_) {
+  if (!audio_ready_) {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
       ReportSdlError("no sound");
       return false;
     }
-    audioReady_ = true;
+    audio_ready_ = true;
   }
   SDL_AudioSpec wanted{};
   wanted.freq = kAudioSampleRate;
@@ -437,33 +437,33 @@ bool TSdlPlatform::OpenAudio(IAudioSource& source) {
   wanted.samples = 1024;  // about 23 ms
   wanted.callback = &TSdlPlatform::AudioCallback;
   wanted.userdata = this;
-  audioSource_ = &source;
+  audio_source_ = &source;
   SDL_AudioSpec obtained;
   // No changes allowed: SDL converts to whatever the device really does.
-  audioDevice_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
-  if (audioDevice_ == 0) {
+  audio_device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &obtained, 0);
+  if (audio_device_ == 0) {
     ReportSdlError("no sound");
-    audioSource_ = nullptr;
+    audio_source_ = nullptr;
     return false;
   }
-  SDL_PauseAudioDevice(audioDevice_, 0);
+  SDL_PauseAudioDevice(audio_device_, 0);
   return true;
 }
 
 void TSdlPlatform::CloseAudio() {
-  if (audioDevice_ != 0) SDL_CloseAudioDevice(audioDevice_);  // waits for the callback
-  audioDevice_ = 0;
-  audioSource_ = nullptr;
+  if (audio_device_ != 0) SDL_CloseAudioDevice(audio_device_);  // waits for the callback
+  audio_device_ = 0;
+  audio_source_ = nullptr;
 }
 
 void TSdlPlatform::PauseAudio(bool paused) {
-  if (audioDevice_ != 0) SDL_PauseAudioDevice(audioDevice_, paused ? 1 : 0);
+  if (audio_device_ != 0) SDL_PauseAudioDevice(audio_device_, paused ? 1 : 0);
 }
 
 void TSdlPlatform::AudioCallback(void* self, Uint8* stream, int length) {
   auto* platform = static_cast<TSdlPlatform*>(self);
   std::span<int16_t> samples(reinterpret_cast<int16_t*>(stream), size_t(length) / sizeof(int16_t));
-  platform->audioSource_->RenderAudio(samples);
+  platform->audio_source_->RenderAudio(samples);
 }
 
 }  // namespace corvellane

@@ -29,7 +29,7 @@
 #include <vector>
 
 #include "engine/platform/frame_clock.h"
-#include "engine/platform/platform.h"
+#include "engine/platform/platform_interface.h"
 
 namespace corvellane {
 
@@ -40,11 +40,11 @@ class TSdlPlatform final : public IPlatform {
   TSdlPlatform(const TSdlPlatform&) = delete;
   TSdlPlatform& operator=(const TSdlPlatform&) = delete;
 
-  bool OpenWindow(std::string_view captionUtf8, DisplaySize logical) override;
+  bool OpenWindow(std::string_view caption_utf8, DisplaySize logical) override;
   // False (with the reason on stderr) when SDL found only a driver that shows nothing.
   bool HasRealDisplay() const;
   void CloseWindow() override;
-  void SetCaption(std::string_view captionUtf8) override;
+  void SetCaption(std::string_view caption_utf8) override;
   void MinimizeWindow() override;
 
   DisplaySize GetDesktopSize() const override;
@@ -56,7 +56,7 @@ class TSdlPlatform final : public IPlatform {
   void Present(const CanvasView& canvas) override;
 
   bool PollEvent(PlatformEvent& event) override;
-  void WaitEvent(uint32_t timeoutMs) override;
+  void WaitEvent(uint32_t timeout_ms) override;
 
   uint32_t GetTicks() const override { return SDL_GetTicks(); }
   void Sleep(uint32_t ms) override { SDL_Delay(ms); }
@@ -105,25 +105,25 @@ class TSdlPlatform final : public IPlatform {
   bool TranslateWindowEvent(const SDL_WindowEvent& window, PlatformEvent& event);
   static void AudioCallback(void* self, Uint8* stream, int length);
 
-  bool videoReady_ = false;
+  bool video_ready_ = false;
   std::unique_ptr<SDL_Window, WindowDeleter> window_;
   std::unique_ptr<SDL_Renderer, RendererDeleter> renderer_;
   std::unique_ptr<SDL_Texture, TextureDeleter> texture_;
-  DisplaySize textureSize_;
+  DisplaySize texture_size_;
   DisplaySize logical_;
   DisplayMode mode_ = DisplayMode::Windowed;
-  bool modeSet_ = false;
+  bool mode_set_ = false;
   DisplayLayout layout_;       // window coordinates (mouse)
-  DisplayLayout pixelLayout_;  // renderer pixels (drawing); differs on high-DPI screens
-  std::optional<TPoint> windowPosition_;
+  DisplayLayout pixel_layout_;  // renderer pixels (drawing); differs on high-DPI screens
+  std::optional<TPoint> window_position_;
   TFrameClock clock_;
-  Uint32 buttonsHeld_ = 0;
-  std::set<SDL_Keycode> altKeysDown_;  // their releases are swallowed
-  bool swallowText_ = false;
+  Uint32 buttons_held_ = 0;
+  std::set<SDL_Keycode> alt_keys_down_;  // their releases are swallowed
+  bool swallow_text_ = false;
 
-  bool audioReady_ = false;
-  SDL_AudioDeviceID audioDevice_ = 0;
-  IAudioSource* audioSource_ = nullptr;
+  bool audio_ready_ = false;
+  SDL_AudioDeviceID audio_device_ = 0;
+  IAudioSource* audio_source_ = nullptr;
 };
 
 }  // namespace corvellane

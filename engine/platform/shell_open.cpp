@@ -13,19 +13,19 @@ namespace {
 // In the first child: start the grandchild and leave at once, so the
 // grandchild is adopted by init and the caller only reaps this child. A pipe
 // with close-on-exec tells the caller whether exec succeeded.
-[[noreturn]] void SpawnDetached(const std::string& program, const std::string& target, int reportFd) {
+[[noreturn]] void SpawnDetached(const std::string& program, const std::string& target, int report_fd) {
   setsid();
   pid_t grandchild = fork();
   if (grandchild == 0) {
-    int devNull = open("/dev/null", O_RDWR);
-    if (devNull >= 0) {
-      dup2(devNull, STDIN_FILENO);
-      dup2(devNull, STDOUT_FILENO);
+    int dev_null = open("/dev/null", O_RDWR);
+    if (dev_null >= 0) {
+      dup2(dev_null, STDIN_FILENO);
+      dup2(dev_null, STDOUT_FILENO);
     }
     char* argv[] = {const_cast<char*>(program.c_str()), const_cast<char*>(target.c_str()), nullptr};
     execvp(argv[0], argv);
     char failed = 1;
-    (void)!write(reportFd, &failed, 1);
+    (void)!write(report_fd, &failed, 1);
     _exit(127);
   }
   _exit(grandchild < 0 ? 127 : 0);
@@ -40,13 +40,13 @@ bool IsSafeOpenTarget(std::string_view target) {
 
 bool OpenWithDesktop(std::string_view target, const char* program) {
   if (!IsSafeOpenTarget(target) || program == nullptr) return false;
-  std::string programText(program), targetText(target);
+  std::string program_text(program), target_text(target);
   int report[2];
   if (pipe2(report, O_CLOEXEC) != 0) return false;
   pid_t child = fork();
   if (child == 0) {
     close(report[0]);
-    SpawnDetached(programText, targetText, report[1]);
+    SpawnDetached(program_text, target_text, report[1]);
   }
   close(report[1]);
   bool started = false;

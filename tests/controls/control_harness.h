@@ -31,13 +31,13 @@
 #include "tests/support/temp_dir.h"
 #include "tests/widgets/test_screen.h"
 #include "tests/widgets/test_widgets.h"
-#include "widgets/event_handler.h"
-#include "widgets/game_screen_owner.h"
-#include "widgets/game_screen_slave.h"
+#include "widgets/event_handler_interface.h"
+#include "widgets/game_screen_owner_interface.h"
+#include "widgets/game_screen_slave_interface.h"
 #include "widgets/input_router.h"
 #include "widgets/visual_group_widget.h"
 #include "widgets/widget_classes.h"
-#include "widgets/window.h"
+#include "widgets/window_interface.h"
 
 namespace corvellane::testing {
 
@@ -131,8 +131,8 @@ class TTestEventHandler : public TNamedObject, public virtual IEventHandler, pub
   IEngine* GetEngine() override { return engine; }
   IGameScreenOwner* GetScreenOwner() override { return screen_owner; }
 
-  void AttachOwner(IGameScreenOwner*) override {}
-  void DetachOwner() override {}
+  void SetOwner(IGameScreenOwner*) override {}
+  void ClearOwner() override {}
   void Open(Ref<IParamCollection>) override {}
   void Close() override {}
   void Activate() override {}

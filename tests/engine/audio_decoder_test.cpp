@@ -32,7 +32,7 @@ TEST(WavDecoder, ReadsEveryPlainLayout) {
     std::vector<int16_t> samples = Ramp(100, 256);
     std::optional<DecodedPcm> pcm = DecodeWav(MakeWav(22050, c.channels, c.bits, samples));
     ASSERT_TRUE(pcm) << c.channels << "/" << c.bits;
-    EXPECT_EQ(pcm->sampleRate, 22050);
+    EXPECT_EQ(pcm->sample_rate, 22050);
     EXPECT_EQ(pcm->channels, c.channels);
     EXPECT_EQ(pcm->samples, samples);  // 256-steps survive 8 bits
   }
@@ -119,16 +119,16 @@ Bytes EncodeOgg(int rate, int channels, const std::vector<float>& interleaved) {
   ogg_stream_init(&stream, 1);
   Bytes out;
   ogg_page page;
-  auto appendPage = [&] {
+  auto append_page = [&] {
     out.insert(out.end(), page.header, page.header + page.header_len);
     out.insert(out.end(), page.body, page.body + page.body_len);
   };
-  ogg_packet header, commentPacket, codebooks;
-  vorbis_analysis_headerout(&dsp, &comment, &header, &commentPacket, &codebooks);
+  ogg_packet header, comment_packet, codebooks;
+  vorbis_analysis_headerout(&dsp, &comment, &header, &comment_packet, &codebooks);
   ogg_stream_packetin(&stream, &header);
-  ogg_stream_packetin(&stream, &commentPacket);
+  ogg_stream_packetin(&stream, &comment_packet);
   ogg_stream_packetin(&stream, &codebooks);
-  while (ogg_stream_flush(&stream, &page)) appendPage();
+  while (ogg_stream_flush(&stream, &page)) append_page();
   auto drain = [&] {
     ogg_packet packet;
     while (vorbis_analysis_blockout(&dsp, &block) == 1) {
@@ -136,7 +136,7 @@ Bytes EncodeOgg(int rate, int channels, const std::vector<float>& interleaved) {
       vorbis_bitrate_addblock(&block);
       while (vorbis_bitrate_flushpacket(&dsp, &packet)) {
         ogg_stream_packetin(&stream, &packet);
-        while (ogg_stream_pageout(&stream, &page)) appendPage();
+        while (ogg_stream_pageout(&stream, &page)) append_page();
       }
     }
   };
@@ -149,7 +149,7 @@ Bytes EncodeOgg(int rate, int channels, const std::vector<float>& interleaved) {
   drain();
   vorbis_analysis_wrote(&dsp, 0);
   drain();
-  while (ogg_stream_flush(&stream, &page)) appendPage();
+  while (ogg_stream_flush(&stream, &page)) append_page();
   ogg_stream_clear(&stream);
   vorbis_block_clear(&block);
   vorbis_dsp_clear(&dsp);
@@ -170,7 +170,7 @@ TEST(OggDecoder, DecodesAGeneratedStream) {
   Bytes ogg = EncodeOgg(44100, 2, Sine(44100, 2, 22050, 440));
   std::optional<DecodedPcm> pcm = DecodeOgg(ogg);
   ASSERT_TRUE(pcm);
-  EXPECT_EQ(pcm->sampleRate, 44100);
+  EXPECT_EQ(pcm->sample_rate, 44100);
   EXPECT_EQ(pcm->channels, 2);
   EXPECT_EQ(pcm->samples.size(), 2u * 22050u);
   int16_t peak = 0;

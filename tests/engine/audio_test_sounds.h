@@ -72,15 +72,15 @@ inline Bytes MakeTinyMod() {
   Bytes b(20, 0);
   const char title[] = "tiny";
   std::copy(title, title + 4, b.begin());
-  const uint16_t lengthWords = 32;
+  const uint16_t length_words = 32;
   for (int i = 0; i < 31; ++i) {
     Bytes header(30, 0);
     if (i == 0) {
-      header[22] = uint8_t(lengthWords >> 8);  // big-endian words
-      header[23] = uint8_t(lengthWords);
+      header[22] = uint8_t(length_words >> 8);  // big-endian words
+      header[23] = uint8_t(length_words);
       header[25] = 64;                         // full volume
-      header[28] = uint8_t(lengthWords >> 8);  // loop the whole sample
-      header[29] = uint8_t(lengthWords);
+      header[28] = uint8_t(length_words >> 8);  // loop the whole sample
+      header[29] = uint8_t(length_words);
     } else {
       header[29] = 1;                          // "no loop"
     }
@@ -98,7 +98,7 @@ inline Bytes MakeTinyMod() {
   pattern[4 + 2] = 0x0F;              // channel 2: speed ...
   pattern[4 + 3] = 0x01;              // ... one tick a row
   b.insert(b.end(), pattern.begin(), pattern.end());
-  for (int i = 0; i < lengthWords * 2; ++i) b.push_back(uint8_t(i < lengthWords ? 100 : -100));
+  for (int i = 0; i < length_words * 2; ++i) b.push_back(uint8_t(i < length_words ? 100 : -100));
   return b;
 }
 

@@ -132,6 +132,7 @@ class TInjectingPlatform final : public IPlatform {
 };
 
 std::string DefinitionKey() { return std::string(product::FileKeyText(product::FileKey::Definitions)); }
+EngineIdentity ProductIdentity() { return {std::string(product::ProductShortName), DefinitionKey()}; }
 
 std::string GameXml(std::string_view type) {
   return "<game type=\"" + std::string(type) + "\" name=\"TestGame\" title=\"Ninth Harbour\"/>";
@@ -165,9 +166,9 @@ class EngineCoreTest : public ::testing::Test {
     HeadlessOptions options;
     options.desktop = desktop;
     options.script = ParseInputScript(script).events;
-    options.frameStepMs = step;
+    options.frame_step_ms = step;
     platform_ = std::make_unique<TInjectingPlatform>(std::move(options));
-    engine_ = CreateEngine(*platform_);
+    engine_ = CreateEngine(*platform_, ProductIdentity());
     EXPECT_TRUE(engine_->Start(product::GameDefinitionFile));
     auto* game = dynamic_cast<TTestGame*>(engine_->GetGame().get());
     if (!game) throw std::runtime_error("no test game");
@@ -202,7 +203,7 @@ TEST_F(EngineCoreTest, StartFailsOnDefinitionsThatDoNotMakeAGame) {
     if (c.file) WriteDefinition(*c.file);
     ResetResourceReader();
     THeadlessPlatform platform(HeadlessOptions{});
-    Ref<TEngine> engine = CreateEngine(platform);
+    Ref<TEngine> engine = CreateEngine(platform, ProductIdentity());
     EXPECT_FALSE(engine->Start(product::GameDefinitionFile));
     EXPECT_EQ(engine->GetGame(), nullptr);
     engine->Finish();  // after Start's own Finish: harmless

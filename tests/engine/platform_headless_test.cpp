@@ -72,11 +72,11 @@ class HeadlessRun : public ::testing::Test {
  protected:
   // Runs the engine's loop shape until Quit; each frame presents a canvas
   // tagged with the frame number. Answers the events seen, with their time.
-  std::vector<std::pair<uint32_t, PlatformEvent>> Run(THeadlessPlatform& platform, int maxFrames = 1000) {
+  std::vector<std::pair<uint32_t, PlatformEvent>> Run(THeadlessPlatform& platform, int max_frames = 1000) {
     std::vector<std::pair<uint32_t, PlatformEvent>> seen;
     EXPECT_TRUE(platform.OpenWindow("test", {8, 6}));
     EXPECT_TRUE(platform.SetDisplayMode(DisplayMode::Windowed));
-    for (int frame = 0; frame < maxFrames;) {
+    for (int frame = 0; frame < max_frames;) {
       PlatformEvent e;
       if (platform.PollEvent(e)) {
         seen.emplace_back(platform.GetTicks(), e);
@@ -94,7 +94,7 @@ class HeadlessRun : public ::testing::Test {
 
 TEST_F(HeadlessRun, DeliversScriptEventsWhenTheVirtualClockReachesThem) {
   HeadlessOptions options;
-  options.frameStepMs = 10;
+  options.frame_step_ms = 10;
   options.script = ParseInputScript("0 move 1 2\n25 click 3 4\n25 key Escape\n40 text hi\n40 rdown 5 5\n").events;
   THeadlessPlatform platform(std::move(options));
   auto seen = Run(platform);
@@ -120,8 +120,8 @@ TEST_F(HeadlessRun, DeliversScriptEventsWhenTheVirtualClockReachesThem) {
 
 TEST_F(HeadlessRun, CapturesEveryKthFrameAndTheLastFrame) {
   HeadlessOptions options;
-  options.outputFolder = dir.File("shots");
-  options.everyKthFrame = 3;
+  options.output_folder = dir.File("shots");
+  options.every_kth_frame = 3;
   options.script = ParseInputScript("32 capture middle\n100 quit\n").events;
   {
     THeadlessPlatform platform(std::move(options));
@@ -176,8 +176,8 @@ struct RampSource : IAudioSource {
 
 TEST_F(HeadlessRun, RendersExactlyTheAudioOfTheVirtualTimeIntoAWavFile) {
   HeadlessOptions options;
-  options.frameStepMs = 7;
-  options.audioOutPath = dir.File("out.wav");
+  options.frame_step_ms = 7;
+  options.audio_out_path = dir.File("out.wav");
   RampSource source;
   {
     THeadlessPlatform platform(std::move(options));

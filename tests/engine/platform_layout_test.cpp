@@ -100,7 +100,7 @@ struct WideCase {
   DisplaySize logical;
   DisplaySize desktop;
   WideChoice choice;
-  bool hasMode;
+  bool has_mode;
   bool wide;
 };
 
@@ -115,7 +115,7 @@ TEST(DisplayLayout, WideScreenDecision) {
       {{800, 480}, {800, 480}, WideChoice::No, true, true},         // not 4:3
   };
   for (const WideCase& c : cases) {
-    EXPECT_EQ(DecideWideScreen(c.logical, c.desktop, c.choice, c.hasMode), c.wide)
+    EXPECT_EQ(DecideWideScreen(c.logical, c.desktop, c.choice, c.has_mode), c.wide)
         << c.logical.width << "x" << c.logical.height << " on " << c.desktop.width << "x" << c.desktop.height;
   }
 }

@@ -22,7 +22,7 @@ std::string CompileError(const std::string& text) {
   TExpressionParser parser;
   try {
     parser.AddExpression(text);
-  } catch (const TExpressionError& e) {
+  } catch (const EExpressionError& e) {
     return e.what();
   }
   return {};
@@ -137,7 +137,7 @@ TEST(ExpressionParser, DivisionByZeroOfAVariableIsRaisedAtEvaluation) {
   int i = parser.AddExpression("1 / d");
   EXPECT_FLOAT_EQ(parser.EvaluateAt(i), 0.5f);
   d = 0;
-  EXPECT_THROW(parser.EvaluateAt(i), TExpressionError);
+  EXPECT_THROW(parser.EvaluateAt(i), EExpressionError);
 }
 
 TEST(ExpressionParser, AssignmentsWriteTheBoundVariable) {
@@ -208,7 +208,7 @@ TEST(ExpressionParser, AWordTakingArgumentsCannotBecomeAVariable) {
   try {
     parser.DefineVariable("max", &x);
     FAIL() << "max was replaced";
-  } catch (const TExpressionError& e) {
+  } catch (const EExpressionError& e) {
     EXPECT_STREQ(e.what(), "Error in math expression: Cannot replace variable/function NFuntionArg doesn't match");
   }
   EXPECT_FLOAT_EQ(Eval("max(1, 2)"), 2.0f);
@@ -257,7 +257,7 @@ namespace corvellane::expr {
 namespace {
 
 // Random soups of the language's own tokens: each either compiles and
-// evaluates or raises TExpressionError; under the sanitizers any other
+// evaluates or raises EExpressionError; under the sanitizers any other
 // outcome (a crash, a read of freed or unset memory) fails the test.
 TEST(ExpressionParser, TokenSoupsCompileOrFailCleanly) {
   const char* pieces[] = {"x", "y", "1", "2.5", "$1f", "'a'", "'b,c'", "(", ")", ",", "+", "-", "*", "/", "^",
@@ -278,7 +278,7 @@ TEST(ExpressionParser, TokenSoupsCompileOrFailCleanly) {
       int index = parser.AddExpression(text);
       ++compiled;
       parser.EvaluateAt(index);
-    } catch (const TExpressionError&) {
+    } catch (const EExpressionError&) {
     }
   }
   EXPECT_GT(compiled, 50);  // the soups reach the evaluator, not only the tokeniser

@@ -6,13 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "game/cursor_collection.h"
 #include "persistence/object_io.h"
 #include "persistence/storage.h"
-#include "shell/game/cursor_collection.h"
 #include "tests/widgets/test_widgets.h"
-#include "widgets/widget_classes.h"
 #include "widgets/plain_widget_owner.h"
-#include "widgets/widget_owner.h"
+#include "widgets/widget_classes.h"
+#include "widgets/widget_owner_interface.h"
 
 namespace corvellane::testing {
 namespace {

@@ -1,3 +1,4 @@
+#include "game/product_identity.h"
 #include "tests/game/demo_run.h"
 
 #include <cstdlib>
@@ -6,10 +7,10 @@
 #include "engine/platform/input_script.h"
 #include "engine/random_source.h"
 #include "engine/resource_reader.h"
+#include "game/class_list.h"
 #include "persistence/localization.h"
 #include "persistence/paths.h"
 #include "shell/declarations.h"
-#include "shell/game/class_list.h"
 #include "shell/global_options.h"
 #include "sound/sound_manager.h"
 #include "tests/support/test_folders.h"
@@ -34,13 +35,13 @@ DemoRun::DemoRun(std::string_view input_script, std::string audio_out) {
   SelectLanguage();
 
   HeadlessOptions options;
-  options.quitAfterScript = false;
+  options.quit_after_script = false;
   InputScript script = ParseInputScript(input_script);
   if (script.error) throw std::runtime_error("bad test script: " + script.error->message);
   options.script = std::move(script.events);
-  options.audioOutPath = std::move(audio_out);
+  options.audio_out_path = std::move(audio_out);
   platform_ = std::make_unique<THeadlessPlatform>(std::move(options));
-  engine_ = CreateEngine(*platform_);
+  engine_ = CreateEngine(*platform_, ProductEngineIdentity());
   engine_->SetSoundManager(CreateSoundManager());
   started_ = engine_->Start(product::GameDefinitionFile);
 }

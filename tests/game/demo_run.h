@@ -9,7 +9,7 @@
 
 #include "engine/engine.h"
 #include "engine/platform/headless_platform.h"
-#include "shell/game/game.h"
+#include "game/game.h"
 #include "tests/support/temp_dir.h"
 
 namespace corvellane::testing {

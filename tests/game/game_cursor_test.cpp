@@ -3,9 +3,9 @@
 // a handled button press, owned by the game.
 #include <gtest/gtest.h>
 
+#include "game/cursor_collection.h"
 #include "persistence/class_registry.h"
 #include "screens/screen_classes.h"
-#include "shell/game/cursor_collection.h"
 #include "tests/game/game_test_support.h"
 #include "tests/support/pixel_match.h"
 #include "tests/widgets/test_widgets.h"

@@ -1,3 +1,4 @@
+#include "game/product_identity.h"
 #include "tests/game/game_test_support.h"
 
 #include <cstdlib>
@@ -102,9 +103,9 @@ GameRun::~GameRun() {
 
 bool GameRun::Start() {
   HeadlessOptions options;
-  options.quitAfterScript = false;
+  options.quit_after_script = false;
   platform_ = std::make_unique<THeadlessPlatform>(std::move(options));
-  engine_ = CreateEngine(*platform_);
+  engine_ = CreateEngine(*platform_, ProductEngineIdentity());
   return engine_->Start(product::GameDefinitionFile);
 }
 

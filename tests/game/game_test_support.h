@@ -10,11 +10,11 @@
 
 #include "engine/engine.h"
 #include "engine/platform/headless_platform.h"
-#include "screens/game_screen_owner.h"
-#include "screens/game_screen_slave.h"
-#include "shell/game/game.h"
+#include "game/game.h"
 #include "shell/global_options.h"
 #include "tests/support/temp_dir.h"
+#include "widgets/game_screen_owner_interface.h"
+#include "widgets/game_screen_slave_interface.h"
 
 namespace corvellane::testing {
 
@@ -24,8 +24,8 @@ class TTestScreen : public TPersistObject, public virtual IGameScreenSlave {
  public:
   void LoadProperties(IHierStorage* node) override;
 
-  void AttachOwner(IGameScreenOwner* owner) override { owner_ = owner; }
-  void DetachOwner() override { owner_ = nullptr; }
+  void SetOwner(IGameScreenOwner* owner) override { owner_ = owner; }
+  void ClearOwner() override { owner_ = nullptr; }
   void Open(Ref<IParamCollection> parameters) override;
   void Close() override;
   void Activate() override { Log("activate"); }

@@ -6,9 +6,10 @@
 #include "engine/engine.h"
 #include "engine/platform/sdl_platform.h"
 #include "engine/resource_reader.h"
+#include "game/class_list.h"
+#include "game/product_identity.h"
 #include "persistence/paths.h"
 #include "shell/declarations.h"
-#include "shell/game/class_list.h"
 #include "shell/global_options.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/test_folders.h"
@@ -30,7 +31,7 @@ TEST(GameWindow, TheDemoGamePresentsItsCanvasInARealWindow) {
   ResetResourceReader();
 
   TSdlPlatform platform;
-  Ref<TEngine> engine = CreateEngine(platform);
+  Ref<TEngine> engine = CreateEngine(platform, ProductEngineIdentity());
   ASSERT_TRUE(engine->Start(product::GameDefinitionFile));
   engine->SetFrameLimit(120);  // the logo card fades in over 0.7 s of real time
   engine->Run();

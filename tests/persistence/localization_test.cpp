@@ -130,7 +130,7 @@ TEST_F(LocalizationTest, MalformedDefaultFileIsReportedToTheCaller) {
   dir.Write("lang/default.lng", LanguageFile("en", {{"k", "v"}}));
   ASSERT_TRUE(SelectLanguage());
   dir.Write("lang/default.lng", "<language><strings>");
-  EXPECT_THROW(SelectLanguage(), StorageParseError);
+  EXPECT_THROW(SelectLanguage(), EStorageParseError);
   EXPECT_EQ(Localize("%k%"), "");  // the strings were cleared first
 }
 

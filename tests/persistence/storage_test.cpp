@@ -191,8 +191,8 @@ TEST_F(StorageTest, UnparsableTextIsAnErrorForOpenersAndFalseForLoaders) {
       "< binary-xml >",
   };
   for (const std::string& text : cases) {
-    EXPECT_THROW(OpenStorageText(text), StorageParseError) << text;
-    EXPECT_THROW(OpenStorageFile(dir.Write("bad.xml", text)), StorageParseError) << text;
+    EXPECT_THROW(OpenStorageText(text), EStorageParseError) << text;
+    EXPECT_THROW(OpenStorageFile(dir.Write("bad.xml", text)), EStorageParseError) << text;
     Ref<IHierStorageRoot> storage = CreateStorage("keep");
     EXPECT_FALSE(storage->LoadFromText(text)) << text;
     EXPECT_FALSE(storage->LoadFromFile(dir.File("bad.xml"))) << text;

@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/sound_manager.h"
+#include "engine/sound_manager_interface.h"
 #include "screens/game_screen.h"
-#include "screens/screen_cursors.h"
+#include "screens/screen_cursors_interface.h"
 #include "tests/game/game_test_support.h"
 #include "tests/support/pixel_match.h"
 #include "tests/widgets/test_widgets.h"

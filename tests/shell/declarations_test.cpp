@@ -47,8 +47,21 @@ TEST(FileKeys, AreFoundByTheirToolNames) {
   EXPECT_EQ(product::FindFileKey(""), std::nullopt);
 }
 
+// The parameters after the tables name the object's settings file and key.
+void ExpectRecordFile(const std::vector<ParamPair>& params, std::string_view file, product::FileKey key) {
+  ASSERT_GE(params.size(), 2u);
+  const ParamPair& name = params[params.size() - 2];
+  const ParamPair& cipher = params.back();
+  EXPECT_EQ(name.key, "file");
+  EXPECT_EQ(name.value, file);
+  EXPECT_EQ(cipher.key, "cryptkey");
+  EXPECT_EQ(cipher.value, product::FileKeyText(key));
+}
+
 TEST(RecordTables, HighScoreTablesParseIntoTwoTablesOfFourFields) {
-  std::vector<ParamPair> tables = ParseParamString(product::DefaultHighScoreTables());
+  std::vector<ParamPair> params = ParseParamString(product::DefaultHighScoreTables());
+  ExpectRecordFile(params, "highscores.dat", product::FileKey::HighScores);
+  const std::vector<ParamPair> tables(params.begin(), params.end() - 2);
   ASSERT_EQ(tables.size(), 2u);
   for (size_t i = 0; i < tables.size(); ++i) {
     EXPECT_EQ(tables[i].key, "record_table");
@@ -66,7 +79,10 @@ TEST(RecordTables, HighScoreTablesParseIntoTwoTablesOfFourFields) {
 }
 
 TEST(RecordTables, LevelRecordTablesAreNamedZeroAndOne) {
-  EXPECT_EQ(product::DefaultLevelRecordTables(), "\\level_record_table={name=0}\\level_record_table={name=1}");
+  std::vector<ParamPair> params = ParseParamString(product::DefaultLevelRecordTables());
+  ExpectRecordFile(params, "records.dat", product::FileKey::LevelRecords);
+  EXPECT_TRUE(product::DefaultLevelRecordTables().starts_with(
+      "\\level_record_table={name=0}\\level_record_table={name=1}\\"));
 }
 
 }  // namespace

@@ -78,7 +78,7 @@ TEST_F(SoundMaker, MusicIsAStereoOggLoopOfWholeBarsWithoutGaps) {
   std::optional<DecodedPcm> music = DecodeOgg(Make({"music", dir_.File("m.ogg"), "--bars", "2"}, "m.ogg"));
   ASSERT_TRUE(music);
   EXPECT_EQ(music->channels, 2);
-  EXPECT_EQ(music->sampleRate, 44100);
+  EXPECT_EQ(music->sample_rate, 44100);
   const size_t frames = music->samples.size() / 2;
   EXPECT_NEAR(double(frames) / 44100, BarSeconds(2), 0.001);
   // Every half second has sound in it, and the two sides differ (stereo).

@@ -19,10 +19,10 @@
 #include "engine/engine_interface.h"
 #include "persistence/object_io.h"
 #include "sound/sound_definitions.h"
-#include "widgets/event_handler.h"
-#include "widgets/widget.h"
-#include "widgets/widget_owner.h"
-#include "widgets/window.h"
+#include "widgets/event_handler_interface.h"
+#include "widgets/widget_interface.h"
+#include "widgets/widget_owner_interface.h"
+#include "widgets/window_interface.h"
 
 namespace corvellane::testing {
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "tests/widgets/group_fixture.h"
-#include "widgets/widget_collection.h"
+#include "widgets/widget_collection_interface.h"
 
 namespace corvellane::testing {
 namespace {

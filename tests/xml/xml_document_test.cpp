@@ -68,12 +68,12 @@ TEST(TextEncodingTest, BinarySignature) {
 }
 
 TEST(XmlDocumentTest, ParseErrorsAndEmptyDocuments) {
-  EXPECT_THROW(XmlDocument::Parse("<a>"), XmlParseError);
-  EXPECT_THROW(XmlDocument::Parse("<a></b>"), XmlParseError);
+  EXPECT_THROW(XmlDocument::Parse("<a>"), EXmlParseError);
+  EXPECT_THROW(XmlDocument::Parse("<a></b>"), EXmlParseError);
   EXPECT_FALSE(XmlDocument::Parse("")->Root());
   EXPECT_FALSE(XmlDocument::Parse("<!-- c -->")->Root());
   EXPECT_EQ(XmlDocument::Parse("<!-- c -->")->ToText(), "<!-- c -->");
-  EXPECT_THROW(XmlDocument::ParseBytes("< binary-xml >"), XmlParseError);
+  EXPECT_THROW(XmlDocument::ParseBytes("< binary-xml >"), EXmlParseError);
 }
 
 TEST(XmlDocumentTest, SingleElementDocuments) {

@@ -17,12 +17,12 @@ namespace {
 constexpr std::string_view kProgram = "corvellane-data";
 
 // A failure that ends the tool: its one-line message and exit code.
-struct Failure {
+struct ECommandError {
   int exit_code;
   std::string message;
 };
 
-Failure Usage(std::string message) { return {kExitUsage, std::move(message) + " (see --help)"}; }
+ECommandError Usage(std::string message) { return {kExitUsage, std::move(message) + " (see --help)"}; }
 
 std::string KeyNames() {
   std::string names;
@@ -45,7 +45,7 @@ std::string ResolveKey(std::span<const std::string> rest) {
 
 std::string ReadInput(int input_fd) {
   std::optional<std::string> input = ReadWholeDescriptor(input_fd);
-  if (!input) throw Failure{kExitBadInput, "cannot read standard input"};
+  if (!input) throw ECommandError{kExitBadInput, "cannot read standard input"};
   return *input;
 }
 
@@ -57,21 +57,21 @@ void Encrypt(std::span<const std::string> rest, int input_fd, std::ostream& out)
 void Decrypt(std::span<const std::string> rest, int input_fd, std::ostream& out) {
   std::string key = ResolveKey(rest);
   std::optional<std::string> plain = TryDecryptText(key, ReadInput(input_fd));
-  if (!plain) throw Failure{kExitBadInput, "input is not in the enciphered hexadecimal form"};
+  if (!plain) throw ECommandError{kExitBadInput, "input is not in the enciphered hexadecimal form"};
   out << *plain;
 }
 
 void PrintXml(std::span<const std::string> rest, std::ostream& out) {
   if (rest.size() != 1 || rest[0].empty()) throw Usage("expected one FILE");
   std::error_code ec;
-  if (std::filesystem::is_directory(rest[0], ec)) throw Failure{kExitBadInput, rest[0] + " is a folder"};
+  if (std::filesystem::is_directory(rest[0], ec)) throw ECommandError{kExitBadInput, rest[0] + " is a folder"};
   Ref<IHierStorageRoot> root;
   try {
     root = OpenStorageFile(rest[0]);
-  } catch (const StorageParseError& error) {
-    throw Failure{kExitBadInput, rest[0] + ": " + error.what()};
+  } catch (const EStorageParseError& error) {
+    throw ECommandError{kExitBadInput, rest[0] + ": " + error.what()};
   }
-  if (!root) throw Failure{kExitBadInput, "cannot read " + rest[0]};
+  if (!root) throw ECommandError{kExitBadInput, "cannot read " + rest[0]};
   out << root->SaveToText();
 }
 
@@ -108,9 +108,9 @@ int RunDataTool(std::span<const std::string> arguments, int input_fd, std::ostre
   try {
     Dispatch(arguments, input_fd, out);
     out.flush();
-    if (!out) throw Failure{kExitBadInput, "cannot write the output"};
+    if (!out) throw ECommandError{kExitBadInput, "cannot write the output"};
     return kExitOk;
-  } catch (const Failure& failure) {
+  } catch (const ECommandError& failure) {
     err << kProgram << ": " << failure.message << '\n';
     return failure.exit_code;
   } catch (const std::exception& error) {

@@ -27,12 +27,12 @@ int CeilPixels(FT_Pos value) { return int((value + 63) >> 6); }
 
 TGlyphRasteriser::TGlyphRasteriser(const std::string& font_file, int pixel_size)
     : handles_(std::make_unique<Handles>()) {
-  if (pixel_size < 4 || pixel_size > 512) throw TToolError("pixel size must be 4..512");
-  if (FT_Init_FreeType(&handles_->library) != 0) throw TToolError("FreeType could not start");
+  if (pixel_size < 4 || pixel_size > 512) throw EToolError("pixel size must be 4..512");
+  if (FT_Init_FreeType(&handles_->library) != 0) throw EToolError("FreeType could not start");
   if (FT_New_Face(handles_->library, font_file.c_str(), 0, &handles_->face) != 0)
-    throw TToolError("not a font file: " + font_file);
+    throw EToolError("not a font file: " + font_file);
   if (!FT_IS_SCALABLE(handles_->face) || FT_Set_Pixel_Sizes(handles_->face, 0, FT_UInt(pixel_size)) != 0)
-    throw TToolError("the font cannot be scaled: " + font_file);
+    throw EToolError("the font cannot be scaled: " + font_file);
   ascent_ = CeilPixels(handles_->face->size->metrics.ascender);
   descent_ = CeilPixels(-handles_->face->size->metrics.descender);
 }

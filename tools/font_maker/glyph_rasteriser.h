@@ -31,7 +31,7 @@ struct TGlyphBitmap {
 
 class TGlyphRasteriser {
  public:
-  // Raises TToolError when the file is not a usable font.
+  // Raises EToolError when the file is not a usable font.
   TGlyphRasteriser(const std::string& font_file, int pixel_size);
   ~TGlyphRasteriser();
   TGlyphRasteriser(const TGlyphRasteriser&) = delete;

@@ -11,9 +11,9 @@
 #include <iostream>
 #include <optional>
 
+#include "persistence/number_text.h"
 #include "tools/font_maker/character_set.h"
 #include "tools/font_maker/font_sheet.h"
-#include "persistence/number_text.h"
 #include "tools/media_common/tool_options.h"
 
 namespace {
@@ -30,9 +30,9 @@ TGlyphStyle StyleFrom(const TToolOptions& options) {
   style.shadow_y = options.Int("shadow-y", 0);
   style.shadow_blur = options.Int("shadow-blur", 0);
   style.shadow_colour = options.Colour("shadow-colour", 0);
-  if (style.outline_width < 0 || style.outline_width > 16) throw TToolError("--outline must be 0..16");
-  if (style.shadow_blur < 0 || style.shadow_blur > 16) throw TToolError("--shadow-blur must be 0..16");
-  if (std::abs(style.shadow_x) > 16 || std::abs(style.shadow_y) > 16) throw TToolError("shadow offsets must be -16..16");
+  if (style.outline_width < 0 || style.outline_width > 16) throw EToolError("--outline must be 0..16");
+  if (style.shadow_blur < 0 || style.shadow_blur > 16) throw EToolError("--shadow-blur must be 0..16");
+  if (std::abs(style.shadow_x) > 16 || std::abs(style.shadow_y) > 16) throw EToolError("shadow offsets must be -16..16");
   return style;
 }
 
@@ -42,10 +42,10 @@ int Run(const TToolOptions& options) {
   const std::string& sheet_file = options.Require(2, "sheet file");
   const std::string& symbols_file = options.Require(3, "symbols file");
   std::optional<int32_t> size = ParseInt(size_text);
-  if (!size) throw TToolError("pixel size is not a whole number: " + size_text);
+  if (!size) throw EToolError("pixel size is not a whole number: " + size_text);
   TGlyphRasteriser face(font_file, *size);
   TFontSheet sheet = BuildFontSheet(face, FontCharacters(), StyleFrom(options), options.Int("sheet-width", 0));
-  if (!WriteFontSheet(sheet, sheet_file, symbols_file)) throw TToolError("cannot write " + sheet_file);
+  if (!WriteFontSheet(sheet, sheet_file, symbols_file)) throw EToolError("cannot write " + sheet_file);
   return 0;
 }
 

@@ -26,9 +26,9 @@ class TFontFaces {
   cairo_font_face_t* Face(const char* file) {
     auto it = faces_.find(file);
     if (it != faces_.end()) return it->second;
-    if (!library_ && FT_Init_FreeType(&library_) != 0) throw TToolError("FreeType could not start");
+    if (!library_ && FT_Init_FreeType(&library_) != 0) throw EToolError("FreeType could not start");
     FT_Face face = nullptr;
-    if (FT_New_Face(library_, file, 0, &face) != 0) throw TToolError(std::string("cannot load font ") + file);
+    if (FT_New_Face(library_, file, 0, &face) != 0) throw EToolError(std::string("cannot load font ") + file);
     cairo_font_face_t* cairo_face = cairo_ft_font_face_create_for_ft_face(face, 0);
     faces_.emplace(file, cairo_face);
     return cairo_face;
@@ -54,7 +54,7 @@ TCairoCanvas::TCairoCanvas(int width, int height)
       height_(height),
       surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
       context_(cairo_create(surface_)) {
-  if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS) throw TToolError("picture size refused");
+  if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS) throw EToolError("picture size refused");
 }
 
 TCairoCanvas::~TCairoCanvas() {

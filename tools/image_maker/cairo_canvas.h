@@ -59,7 +59,7 @@ void RoundedRectangle(cairo_t* cr, double x, double y, double width, double heig
 void HeartPath(cairo_t* cr, double x, double y, double size);
 // A five-pointed star centred on (x, y).
 void StarPath(cairo_t* cr, double x, double y, double outer, double inner, double turn = 0.0);
-// Selects the font file at a pixel size; raises TToolError when it cannot be loaded.
+// Selects the font file at a pixel size; raises EToolError when it cannot be loaded.
 void SelectFontFile(cairo_t* cr, const char* file, double pixel_size);
 // Text centred horizontally on x with its baseline at y, as a path.
 void CentredTextPath(cairo_t* cr, std::string_view utf8, double x, double baseline);

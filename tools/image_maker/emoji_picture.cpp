@@ -32,18 +32,18 @@ struct TPremultiplied {
 
 TPremultiplied LoadColourGlyph(const char* font_file, char32_t character) {
   TFreeType ft;
-  if (FT_Init_FreeType(&ft.library) != 0) throw TToolError("FreeType could not start");
-  if (FT_New_Face(ft.library, font_file, 0, &ft.face) != 0) throw TToolError(std::string("not a font: ") + font_file);
+  if (FT_Init_FreeType(&ft.library) != 0) throw EToolError("FreeType could not start");
+  if (FT_New_Face(ft.library, font_file, 0, &ft.face) != 0) throw EToolError(std::string("not a font: ") + font_file);
   // Colour bitmap fonts carry fixed strikes; the largest has the most detail.
   if (ft.face->num_fixed_sizes > 0 && FT_Select_Size(ft.face, ft.face->num_fixed_sizes - 1) != 0)
-    throw TToolError("the emoji font's bitmap size cannot be selected");
+    throw EToolError("the emoji font's bitmap size cannot be selected");
   const FT_UInt index = FT_Get_Char_Index(ft.face, FT_ULong(character));
-  if (index == 0) throw TToolError("the emoji font has no such character");
-  if (FT_Load_Glyph(ft.face, index, FT_LOAD_COLOR) != 0) throw TToolError("the emoji cannot be loaded");
+  if (index == 0) throw EToolError("the emoji font has no such character");
+  if (FT_Load_Glyph(ft.face, index, FT_LOAD_COLOR) != 0) throw EToolError("the emoji cannot be loaded");
   if (ft.face->glyph->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(ft.face->glyph, FT_RENDER_MODE_NORMAL) != 0)
-    throw TToolError("the emoji cannot be drawn");
+    throw EToolError("the emoji cannot be drawn");
   const FT_Bitmap& bitmap = ft.face->glyph->bitmap;
-  if (bitmap.pixel_mode != FT_PIXEL_MODE_BGRA || bitmap.pitch < 0) throw TToolError("the emoji is not a colour bitmap");
+  if (bitmap.pixel_mode != FT_PIXEL_MODE_BGRA || bitmap.pitch < 0) throw EToolError("the emoji is not a colour bitmap");
 
   TPremultiplied glyph{int(bitmap.width), int(bitmap.rows), {}};
   glyph.pixels.resize(size_t(glyph.width) * size_t(glyph.height));
@@ -81,9 +81,9 @@ uint32_t PackPremultiplied(const std::array<float, 4>& bgra) {
 }  // namespace
 
 TRgbaImage DrawEmoji(const char* font_file, char32_t character, int size) {
-  if (size < 1 || size > 4096) throw TToolError("emoji size must be 1..4096");
+  if (size < 1 || size > 4096) throw EToolError("emoji size must be 1..4096");
   const TPremultiplied glyph = LoadColourGlyph(font_file, character);
-  if (glyph.width == 0 || glyph.height == 0) throw TToolError("the emoji is empty");
+  if (glyph.width == 0 || glyph.height == 0) throw EToolError("the emoji is empty");
   const double scale = double(size) / std::max(glyph.width, glyph.height);
   const double offset_x = (size - glyph.width * scale) / 2;
   const double offset_y = (size - glyph.height * scale) / 2;

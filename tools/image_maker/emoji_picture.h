@@ -18,7 +18,7 @@ namespace corvellane {
 
 inline constexpr const char* kEmojiFont = "/usr/share/fonts/truetype/noto/NotoColorEmoji.ttf";
 
-// Raises TToolError when the font cannot be read or lacks the character.
+// Raises EToolError when the font cannot be read or lacks the character.
 TRgbaImage DrawEmoji(const char* font_file, char32_t character, int size);
 
 // "U+1F490", "1F490" or the character itself in UTF-8 (a trailing

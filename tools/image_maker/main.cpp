@@ -18,13 +18,13 @@ namespace {
 using namespace corvellane;
 
 void Save(const TRgbaImage& picture, const std::string& file) {
-  if (!picture.Save(file)) throw TToolError("cannot write " + file);
+  if (!picture.Save(file)) throw EToolError("cannot write " + file);
 }
 
 int MakeEmoji(const TToolOptions& options) {
   const std::string& text = options.Require(1, "emoji character");
   std::optional<char32_t> character = ParseEmoji(text);
-  if (!character) throw TToolError("not a character: " + text);
+  if (!character) throw EToolError("not a character: " + text);
   const std::string font = options.Text("font", kEmojiFont);
   Save(DrawEmoji(font.c_str(), *character, options.Int("size", 64)), options.Require(2, "output file"));
   return 0;
@@ -33,10 +33,10 @@ int MakeEmoji(const TToolOptions& options) {
 int MakeRecipe(const TToolOptions& options) {
   const std::string& name = options.Require(0, "recipe name");
   const TRecipe* recipe = FindRecipe(name);
-  if (!recipe) throw TToolError("unknown recipe " + name + " (see: corvellane-imagemaker list)");
+  if (!recipe) throw EToolError("unknown recipe " + name + " (see: corvellane-imagemaker list)");
   const int width = options.Int("width", recipe->width);
   const int height = options.Int("height", recipe->height);
-  if (width < 1 || height < 1 || width > 8192 || height > 8192) throw TToolError("size must be 1..8192");
+  if (width < 1 || height < 1 || width > 8192 || height > 8192) throw EToolError("size must be 1..8192");
   TCairoCanvas canvas(width, height);
   recipe->draw(canvas.Context(), width, height);
   Save(canvas.Picture(), options.Require(1, "output file"));

@@ -12,7 +12,7 @@ TToolOptions::TToolOptions(int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i) {
     std::string_view word = argv[i];
     if (word.size() > 2 && word.substr(0, 2) == "--") {
-      if (i + 1 >= argc) throw TToolError("option " + std::string(word) + " needs a value");
+      if (i + 1 >= argc) throw EToolError("option " + std::string(word) + " needs a value");
       named_[std::string(word.substr(2))] = argv[++i];
     } else {
       positional_.emplace_back(word);
@@ -21,7 +21,7 @@ TToolOptions::TToolOptions(int argc, const char* const* argv) {
 }
 
 const std::string& TToolOptions::Require(size_t index, std::string_view what) const {
-  if (index >= positional_.size()) throw TToolError("missing " + std::string(what));
+  if (index >= positional_.size()) throw EToolError("missing " + std::string(what));
   return positional_[index];
 }
 
@@ -34,7 +34,7 @@ int TToolOptions::Int(std::string_view name, int fallback) const {
   auto it = named_.find(std::string(name));
   if (it == named_.end()) return fallback;
   std::optional<int32_t> value = ParseInt(it->second);
-  if (!value) throw TToolError("--" + std::string(name) + " is not a whole number: " + it->second);
+  if (!value) throw EToolError("--" + std::string(name) + " is not a whole number: " + it->second);
   return *value;
 }
 
@@ -42,7 +42,7 @@ double TToolOptions::Float(std::string_view name, double fallback) const {
   auto it = named_.find(std::string(name));
   if (it == named_.end()) return fallback;
   std::optional<double> value = ParseFloat(it->second);
-  if (!value) throw TToolError("--" + std::string(name) + " is not a number: " + it->second);
+  if (!value) throw EToolError("--" + std::string(name) + " is not a number: " + it->second);
   return *value;
 }
 
@@ -50,7 +50,7 @@ uint32_t TToolOptions::Colour(std::string_view name, uint32_t fallback) const {
   auto it = named_.find(std::string(name));
   if (it == named_.end()) return fallback;
   std::optional<int32_t> value = it->second.starts_with('$') ? ParseInt(it->second) : std::nullopt;
-  if (!value) throw TToolError("--" + std::string(name) + " is not a colour ($AARRGGBB): " + it->second);
+  if (!value) throw EToolError("--" + std::string(name) + " is not a colour ($AARRGGBB): " + it->second);
   return uint32_t(*value);
 }
 

@@ -3,7 +3,7 @@
 // Words that start with "--" name an option and take the next word as its
 // value; every other word is positional. Values are read with the project's
 // number routines; colours are written as in data files, "$AARRGGBB".
-// A missing value or one that does not convert raises TToolError, which the
+// A missing value or one that does not convert raises EToolError, which the
 // tools report on one line before ending with status 2.
 //
 //   TToolOptions options(argc, argv);          // font.ttf --size 24
@@ -20,7 +20,7 @@
 
 namespace corvellane {
 
-class TToolError : public std::runtime_error {
+class EToolError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
@@ -37,7 +37,7 @@ class TToolOptions {
   TToolOptions(int argc, const char* const* argv);
 
   const std::vector<std::string>& Positional() const { return positional_; }
-  // The positional word at `index`; raises TToolError naming `what` when absent.
+  // The positional word at `index`; raises EToolError naming `what` when absent.
   const std::string& Require(size_t index, std::string_view what) const;
   bool Has(std::string_view name) const { return named_.count(std::string(name)) > 0; }
   std::string Text(std::string_view name, std::string_view fallback) const;

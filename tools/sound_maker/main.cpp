@@ -18,7 +18,7 @@ using namespace corvellane;
 
 int Bars(const TToolOptions& options) {
   const int bars = options.Int("bars", kMusicBars);
-  if (bars < 1 || bars > kMusicBars) throw TToolError("--bars must be 1..16");
+  if (bars < 1 || bars > kMusicBars) throw EToolError("--bars must be 1..16");
   return bars;
 }
 
@@ -40,7 +40,7 @@ int Run(const TToolOptions& options) {
     return 0;
   }
   const TSoundEffect* effect = FindSoundEffect(name);
-  if (!effect) throw TToolError("unknown sound " + name + " (see: corvellane-soundmaker list)");
+  if (!effect) throw EToolError("unknown sound " + name + " (see: corvellane-soundmaker list)");
   WriteSoundFile(file, effect->make(), 1);
   return 0;
 }

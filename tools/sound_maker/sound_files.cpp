@@ -26,7 +26,7 @@ void WriteWav(const std::string& path, const std::vector<float>& interleaved, in
   TWavWriter wav;
   const std::vector<int16_t> pcm = ToPcm16(interleaved);
   if (!wav.Open(path, kSampleRate, channels) || !wav.Append(pcm) || !wav.Close())
-    throw TToolError("cannot write " + path);
+    throw EToolError("cannot write " + path);
 }
 
 // The libvorbis and libogg encoder state, released in the right order.
@@ -36,7 +36,7 @@ class TVorbisEncoder {
     vorbis_info_init(&info_);
     if (vorbis_encode_init_vbr(&info_, channels, kSampleRate, kVorbisQuality) != 0) {
       vorbis_info_clear(&info_);
-      throw TToolError("the Vorbis encoder refused the format");
+      throw EToolError("the Vorbis encoder refused the format");
     }
     vorbis_comment_init(&comment_);
     vorbis_analysis_init(&dsp_, &info_);
@@ -107,7 +107,7 @@ struct TFileCloser {
 void WriteOgg(const std::string& path, const std::vector<float>& interleaved, int channels) {
   TVorbisEncoder encoder(channels);
   std::unique_ptr<std::FILE, TFileCloser> file(std::fopen(path.c_str(), "wb"));
-  if (!file) throw TToolError("cannot write " + path);
+  if (!file) throw EToolError("cannot write " + path);
   bool ok = encoder.WriteHeaders(file.get());
   constexpr int kChunk = 4096;
   const int frames = int(interleaved.size() / size_t(channels));
@@ -116,7 +116,7 @@ void WriteOgg(const std::string& path, const std::vector<float>& interleaved, in
                         channels);
   ok = ok && encoder.Encode(file.get(), nullptr, 0, channels);
   ok = std::fflush(file.get()) == 0 && ok;
-  if (!ok) throw TToolError("cannot write " + path);
+  if (!ok) throw EToolError("cannot write " + path);
 }
 
 }  // namespace
@@ -129,10 +129,10 @@ std::vector<int16_t> ToPcm16(const std::vector<float>& samples) {
 }
 
 void WriteSoundFile(const std::string& path, const std::vector<float>& interleaved, int channels) {
-  if (!MakeFolderFor(path)) throw TToolError("cannot create the folder of " + path);
+  if (!MakeFolderFor(path)) throw EToolError("cannot create the folder of " + path);
   if (EndsWith(path, ".wav")) return WriteWav(path, interleaved, channels);
   if (EndsWith(path, ".ogg")) return WriteOgg(path, interleaved, channels);
-  throw TToolError("the file name must end in .wav or .ogg: " + path);
+  throw EToolError("the file name must end in .wav or .ogg: " + path);
 }
 
 }  // namespace corvellane

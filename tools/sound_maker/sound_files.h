@@ -16,7 +16,7 @@ namespace corvellane {
 
 std::vector<int16_t> ToPcm16(const std::vector<float>& samples);
 
-// Raises TToolError for another extension or when the file cannot be written.
+// Raises EToolError for another extension or when the file cannot be written.
 void WriteSoundFile(const std::string& path, const std::vector<float>& interleaved, int channels);
 
 }  // namespace corvellane

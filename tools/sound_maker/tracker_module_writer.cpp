@@ -168,10 +168,10 @@ std::vector<uint8_t> MakeThemeModule(int bars) {
 }
 
 void WriteModuleFile(const std::string& path, const std::vector<uint8_t>& module) {
-  if (!MakeFolderFor(path)) throw TToolError("cannot create the folder of " + path);
+  if (!MakeFolderFor(path)) throw EToolError("cannot create the folder of " + path);
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file.write(reinterpret_cast<const char*>(module.data()), std::streamsize(module.size()));
-  if (!file.flush()) throw TToolError("cannot write " + path);
+  if (!file.flush()) throw EToolError("cannot write " + path);
 }
 
 }  // namespace corvellane

@@ -21,7 +21,7 @@ namespace corvellane {
 // bars: 1..kMusicBars, rounded up to whole patterns of four bars.
 std::vector<uint8_t> MakeThemeModule(int bars);
 
-// Raises TToolError when the file cannot be written.
+// Raises EToolError when the file cannot be written.
 void WriteModuleFile(const std::string& path, const std::vector<uint8_t>& module);
 
 }  // namespace corvellane

@@ -1,11 +1,11 @@
-// game_screen_slave.h: IGameScreenSlave, a screen as the game drives it.
+// game_screen_slave_interface.h: IGameScreenSlave, a screen as the game drives it.
 //
 // The game keeps a stack of shown screens. Only the top one advances and
 // gets input; every shown screen not entirely covered by one above it is
 // drawn, bottom to top. A closing screen may still be visible for a while (its
 // hide effect runs); it leaves the stack when IsOpen turns false.
 //
-//   screen->AttachOwner(game);          // once, when the game starts
+//   screen->SetOwner(game);          // once, when the game starts
 //   screen->Open(parameters);           // pushed onto the stack
 //   each frame (top screen): screen->Advance(ms);
 //   each frame (all shown):  screen->EndFrame();   screen->Draw(canvas, 0, 0);
@@ -15,21 +15,21 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/platform/platform.h"
+#include "engine/platform/platform_interface.h"
 #include "engine/surface.h"
 #include "engine/surface_rect.h"
 #include "persistence/object.h"
 #include "persistence/params.h"
-#include "widgets/widget.h"
-#include "widgets/window.h"
+#include "widgets/widget_interface.h"
+#include "widgets/window_interface.h"
 
 namespace corvellane {
 
 struct IGameScreenOwner;
 
 struct IGameScreenSlave : virtual INamedObject {
-  virtual void AttachOwner(IGameScreenOwner* owner) = 0;
-  virtual void DetachOwner() = 0;
+  virtual void SetOwner(IGameScreenOwner* owner) = 0;
+  virtual void ClearOwner() = 0;
   virtual void Open(Ref<IParamCollection> parameters) = 0;
   virtual void Close() = 0;
   // The screen became / stopped being the top screen.

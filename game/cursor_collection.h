@@ -24,8 +24,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/cursor.h"
 #include "persistence/collections.h"
-#include "shell/game/cursor.h"
 
 namespace corvellane {
 

@@ -1,4 +1,4 @@
-#include "shell/game/cursor.h"
+#include "game/cursor.h"
 
 #include "persistence/object_io.h"
 #include "persistence/value_access.h"

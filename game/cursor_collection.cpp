@@ -1,4 +1,4 @@
-#include "shell/game/cursor_collection.h"
+#include "game/cursor_collection.h"
 
 #include "persistence/class_registry.h"
 #include "persistence/value_access.h"

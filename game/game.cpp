@@ -1,4 +1,4 @@
-#include "shell/game/game.h"
+#include "game/game.h"
 
 #include <exception>
 
@@ -93,7 +93,7 @@ void TGame::AttachEngine(IEngine* engine) {
   ApplyParamsToEngine();
   LoadResourceFiles(*resource_files_, *engine_, ResourceLoadMode::kSynch);
   for (int i = 0; i < screens_->Count(); ++i)
-    if (Ref<IGameScreenSlave> screen = screens_->GetScreen(i)) screen->AttachOwner(this);
+    if (Ref<IGameScreenSlave> screen = screens_->GetScreen(i)) screen->SetOwner(this);
   splash_logos_showing_ = ShowScreen(splash_logos_screen_, nullptr);
   border_screen_ = screens_->GetScreen(Variant(kBorderScreen));
 }
@@ -103,7 +103,7 @@ void TGame::FinishGame() {
   DetachCursors();
   while (!shown_.empty()) shown_.pop_back();
   for (int i = screens_->Count() - 1; i >= 0; --i)
-    if (Ref<IGameScreenSlave> screen = screens_->GetScreen(i)) screen->DetachOwner();
+    if (Ref<IGameScreenSlave> screen = screens_->GetScreen(i)) screen->ClearOwner();
   // Every change to the records was saved when it was made.
   level_records_ = nullptr;
   high_scores_ = nullptr;

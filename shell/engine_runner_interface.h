@@ -1,4 +1,4 @@
-// engine_runner.h: how the start-up code drives the engine.
+// engine_runner_interface.h: how the start-up code drives the engine.
 //
 // The program creates one engine through a factory, starts it with the game
 // definition file, runs its frame loop and finishes it:

@@ -1,4 +1,4 @@
-// window.h: IWindow, the game screen as its widgets see it.
+// window_interface.h: IWindow, the game screen as its widgets see it.
 //
 // The screen owns the root of a widget tree and routes input into it; widgets
 // reach it through GetWindow of their owner chain to take the mouse capture

@@ -1,11 +1,11 @@
-// widget.h: IWidget, the interface through which everything uses a widget.
+// widget_interface.h: IWidget, the interface through which everything uses a widget.
 //
 // Everything a screen shows is a tree of widgets. A widget is a property
 // object created by type name from a data file; other parts of the game
 // drive it almost entirely through property writes by name
 // ("visible", "anchor_left", "panel/caption/visible").
 //
-// The tree. Every widget has one owner (IWidgetOwner, widget_owner.h): a
+// The tree. Every widget has one owner (IWidgetOwner, widget_owner_interface.h): a
 // group or decorator that holds it, or the game screen that holds the root.
 // Owners keep their children alive; a child keeps only a plain back link that
 // the owner clears with ClearOwner before letting go. Through the chain of

@@ -1,4 +1,4 @@
-// platform.h: the one interface between the engine and the machine.
+// platform_interface.h: the one interface between the engine and the machine.
 //
 // Everything the engine needs from the desktop goes through IPlatform: one
 // window and its display mode, presenting the finished canvas, input events,
@@ -88,7 +88,7 @@ struct CanvasView {
 // Where the audio device gets its samples. Called from the device's thread
 // on SDL; it must fill the whole buffer (silence when there is nothing).
 struct IAudioSource {
-  virtual void RenderAudio(std::span<int16_t> interleavedStereo) = 0;
+  virtual void RenderAudio(std::span<int16_t> interleaved_stereo) = 0;
 
  protected:
   ~IAudioSource() = default;
@@ -102,9 +102,9 @@ class IPlatform {
   virtual ~IPlatform() = default;
 
   // Window. OpenWindow creates it (not shown until a display mode is set).
-  virtual bool OpenWindow(std::string_view captionUtf8, DisplaySize logical) = 0;
+  virtual bool OpenWindow(std::string_view caption_utf8, DisplaySize logical) = 0;
   virtual void CloseWindow() = 0;
-  virtual void SetCaption(std::string_view captionUtf8) = 0;
+  virtual void SetCaption(std::string_view caption_utf8) = 0;
   virtual void MinimizeWindow() = 0;
 
   // Display. SetDisplayMode falls back when a mode cannot be set
@@ -122,7 +122,7 @@ class IPlatform {
   // Input. PollEvent takes one waiting event; WaitEvent blocks until one is
   // waiting or the time has passed (used while minimised).
   virtual bool PollEvent(PlatformEvent& event) = 0;
-  virtual void WaitEvent(uint32_t timeoutMs) = 0;
+  virtual void WaitEvent(uint32_t timeout_ms) = 0;
 
   // Clock. WaitForNextFrame paces frames (at most one per frame period) and
   // answers the step for the game, capped (frame_clock.h).

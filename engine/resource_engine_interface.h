@@ -1,4 +1,4 @@
-// resource_engine.h: the engine services that resource definitions use.
+// resource_engine_interface.h: the engine services that resource definitions use.
 //
 // Definition lists and resource files do not create resources themselves:
 // they hand definition elements to the engine, which creates each resource

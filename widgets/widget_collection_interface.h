@@ -1,4 +1,4 @@
-// widget_collection.h: the collections through which groups hold children.
+// widget_collection_interface.h: the collections through which groups hold children.
 //
 // ISimpleWidgetCollection is an ordered list of widgets addressable by index
 // and by name. IWidgetCollection adds what a group needs each frame: z order

@@ -45,16 +45,16 @@
 #include "engine/engine_interface.h"
 #include "engine/game_interface.h"
 #include "engine/resource_file.h"
+#include "game/cursor_collection.h"
 #include "persistence/object.h"
 #include "persistence/params.h"
 #include "records/high_scores_interface.h"
 #include "records/level_records_interface.h"
-#include "screens/game_screen_owner.h"
 #include "screens/gs_collection.h"
-#include "screens/screen_cursors.h"
-#include "shell/game/cursor_collection.h"
+#include "screens/screen_cursors_interface.h"
 #include "sound/sound_definitions.h"
-#include "widgets/widget_owner.h"
+#include "widgets/game_screen_owner_interface.h"
+#include "widgets/widget_owner_interface.h"
 
 namespace corvellane {
 

@@ -1,13 +1,13 @@
-#include "shell/game/class_list.h"
+#include "game/class_list.h"
 
 #include "controls/control_classes.h"
 #include "engine/resource_file.h"
 #include "engine/resource_types.h"
 #include "functions/function_classes.h"
+#include "game/game.h"
 #include "persistence/class_registry.h"
 #include "screens/screen_classes.h"
 #include "screens/splash_screens.h"
-#include "shell/game/game.h"
 #include "sound/sound_definitions.h"
 #include "widgets/widget_classes.h"
 

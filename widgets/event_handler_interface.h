@@ -1,4 +1,4 @@
-// event_handler.h: IEventHandler, where controls report what the player did.
+// event_handler_interface.h: IEventHandler, where controls report what the player did.
 //
 // A control finds its handler through GetEventHandler of its owner chain:
 // normally the game screen, or a container control (list box, radio group)

@@ -1,4 +1,4 @@
-// game_screen_owner.h: IGameScreenOwner, the game as its screens see it.
+// game_screen_owner_interface.h: IGameScreenOwner, the game as its screens see it.
 //
 // A screen never holds the game object itself, only this interface: it shows
 // and closes screens, reads and writes game parameters, reaches the engine and

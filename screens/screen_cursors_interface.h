@@ -1,4 +1,4 @@
-// screen_cursors.h: IScreenCursors, the cursor choice a screen makes while
+// screen_cursors_interface.h: IScreenCursors, the cursor choice a screen makes while
 // it is open.
 //
 // The game's cursor collection draws the mouse pointer as a widget. A

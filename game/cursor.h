@@ -19,7 +19,7 @@
 #include "engine/surface_rect.h"
 #include "persistence/object.h"
 #include "persistence/ref.h"
-#include "widgets/widget.h"
+#include "widgets/widget_interface.h"
 
 namespace corvellane {
 

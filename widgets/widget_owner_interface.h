@@ -1,4 +1,4 @@
-// widget_owner.h: IWidgetOwner, what a widget sees of its container.
+// widget_owner_interface.h: IWidgetOwner, what a widget sees of its container.
 //
 // Groups and decorators implement it for their children, the game screen for
 // its root widget, the game object for the cursor widgets it keeps outside

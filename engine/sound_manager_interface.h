@@ -1,4 +1,4 @@
-// sound_manager.h: ISoundManager, all sound and music of the game.
+// sound_manager_interface.h: ISoundManager, all sound and music of the game.
 //
 // One sound manager per engine plays everything through the engine's mixer.
 // Short sounds play as independent sound objects (a start delay, optional
