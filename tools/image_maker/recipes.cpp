@@ -25,6 +25,12 @@ std::span<const TRecipe> Recipes() {
       {"progress_fill", 320, 28, DrawProgressFill, "progress bar's filling, drawn over the frame"},
       {"star_twinkle", 48 * kStarFrames, 48, DrawStarTwinkle, "twinkling star, 8 frames"},
       {"butterfly", 64 * kButterflyFrames, 64, DrawButterflyFlutter, "fluttering butterfly, 8 frames"},
+      {"scene_flower_shop", 1024, 768, DrawFlowerShop, "story scene: the flower shop on a spring morning"},
+      {"front_flower_bucket", 160, 200, DrawFlowerShopBucket, "the flower shop's bucket of flowers, in front"},
+      {"scene_library", 1024, 768, DrawLibrary, "story scene: the library by lamplight"},
+      {"front_book_pile", 120, 110, DrawLibraryBooks, "the library's pile of books, in front"},
+      {"scene_park", 1024, 768, DrawPark, "story scene: the park on a summer afternoon"},
+      {"front_rose_hedge", 200, 110, DrawParkRoses, "the park's rose hedge, in front"},
   };
   return recipes;
 }

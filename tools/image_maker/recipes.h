@@ -52,6 +52,13 @@ void DrawProgressFrame(cairo_t* cr, int width, int height);
 void DrawProgressFill(cairo_t* cr, int width, int height);
 void DrawStarTwinkle(cairo_t* cr, int width, int height);    // sprite_sheets.cpp
 void DrawButterflyFlutter(cairo_t* cr, int width, int height);
+// The story scenes (scene_*.cpp), each with the sprites that stand in front of its objects.
+void DrawFlowerShop(cairo_t* cr, int width, int height);
+void DrawFlowerShopBucket(cairo_t* cr, int width, int height);
+void DrawLibrary(cairo_t* cr, int width, int height);
+void DrawLibraryBooks(cairo_t* cr, int width, int height);
+void DrawPark(cairo_t* cr, int width, int height);
+void DrawParkRoses(cairo_t* cr, int width, int height);
 
 inline constexpr int kStarFrames = 8;
 inline constexpr int kButterflyFrames = 8;
