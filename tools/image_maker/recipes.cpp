@@ -31,6 +31,16 @@ std::span<const TRecipe> Recipes() {
       {"front_book_pile", 120, 110, DrawLibraryBooks, "the library's pile of books, in front"},
       {"scene_park", 1024, 768, DrawPark, "story scene: the park on a summer afternoon"},
       {"front_rose_hedge", 200, 110, DrawParkRoses, "the park's rose hedge, in front"},
+      {"scene_cafe", 1024, 768, DrawCafe, "story scene: the café on a quiet afternoon"},
+      {"front_cafe_palm", 240, 200, DrawCafePalm, "the café's potted palm, in front"},
+      {"scene_bakery", 1024, 768, DrawBakery, "story scene: the bakery before dawn"},
+      {"front_bread_basket", 130, 150, DrawBakeryBasket, "the bakery's basket of baguettes, in front"},
+      {"scene_attic", 1024, 768, DrawAttic, "story scene: the attic in late afternoon light"},
+      {"front_hat_boxes", 140, 170, DrawAtticHatBoxes, "the attic's stack of hat boxes, in front"},
+      {"scene_beach", 1024, 768, DrawBeach, "story scene: the beach at midday"},
+      {"front_beach_rocks", 240, 110, DrawBeachRocks, "the beach's rocks with seaweed, in front"},
+      {"scene_station", 1024, 768, DrawStation, "story scene: the railway station late in the afternoon"},
+      {"front_luggage_trolley", 240, 180, DrawStationTrolley, "the station's luggage trolley, in front"},
   };
   return recipes;
 }

@@ -59,6 +59,16 @@ void DrawLibrary(cairo_t* cr, int width, int height);
 void DrawLibraryBooks(cairo_t* cr, int width, int height);
 void DrawPark(cairo_t* cr, int width, int height);
 void DrawParkRoses(cairo_t* cr, int width, int height);
+void DrawCafe(cairo_t* cr, int width, int height);
+void DrawCafePalm(cairo_t* cr, int width, int height);
+void DrawBakery(cairo_t* cr, int width, int height);
+void DrawBakeryBasket(cairo_t* cr, int width, int height);
+void DrawAttic(cairo_t* cr, int width, int height);
+void DrawAtticHatBoxes(cairo_t* cr, int width, int height);
+void DrawBeach(cairo_t* cr, int width, int height);
+void DrawBeachRocks(cairo_t* cr, int width, int height);
+void DrawStation(cairo_t* cr, int width, int height);
+void DrawStationTrolley(cairo_t* cr, int width, int height);
 
 inline constexpr int kStarFrames = 8;
 inline constexpr int kButterflyFrames = 8;

@@ -24,7 +24,7 @@ void Room(cairo_t* cr) {
   FillBoxGradient(cr, {0, 0, kSceneWidth, 26}, 0xFFF4EEE0, 0xFFDCD2C0);  // cornice
   FillBox(cr, {0, 26, kSceneWidth, 3}, 0x40000000);
   Wainscot(cr, {0, 470, kSceneWidth, kFloor - 470}, 0xFFE8EFE2, 9);
-  TiledFloor(cr, {0, kFloor, kSceneWidth, kSceneHeight - kFloor}, 0xFFD2855A, 0xFFB86A46, 70);
+  TiledFloor(cr, {0, kFloor, kSceneWidth, kSceneHeight - kFloor}, 0xFFD2855A, 0xFFC47652, 70, true);
 }
 
 void StreetOutside(cairo_t* cr, const TBox& glass) {

@@ -312,22 +312,34 @@ void Planks(cairo_t* cr, const TBox& box, const TWood& wood, double plank, bool 
   cairo_restore(cr);
 }
 
-void TiledFloor(cairo_t* cr, const TBox& box, uint32_t light, uint32_t dark, double tile) {
+void TiledFloor(cairo_t* cr, const TBox& box, uint32_t light, uint32_t dark, double tile, bool staggered) {
+  // Tiles laid on a plane seen from eye height: a world point (X, z) lands at
+  // x = centre + X * k / z, y = horizon + k / z, so rows shrink and columns
+  // converge towards the horizon just above the far edge.
+  const double horizon = box.y - 40, k = box.Bottom() + 40 - horizon;
+  const double z_far = k / (box.y - horizon), depth = tile / 120, cx = box.CentreX();
+  const auto at = [&](double x, double z) { return TPoint{cx + x * k / z, horizon + k / z}; };
   cairo_save(cr);
   BoxPath(cr, box);
   cairo_clip(cr);
-  // Rows grow towards the viewer, as a floor seen from a little above.
-  double y = box.y, size = tile * 0.6;
-  for (int row = 0; y < box.Bottom(); ++row) {
-    for (int col = 0; col * size < box.w + size; ++col) {
-      FillBox(cr, {box.x + col * size - (row % 2) * size * 0.5, y, size, size * 0.45},
-              (row + col) % 2 == 0 ? light : dark);
+  FillBox(cr, box, dark);
+  int row = 0;
+  for (double z = 0.9; z < z_far; z += depth * z, ++row) {
+    const double z2 = z + depth * z;
+    const double shift = staggered && row % 2 ? 0.5 : 0;
+    const double half = box.w / 2 * z / k / (tile / 120) + 2;
+    for (int col = -int(half) - 2; col <= int(half) + 2; ++col) {
+      if (!staggered && (row + col) % 2 != 0) continue;
+      const double x0 = (col + shift) * depth * 0.9, x1 = (col + 1 + shift) * depth * 0.9;
+      for (const TPoint& p : {at(x0, z), at(x1, z), at(x1, z2), at(x0, z2)}) cairo_line_to(cr, p.x, p.y);
+      cairo_close_path(cr);
+      SetColour(cr, staggered ? MixColours(light, dark, float((col * 7 + row * 3) % 5) / 10) : light);
+      cairo_fill_preserve(cr);
+      StrokePath(cr, 0x30000000, staggered ? 1.6 : 0.6);
     }
-    y += size * 0.45;
-    size *= 1.08;
   }
   cairo_restore(cr);
-  FillBoxGradient(cr, box, 0x30000000, 0x00000000);
+  FillBoxGradient(cr, box, 0x40000000, 0x00000000);
 }
 
 void BrickWall(cairo_t* cr, const TBox& box, uint32_t brick, uint32_t mortar, uint64_t seed) {

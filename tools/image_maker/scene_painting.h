@@ -78,7 +78,9 @@ enum class TWallpaper { kStripes, kDiamonds, kFlowers, kDamask, kPlain };
 void Wallpaper(cairo_t* cr, const TBox& box, TWallpaper pattern, uint32_t base, uint32_t ink);
 void Wainscot(cairo_t* cr, const TBox& box, uint32_t colour, int panels);
 void Planks(cairo_t* cr, const TBox& box, const TWood& wood, double plank, bool vertical, uint64_t seed);
-void TiledFloor(cairo_t* cr, const TBox& box, uint32_t light, uint32_t dark, double tile);
+// Rows of tiles growing towards the viewer; a chequerboard, or staggered
+// like brick paving.
+void TiledFloor(cairo_t* cr, const TBox& box, uint32_t light, uint32_t dark, double tile, bool staggered);
 void BrickWall(cairo_t* cr, const TBox& box, uint32_t brick, uint32_t mortar, uint64_t seed);
 void Skirting(cairo_t* cr, double y, double height, uint32_t colour);
 

@@ -116,21 +116,6 @@ void Bench(cairo_t* cr, double x, double floor) {
   FillBoxGradient(cr, {x - 104, floor - 42, 208, 12}, kOak.light, kOak.dark);
 }
 
-void LampPost(cairo_t* cr, double x, double floor) {
-  FillBoxSideways(cr, {x - 5, floor - 200, 10, 200}, 0xFF4A4A52, 0xFF1E1E24);
-  FillBox(cr, {x - 12, floor - 14, 24, 14}, 0xFF2E2E34);
-  RoundedRectangle(cr, x - 14, floor - 240, 28, 40, 6);
-  SetColour(cr, 0xFFF6F0D8);
-  cairo_fill_preserve(cr);
-  StrokePath(cr, 0xFF2E2E34, 3);
-  cairo_move_to(cr, x - 20, floor - 240);
-  cairo_line_to(cr, x, floor - 258);
-  cairo_line_to(cr, x + 20, floor - 240);
-  cairo_close_path(cr);
-  SetColour(cr, 0xFF2E2E34);
-  cairo_fill(cr);
-}
-
 // A point inside the quadrilateral (corners clockwise from the far left), at
 // fractions u across and v towards the viewer.
 TPoint InQuad(const std::array<TPoint, 4>& q, double u, double v) {

@@ -313,6 +313,21 @@ void Ladder(cairo_t* cr, TPoint foot, TPoint top, double width, const TWood& woo
   StrokePath(cr, wood.light, 5);
 }
 
+void LampPost(cairo_t* cr, double x, double floor) {
+  FillBoxSideways(cr, {x - 5, floor - 200, 10, 200}, 0xFF4A4A52, 0xFF1E1E24);
+  FillBox(cr, {x - 12, floor - 14, 24, 14}, 0xFF2E2E34);
+  RoundedRectangle(cr, x - 14, floor - 240, 28, 40, 6);
+  SetColour(cr, 0xFFF6F0D8);
+  cairo_fill_preserve(cr);
+  StrokePath(cr, 0xFF2E2E34, 3);
+  cairo_move_to(cr, x - 20, floor - 240);
+  cairo_line_to(cr, x, floor - 258);
+  cairo_line_to(cr, x + 20, floor - 240);
+  cairo_close_path(cr);
+  SetColour(cr, 0xFF2E2E34);
+  cairo_fill(cr);
+}
+
 void PendantLamp(cairo_t* cr, double x, double y, double size, uint32_t shade, uint32_t glow) {
   cairo_move_to(cr, x, 0);
   cairo_line_to(cr, x, y);

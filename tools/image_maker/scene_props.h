@@ -29,6 +29,8 @@ void Armchair(cairo_t* cr, double x, double floor, double size, uint32_t cloth);
 void Globe(cairo_t* cr, double x, double floor, double size);
 void Trunk(cairo_t* cr, const TBox& box, uint32_t leather);
 void Ladder(cairo_t* cr, TPoint foot, TPoint top, double width, const TWood& wood);
+// A cast-iron lamp post standing on the ground at (x, floor).
+void LampPost(cairo_t* cr, double x, double floor);
 void PendantLamp(cairo_t* cr, double x, double y, double size, uint32_t shade, uint32_t glow);
 void WallClock(cairo_t* cr, double x, double y, double radius, uint32_t rim, double hour, double minute);
 
