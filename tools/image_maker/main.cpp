@@ -3,6 +3,7 @@
 //   corvellane-imagemaker RECIPE OUT.png [--width W --height H]
 //   corvellane-imagemaker emoji CHARACTER OUT.png [--size N] [--font FILE]
 //   corvellane-imagemaker list
+//   corvellane-imagemaker pieces | outline | sheet | contact-sheet ...  (picture_commands.h)
 //
 // CHARACTER is "U+1F490", "1F490" or the emoji itself. Sizes default to the
 // recipe's own (the one the game uses); emoji pictures to 64 x 64.
@@ -10,6 +11,7 @@
 
 #include "tools/image_maker/cairo_canvas.h"
 #include "tools/image_maker/emoji_picture.h"
+#include "tools/image_maker/picture_commands.h"
 #include "tools/image_maker/recipes.h"
 #include "tools/media_common/tool_options.h"
 
@@ -51,6 +53,7 @@ int Run(const TToolOptions& options) {
     return 0;
   }
   if (command == "emoji") return MakeEmoji(options);
+  if (const TPictureCommand* picture = FindPictureCommand(command)) return picture->run(options);
   return MakeRecipe(options);
 }
 
