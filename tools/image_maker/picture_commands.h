@@ -1,10 +1,10 @@
 // picture_commands.h: the image maker's commands that work on pictures
 // rather than draw a recipe.
 //
-//   corvellane-imagemaker pieces WHOLE.png PREFIX COUNT [--seed N]
+//   corvellane-imagemaker pieces WHOLE.png PREFIX COUNT [--seed N] [--report yes]
 //   corvellane-imagemaker outline OBJECT.png OUT.png
 //   corvellane-imagemaker sheet OUT.png PICTURE.png...
-//   corvellane-imagemaker contact-sheet GAME_FOLDER OUT.png [--scene NAME]
+//   corvellane-imagemaker contact-sheet GAME_FOLDER OUT.png [--scene NAME] [--names yes] [--grid yes]
 //
 // Each command takes the tool's options (the command's name is positional
 // word 0) and answers the exit status; failures raise EToolError.

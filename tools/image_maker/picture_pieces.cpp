@@ -110,7 +110,8 @@ int CutPieces(const TToolOptions& options) {
     if (boxes[i].right <= boxes[i].left) throw EToolError("a piece came out empty; the picture is too small to cut");
     const std::string file = prefix + std::to_string(i + 1) + ".png";
     if (!Crop(layers[i], boxes[i]).Save(file)) throw EToolError("cannot write " + file);
-    std::cout << file << " " << boxes[i].left << " " << boxes[i].top << " " << boxes[i].right - boxes[i].left << " "
+    if (options.Text("report", "no") == "yes")
+      std::cout << file << " " << boxes[i].left << " " << boxes[i].top << " " << boxes[i].right - boxes[i].left << " "
               << boxes[i].bottom - boxes[i].top << "\n";
   }
   return 0;
