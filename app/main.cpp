@@ -78,6 +78,7 @@ int main(int argc, char** argv) {
     }
   }
   if (run.seed) GlobalRandom().Seed(*run.seed);
+  SetLogLevel(run.log_level);
   const bool headless_script_empty = headless.script.empty();
 
   // Data files, language files and media are found in folders, in ".tgd"

@@ -24,8 +24,9 @@ endfunction()
 function(corvellane_test name)
   cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
   file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  add_executable(${name} ${srcs})
-  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} test_support GTest::gtest GTest::gtest_main)
+  # Every test program starts with the log silent (tests/support/quiet_log.cpp).
+  add_executable(${name} ${srcs} ${PROJECT_SOURCE_DIR}/tests/support/quiet_log.cpp)
+  target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} test_support corvellane_persistence GTest::gtest GTest::gtest_main)
   # The folders are compiled in (tests/support/test_folders.h): a list-valued
   # ENVIRONMENT does not survive test discovery, which splits it apart.
   target_compile_definitions(${name} PRIVATE CORVELLANE_TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}"

@@ -72,13 +72,13 @@ void TButtonControl::SaveProperties(IHierStorage* node) {
   }
 }
 
-std::optional<Variant> TButtonControl::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TButtonControl::ReadDynamicProperty(std::string_view name) {
   if (const std::string* text = TextField(name)) return Variant(*text);
   if (name == "check_images") return Variant(check_images_);
-  return TControlWidget::ReadBuiltInProperty(name);
+  return TControlWidget::ReadDynamicProperty(name);
 }
 
-bool TButtonControl::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TButtonControl::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (std::string* text = TextField(name)) {
     *text = value.ToText();
     return true;
@@ -87,7 +87,7 @@ bool TButtonControl::WriteBuiltInProperty(std::string_view name, const Variant& 
     check_images_ = value.ToBool(check_images_);
     return true;
   }
-  return TControlWidget::WriteBuiltInProperty(name, value);
+  return TControlWidget::WriteDynamicProperty(name, value);
 }
 
 // ---- Looks ----

@@ -69,8 +69,8 @@ class TButtonControl : public TControlWidget {
   const std::string& GetActionType() const { return action_type_; }
 
  protected:
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   // The text field behind a property / data key, or none.

@@ -61,17 +61,17 @@ void TControlWidget::SaveProperties(IHierStorage* node) {
   WriteText(node, "maskwidget", mask_widget_, !mask_widget_.empty());
 }
 
-std::optional<Variant> TControlWidget::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TControlWidget::ReadDynamicProperty(std::string_view name) {
   if (name == "maskwidget") return Variant(mask_widget_);
-  return TVisualGroupWidget::ReadBuiltInProperty(name);
+  return TVisualGroupWidget::ReadDynamicProperty(name);
 }
 
-bool TControlWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TControlWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (name == "maskwidget") {
     mask_widget_ = value.ToText();
     return true;
   }
-  return TVisualGroupWidget::WriteBuiltInProperty(name, value);
+  return TVisualGroupWidget::WriteDynamicProperty(name, value);
 }
 
 void TControlWidget::ClearOwner() {

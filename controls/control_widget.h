@@ -85,8 +85,8 @@ class TControlWidget : public TVisualGroupWidget {
   bool IsHovered() const { return hover_; }
 
  protected:
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
   // Reads the cursor through the engine and answers whether the hover state
   // changed; nothing changes without an engine. A hidden control is never

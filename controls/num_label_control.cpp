@@ -39,17 +39,17 @@ void TNumLabelControl::SaveProperties(IHierStorage* node) {
   WriteInt(node, "maxincrementaldurationtime", max_duration_, true);
 }
 
-std::optional<Variant> TNumLabelControl::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TNumLabelControl::ReadDynamicProperty(std::string_view name) {
   if (name == "value") return Variant(value_);
   if (name == "current_value") return Variant(current_value_);
   if (name == "animation") return Variant(animation_);
   if (name == "animation_complete") return Variant(IsAnimationComplete());
   if (name == "maxincrementaldurationtime") return Variant(max_duration_);
   if (name == "minincrementalvaluepersecond") return Variant(min_rate_);
-  return TControlWidget::ReadBuiltInProperty(name);
+  return TControlWidget::ReadDynamicProperty(name);
 }
 
-bool TNumLabelControl::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TNumLabelControl::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (name == "value") {
     if (std::optional<int32_t> v = WrittenInt(value)) SetValue(*v);
     return true;
@@ -68,7 +68,7 @@ bool TNumLabelControl::WriteBuiltInProperty(std::string_view name, const Variant
   }
   // The shown number and the completion flag only follow the target.
   if (name == "current_value" || name == "animation_complete") return true;
-  return TControlWidget::WriteBuiltInProperty(name, value);
+  return TControlWidget::WriteDynamicProperty(name, value);
 }
 
 // ---- Attaching ----

@@ -39,8 +39,8 @@ class TNumLabelControl : public TControlWidget {
   bool IsAnimationComplete() const { return value_ == current_value_; }
 
  protected:
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   // The shown number after dt more ms of counting; counts the time too.

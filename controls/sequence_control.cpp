@@ -21,17 +21,17 @@ void TSequenceControl::SaveProperties(IHierStorage* node) {
   WriteInt(node, "step_duration_time", step_duration_, true);
 }
 
-std::optional<Variant> TSequenceControl::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TSequenceControl::ReadDynamicProperty(std::string_view name) {
   if (name == "step_duration_time") return Variant(step_duration_);
-  return TControlWidget::ReadBuiltInProperty(name);
+  return TControlWidget::ReadDynamicProperty(name);
 }
 
-bool TSequenceControl::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TSequenceControl::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (name == "step_duration_time") {
     step_duration_ = value.ToInt(step_duration_);
     return true;
   }
-  return TControlWidget::WriteBuiltInProperty(name, value);
+  return TControlWidget::WriteDynamicProperty(name, value);
 }
 
 void TSequenceControl::Advance(int32_t elapsed_ms) {

@@ -38,8 +38,8 @@ class TSequenceControl : public TControlWidget {
   int32_t GetStepDuration() const { return step_duration_; }
 
  protected:
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   int32_t step_duration_ = 0;

@@ -15,6 +15,7 @@
 #include "persistence/atomic_file.h"
 #include "persistence/cipher.h"
 #include "persistence/data_files.h"
+#include "persistence/log.h"
 #include "persistence/param_string.h"
 #include "persistence/paths.h"
 #include "persistence/storage.h"
@@ -99,12 +100,17 @@ std::string CacheKey(std::string_view file) { return ToUpperAscii(NormalizePath(
 
 Ref<IHierStorage> ReadExternal(const ExternalTarget& target) {
   std::optional<std::string> bytes = ReadDataFile(target.file);
-  if (!bytes) return nullptr;
+  if (!bytes) {
+    LogWarning(target.file + " (named by \"_outstorage\") is missing; its content is not used");
+    return nullptr;
+  }
   if (!target.key.empty()) *bytes = DecryptText(target.key, *bytes);
   try {
     auto document = XmlDocument::ParseBytes(*bytes);
+    document->SetSourceName(target.file);
     return TXMLStorage::Wrap(document->Root(), document);
-  } catch (const EXmlParseError&) {
+  } catch (const EXmlParseError& error) {
+    LogWarning(target.file + " is not well-formed XML (" + error.what() + "); its content is not used");
     return nullptr;
   }
 }

@@ -4,6 +4,7 @@
 
 #include "persistence/class_registry.h"
 #include "persistence/params.h"
+#include "persistence/property_table.h"
 #include "persistence/storage.h"
 #include "persistence/value_access.h"
 
@@ -127,13 +128,37 @@ void TPersistObject::SaveProperties(IHierStorage* node) {
 
 // ---- TPropertyObject ----
 
+const TPropertyTable& TPropertyObject::Properties() {
+  static const TPropertyTable table;
+  return table;
+}
+
+void TPropertyObject::LoadProperties(IHierStorage* node) {
+  TPersistObject::LoadProperties(node);
+  GetPropertyTable().Load(*this, node);
+}
+
+void TPropertyObject::SaveProperties(IHierStorage* node) {
+  TPersistObject::SaveProperties(node);
+  GetPropertyTable().Save(*this, node);
+}
+
 Variant TPropertyObject::GetProperty(std::string_view name) {
+  if (std::optional<Variant> value = GetPropertyTable().Read(*this, name)) return *value;
+  return GetBaseProperty(name);
+}
+
+void TPropertyObject::SetProperty(std::string_view name, const Variant& value) {
+  if (!GetPropertyTable().Write(*this, name, value)) SetBaseProperty(name, value);
+}
+
+Variant TPropertyObject::GetBaseProperty(std::string_view name) {
   if (name == "name") return Variant(GetName());
   if (name == "_object_guid") return Variant(GetObjectGuid());
   return Variant::Null();
 }
 
-void TPropertyObject::SetProperty(std::string_view name, const Variant& value) {
+void TPropertyObject::SetBaseProperty(std::string_view name, const Variant& value) {
   if (name == "name")
     SetName(value.ToText());
   else if (name == "_object_guid")

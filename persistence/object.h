@@ -28,6 +28,7 @@
 namespace corvellane {
 
 struct IHierStorage;
+class TPropertyTable;
 
 struct INamedObject : virtual IObject {
   virtual std::string GetName() const = 0;
@@ -150,12 +151,31 @@ class TPersistObject : public TNamedObject, public virtual IPersistObject {
   std::string type_name_;
 };
 
+// The properties of a class are the rows of its property table
+// (property_table.h), which loading, saving and access by name all follow;
+// "name" and "_object_guid" come after the table.
 class TPropertyObject : public TPersistObject, public virtual IPropertyObject {
  public:
-  // "name" and "_object_guid"; anything else reads as null and is ignored on write.
+  // The root of every table: no rows.
+  static const TPropertyTable& Properties();
+  // The table of the object's own class; every class with a table overrides it.
+  virtual const TPropertyTable& GetPropertyTable() const { return Properties(); }
+
+  // The name, then the rows of the table, parent classes first.
+  void LoadProperties(IHierStorage* node) override;
+  void SaveProperties(IHierStorage* node) override;
+
+  // A row of the table, then "name" and "_object_guid"; anything else reads
+  // as null and is ignored on write.
   Variant GetProperty(std::string_view name) override;
   void SetProperty(std::string_view name, const Variant& value) override;
   Variant GetPropertyOr(std::string_view name, const Variant& fallback) override;
+
+ protected:
+  // "name" and "_object_guid" alone: for classes that look at their own
+  // names (aliases, extra values) between the table and these.
+  Variant GetBaseProperty(std::string_view name);
+  void SetBaseProperty(std::string_view name, const Variant& value);
 };
 
 }  // namespace corvellane

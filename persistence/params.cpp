@@ -151,6 +151,10 @@ void TReplaceableObjectParamCollection::RemoveChild(IHierStorage* child) {
 
 std::string TReplaceableObjectParamCollection::GetXml() { return source_ ? source_->GetXml() : std::string(); }
 
+std::string TReplaceableObjectParamCollection::GetLocation() {
+  return source_ ? source_->GetLocation() : std::string();
+}
+
 Variant TReplaceableObjectParamCollection::GetContent() { return source_ ? source_->GetContent() : Variant(); }
 
 Variant TReplaceableObjectParamCollection::GetChildContent(std::string_view name) {

@@ -132,6 +132,7 @@ class TReplaceableObjectParamCollection : public TParamCollection,
   Variant GetChildContent(std::string_view name) override;
   void SetChildContent(std::string_view name, const Variant& value) override;
   Ref<IHierStorage> FindNode(std::string_view path, std::string_view group_name) override;
+  std::string GetLocation() override;
 
  private:
   Ref<IHierStorage> source_;

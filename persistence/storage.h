@@ -53,6 +53,10 @@ struct IHierStorage : virtual IObject {
   virtual Variant GetChildContent(std::string_view name) = 0;
   virtual void SetChildContent(std::string_view name, const Variant& value) = 0;
   virtual Ref<IHierStorage> FindNode(std::string_view path, std::string_view group_name) = 0;
+  // Where the node comes from, for messages: the file (when it was read from
+  // one) and the element path from the root, each element with its "name":
+  //   data/screens/main.xml, gamescreen/window/widgets/widget "logo"
+  virtual std::string GetLocation() = 0;
 };
 
 // The storage of a whole document's root element.
@@ -71,7 +75,8 @@ struct IHierStorageRoot : virtual IHierStorage {
 // data); none when it cannot be opened. Text that does not parse raises
 // EStorageParseError.
 Ref<IHierStorageRoot> OpenStorageFile(std::string_view path);
-Ref<IHierStorageRoot> OpenStorageText(std::string_view text);
+// The source name is the file the text came from, for messages (GetLocation).
+Ref<IHierStorageRoot> OpenStorageText(std::string_view text, std::string_view source_name = {});
 // A new document holding an empty root element of that name.
 Ref<IHierStorageRoot> CreateStorage(std::string_view root_name);
 

@@ -7,7 +7,8 @@ namespace corvellane {
 std::string Variant::ToText() const {
   switch (kind()) {
     case Kind::Empty:
-    case Kind::Null: return {};
+    case Kind::Null:
+    case Kind::Object: return {};
     case Kind::Bool: return std::get<bool>(value_) ? "True" : "False";
     case Kind::Int: return FormatInt(std::get<int32_t>(value_));
     case Kind::Float: return FormatFloat(std::get<double>(value_));
@@ -57,6 +58,7 @@ bool Variant::ToBool(bool fallback) const {
 
 bool SameValue(const Variant& a, const Variant& b) {
   if (a.kind() == b.kind()) return a == b;
+  if (a.IsObject() || b.IsObject()) return false;
   return a.ToText() == b.ToText();
 }
 

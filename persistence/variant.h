@@ -1,8 +1,13 @@
 // variant.h: the value type of properties, parameters and stored values.
 //
-// A Variant is empty, null, a boolean, an integer, a floating value or a text
-// (UTF-8). Conversions between text and the other kinds are the usual ones,
-// always locale independent (number_text.h).
+// A Variant is empty, null, a boolean, an integer, a floating value, a text
+// (UTF-8) or an object (a counted reference: a widget, a surface...).
+// Conversions between text and the other kinds are the usual ones, always
+// locale independent (number_text.h); an object converts to nothing else.
+//
+//   Variant image = widget->GetProperty("image");           // an object
+//   Ref<ISurface> surface = image.ToObject<ISurface>();      // none if it is not one
+//   other->SetProperty("surface", image);
 #pragma once
 
 #include <cstdint>
@@ -10,11 +15,13 @@
 #include <string_view>
 #include <variant>
 
+#include "persistence/ref.h"
+
 namespace corvellane {
 
 class Variant {
  public:
-  enum class Kind { Empty, Null, Bool, Int, Float, Text };
+  enum class Kind { Empty, Null, Bool, Int, Float, Text, Object };
   struct NullTag {
     friend bool operator==(NullTag, NullTag) { return true; }
   };
@@ -28,6 +35,12 @@ class Variant {
   Variant(std::string s) : value_(std::move(s)) {}
   Variant(std::string_view s) : value_(std::string(s)) {}
   Variant(const char* s) : value_(std::string(s)) {}
+  // An object reference; none gives a null variant.
+  template <class T>
+  Variant(const Ref<T>& object) {
+    if (object) value_ = Ref<IObject>(object);
+    else value_ = NullTag{};
+  }
 
   static Variant Null() {
     Variant v;
@@ -41,21 +54,29 @@ class Variant {
   bool IsEmptyOrNull() const { return IsEmpty() || IsNull(); }
   bool IsText() const { return kind() == Kind::Text; }
   bool IsInt() const { return kind() == Kind::Int; }
+  bool IsObject() const { return kind() == Kind::Object; }
+  // The object seen through the interface; none for other kinds and for
+  // objects that do not implement it.
+  template <class T>
+  Ref<T> ToObject() const {
+    const Ref<IObject>* object = std::get_if<Ref<IObject>>(&value_);
+    return object ? QueryInterface<T>(*object) : nullptr;
+  }
 
-  // Text form: "" for empty and null, "True"/"False" for booleans, decimal
-  // integers, floating values with "." (shortest general form).
+  // Text form: "" for empty, null and objects, "True"/"False" for booleans,
+  // decimal integers, floating values with "." (shortest general form).
   std::string ToText() const;
-  // Numeric forms: texts are parsed; booleans are 1 / 0; empty, null and
-  // unparsable texts give the fallback.
+  // Numeric forms: texts are parsed; booleans are 1 / 0; empty, null,
+  // objects and unparsable texts give the fallback.
   int32_t ToInt(int32_t fallback = 0) const;
   double ToFloat(double fallback = 0) const;
   bool ToBool(bool fallback = false) const;
 
-  // Same kind and same value (texts compared exactly).
+  // Same kind and same value (texts compared exactly, objects by identity).
   friend bool operator==(const Variant& a, const Variant& b) { return a.value_ == b.value_; }
 
  private:
-  std::variant<std::monostate, NullTag, bool, int32_t, double, std::string> value_;
+  std::variant<std::monostate, NullTag, bool, int32_t, double, std::string, Ref<IObject>> value_;
 };
 
 // Compares two variants the way stored values are compared: by their text

@@ -79,6 +79,18 @@ void TXMLStorage::DetachNode() {
 
 std::string TXMLStorage::GetNodeName() { return std::string(node_.Name()); }
 
+std::string TXMLStorage::GetLocation() {
+  std::string path;
+  for (XmlNode element = node_; element && element.IsElement(); element = element.Parent()) {
+    std::string step(element.Name());
+    if (std::optional<std::string_view> name = element.Attribute("name")) step += " \"" + std::string(*name) + "\"";
+    path = path.empty() ? step : step + "/" + path;
+  }
+  const std::string file = document_ ? document_->SourceName() : std::string();
+  if (file.empty()) return path;
+  return path.empty() ? file : file + ", " + path;
+}
+
 int TXMLStorage::GetValueCount() { return node_.AttributeCount(); }
 
 std::string TXMLStorage::GetValueName(int position) {
@@ -248,7 +260,9 @@ bool TXMLStorage::CreateNew(std::string_view root_name) {
 
 bool TXMLStorage::LoadFromFile(std::string_view path) {
   std::optional<std::string> bytes = ReadDataFile(path);
-  return bytes && LoadFromText(*bytes);
+  if (!bytes || !LoadFromText(*bytes)) return false;
+  document_->SetSourceName(std::string(path));
+  return true;
 }
 
 bool TXMLStorage::LoadFromText(std::string_view text) {
@@ -278,15 +292,16 @@ std::string TXMLStorage::SaveToText() { return document_ ? document_->ToText() :
 
 // --- storage functions ------------------------------------------------------------------
 
-Ref<IHierStorageRoot> OpenStorageText(std::string_view text) {
+Ref<IHierStorageRoot> OpenStorageText(std::string_view text, std::string_view source_name) {
   auto document = ParseOrThrow(text);
+  document->SetSourceName(std::string(source_name));
   return TXMLStorage::Wrap(document->Root(), document);
 }
 
 Ref<IHierStorageRoot> OpenStorageFile(std::string_view path) {
   std::optional<std::string> bytes = ReadDataFile(path);
   if (!bytes) return nullptr;
-  return OpenStorageText(*bytes);
+  return OpenStorageText(*bytes, path);
 }
 
 Ref<IHierStorageRoot> CreateStorage(std::string_view root_name) {

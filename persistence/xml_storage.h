@@ -57,6 +57,7 @@ class TXMLStorage : public TAbstractObject, public virtual IXMLStorageSlave, pub
   Variant GetChildContent(std::string_view name) override;
   void SetChildContent(std::string_view name, const Variant& value) override;
   Ref<IHierStorage> FindNode(std::string_view path, std::string_view group_name) override;
+  std::string GetLocation() override;
 
   // IXMLStorageSlave
   void AttachNode(XmlNode element, std::shared_ptr<XmlDocument> document) override;

@@ -72,6 +72,10 @@ RunRequest ParseRunOptions(std::span<const std::string> arguments) {
       request.options.headless = true;
       continue;
     }
+    if (name == "--verbose" || name == "--quiet") {
+      request.options.log_level = name == "--verbose" ? LogLevel::Info : LogLevel::Silent;
+      continue;
+    }
     if (option->argument.empty()) continue;
     if (i + 1 >= arguments.size()) return fail(name + " needs " + std::string(option->argument));
     const std::string& value = arguments[++i];

@@ -26,6 +26,8 @@
 #include <span>
 #include <string>
 
+#include "persistence/log.h"
+
 namespace corvellane {
 
 struct RunOptions {
@@ -37,6 +39,7 @@ struct RunOptions {
   std::string capture_dir;
   int32_t capture_every = 0;
   std::string audio_out;
+  LogLevel log_level = LogLevel::Warning;
 };
 
 struct RunRequest {

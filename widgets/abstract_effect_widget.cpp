@@ -136,15 +136,15 @@ void TAbstractEffectWidget::UpdateDirtyRegion(bool force_old, bool force_new) {
 
 // ---- Properties ----
 
-std::optional<Variant> TAbstractEffectWidget::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TAbstractEffectWidget::ReadDynamicProperty(std::string_view name) {
   if (name == "applyingeffect") return Variant(applying_);
   if (name == "effect_state") return effects_ ? Variant(effects_->GetEffectState()) : Variant::Null();
   if (name == "enable_effects") return Variant(effects_enabled_);
   if (name == "skip_process_mouse") return Variant(skip_mouse_);
-  return TVisualGroupWidget::ReadBuiltInProperty(name);
+  return TVisualGroupWidget::ReadDynamicProperty(name);
 }
 
-bool TAbstractEffectWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TAbstractEffectWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (name == "enable_effects") {
     effects_enabled_ = value.ToBool(effects_enabled_);
     return true;
@@ -155,7 +155,7 @@ bool TAbstractEffectWidget::WriteBuiltInProperty(std::string_view name, const Va
   }
   // Read-only: the state of the effect belongs to the effect.
   if (name == "applyingeffect" || name == "effect_state") return true;
-  return TVisualGroupWidget::WriteBuiltInProperty(name, value);
+  return TVisualGroupWidget::WriteDynamicProperty(name, value);
 }
 
 }  // namespace corvellane

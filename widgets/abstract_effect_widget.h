@@ -62,8 +62,8 @@ class TAbstractEffectWidget : public TVisualGroupWidget {
  protected:
   virtual void OnEffectStarted(std::string_view name, bool applying) {}
   virtual void OnEffectFinished(std::string_view name) {}
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   void ReleaseEffects();

@@ -7,6 +7,7 @@
 #include "engine/engine_interface.h"
 #include "persistence/object_io.h"
 #include "persistence/param_string.h"
+#include "persistence/property_table.h"
 #include "persistence/value_access.h"
 #include "widgets/pixel_rounding.h"
 #include "widgets/property_aliases.h"
@@ -51,65 +52,64 @@ std::string ExtraParamsText(IParamCollection* params) {
   return text;
 }
 
-using Widget = TAbstractWidget;
-using Value = const Variant&;
-
-struct NamedReader {
-  std::string_view name;
-  Variant (*read)(Widget&);
-};
-
-// Values that do not convert leave the property as it is.
-struct NamedWriter {
-  std::string_view name;
-  void (*write)(Widget&, Value);
-};
-
-TPoint OwnerMousePos(Widget& w) {
+TPoint OwnerMousePos(TAbstractWidget& w) {
   IWidgetOwner* owner = w.GetOwner();
   return owner ? owner->GetMousePos() : TPoint{};
 }
 
-const NamedReader kReaders[] = {
-    {"anchor_left", [](Widget& w) { return Variant(w.GetAnchorLeft()); }},
-    {"anchor_top", [](Widget& w) { return Variant(w.GetAnchorTop()); }},
-    {"transparentlevel", [](Widget& w) { return Variant(w.GetTransparentLevel()); }},
-    {"dead", [](Widget& w) { return Variant(w.IsDead()); }},
-    {"paused", [](Widget& w) { return Variant(w.IsPaused()); }},
-    {"visible", [](Widget& w) { return Variant(w.IsVisible()); }},
-    {"z", [](Widget& w) { return Variant(w.GetZ()); }},
-    {"left", [](Widget& w) { return Variant(w.GetLeft()); }},
-    {"top", [](Widget& w) { return Variant(w.GetTop()); }},
-    {"width", [](Widget& w) { return Variant(w.GetWidth()); }},
-    {"height", [](Widget& w) { return Variant(w.GetHeight()); }},
-    {"enabled", [](Widget& w) { return Variant(w.IsEnabled()); }},
-    {"tabstop", [](Widget& w) { return Variant(w.IsTabStop()); }},
-    {"mousestop", [](Widget& w) { return Variant(w.IsMouseStop()); }},
-    {"currenttime", [](Widget& w) { return Variant(w.GetCurrentTime()); }},
-    {"timetolive", [](Widget& w) { return Variant(w.GetTimeToLive()); }},
-    {"time_rate", [](Widget& w) { return Variant(w.GetTimeRate()); }},
-    {"mouse_x", [](Widget& w) { return Variant(OwnerMousePos(w).x); }},
-    {"mouse_y", [](Widget& w) { return Variant(OwnerMousePos(w).y); }},
-};
-
-const NamedWriter kWriters[] = {
-    {"anchor_left", [](Widget& w, Value v) { w.SetAnchorLeft(v.ToFloat(w.GetAnchorLeft())); }},
-    {"anchor_top", [](Widget& w, Value v) { w.SetAnchorTop(v.ToFloat(w.GetAnchorTop())); }},
-    {"transparentlevel", [](Widget& w, Value v) { w.SetTransparentLevel(v.ToInt(w.GetTransparentLevel())); }},
-    {"dead", [](Widget& w, Value v) { w.SetDead(v.ToBool(w.IsDead())); }},
-    {"paused", [](Widget& w, Value v) { w.SetPaused(v.ToBool(w.IsPaused())); }},
-    {"visible", [](Widget& w, Value v) { w.SetVisible(v.ToBool(w.IsVisible())); }},
-    {"z", [](Widget& w, Value v) { w.SetZ(v.ToInt(w.GetZ())); }},
-    {"enabled", [](Widget& w, Value v) { w.SetEnabled(v.ToBool(w.IsEnabled())); }},
-    {"tabstop", [](Widget& w, Value v) { w.SetTabStop(v.ToBool(w.IsTabStop())); }},
-    {"mousestop", [](Widget& w, Value v) { w.SetMouseStop(v.ToBool(w.IsMouseStop())); }},
-    {"timetolive", [](Widget& w, Value v) { w.SetTimeToLive(v.ToInt(w.GetTimeToLive())); }},
-    {"time_rate", [](Widget& w, Value v) { w.SetTimeRate(v.ToFloat(w.GetTimeRate())); }},
-};
-
 }  // namespace
 
 // ---- Persistence ----
+
+const TPropertyTable& TAbstractWidget::Properties() {
+  using W = TAbstractWidget;
+  // Geometry, visibility and the control flags mean nothing to a plain
+  // widget; they are named here so that every widget answers them, and the
+  // classes that keep them add the rows that load and save them.
+  static const TPropertyTable table =
+      TPropertyTableOf<W>(TPropertyObject::Properties())
+          .Float("anchor_left", &W::GetAnchorLeft, &W::SetAnchorLeft, 0.0).NameOnly()
+          .Float("anchor_top", &W::GetAnchorTop, &W::SetAnchorTop, 0.0).NameOnly()
+          .Int("transparentlevel", &W::GetTransparentLevel, &W::SetTransparentLevel, 255)
+          .Bool("dead", &W::IsDead, &W::SetDead, false).NameOnly()
+          .Bool("paused", &W::IsPaused, &W::SetPaused, false)
+          .Bool("visible", &W::IsVisible, &W::SetVisible, false).NameOnly()
+          .Int("z", &W::GetZ, &W::SetZ, 0).NameOnly()
+          .Computed("left", &W::GetLeft)
+          .Computed("top", &W::GetTop)
+          .Computed("width", &W::GetWidth)
+          .Computed("height", &W::GetHeight)
+          .Bool("enabled", &W::IsEnabled, &W::SetEnabled, false).NameOnly()
+          .Bool("tabstop", &W::IsTabStop, &W::SetTabStop, false).NameOnly()
+          .Bool("mousestop", &W::IsMouseStop, &W::SetMouseStop, false).NameOnly()
+          // Data holds the start time, which is what is saved back; by name
+          // the clock is read and moved. An unchanged clock is no write at
+          // all: the name then reaches the extra params and aliases.
+          .Custom(
+              "currenttime", [](W& w) { return Variant(w.current_time_); },
+              [](W& w, const Variant& v) { return w.SetCurrentTime(v.ToInt(w.current_time_)); },
+              [](W& w, IHierStorage* node) { w.current_time_ = w.start_time_ = ReadInt(node, "currenttime", 0); },
+              [](W& w, IHierStorage* node) { WriteInt(node, "currenttime", w.start_time_, w.start_time_ != 0); })
+          .Int("timetolive", &W::GetTimeToLive, &W::SetTimeToLive, 0)
+          .Float("time_rate", &W::GetTimeRate, &W::SetTimeRate, 1.0)
+          .Computed("mouse_x", [](W& w) { return OwnerMousePos(w).x; })
+          .Computed("mouse_y", [](W& w) { return OwnerMousePos(w).y; })
+          .Computed("owner", [](W& w) { return Ref<IWidgetOwner>(w.GetOwner()); })
+          .Computed("image", [](W& w) { return w.GetImage(); })
+          .Text("aliases", &W::aliases_).DataOnly()
+          .Custom(
+              "extraparams", nullptr, nullptr,
+              [](W& w, IHierStorage* node) {
+                for (const ParamPair& pair : ParseParamString(ReadText(node, "extraparams")))
+                  w.SetExtraParam(pair.key, Variant(pair.value));
+              },
+              [](W& w, IHierStorage* node) {
+                const std::string extra = ExtraParamsText(w.extra_params_.get());
+                WriteText(node, "extraparams", extra, !extra.empty());
+              })
+          .Text("redefinedparams", &W::redefined_params_).DataOnly();
+  return table;
+}
 
 void TAbstractWidget::Init() {
   TPropertyObject::Init();
@@ -126,18 +126,8 @@ void TAbstractWidget::Cleanup() {
 
 void TAbstractWidget::LoadProperties(IHierStorage* node) {
   TPropertyObject::LoadProperties(node);
-  paused_ = ReadBool(node, "paused", false);
-  transparent_level_ = ClampLevel(ReadInt(node, "transparentlevel", 255));
-  start_time_ = ReadInt(node, "currenttime", 0);
-  current_time_ = start_time_;
-  time_to_live_ = ReadInt(node, "timetolive", 0);
-  SetTimeRate(ReadFloat(node, "time_rate", 1.0));
   LoadSounds(node);
   function_.Load(node);
-  aliases_ = ReadText(node, "aliases");
-  for (const ParamPair& pair : ParseParamString(ReadText(node, "extraparams")))
-    SetExtraParam(pair.key, Variant(pair.value));
-  redefined_params_ = ReadText(node, "redefinedparams");
 }
 
 void TAbstractWidget::LoadSounds(IHierStorage* node) {
@@ -146,17 +136,8 @@ void TAbstractWidget::LoadSounds(IHierStorage* node) {
 
 void TAbstractWidget::SaveProperties(IHierStorage* node) {
   TPropertyObject::SaveProperties(node);
-  WriteBool(node, "paused", paused_, paused_);
-  WriteInt(node, "transparentlevel", transparent_level_, transparent_level_ != 255);
-  WriteInt(node, "currenttime", start_time_, start_time_ != 0);
-  WriteInt(node, "timetolive", time_to_live_, time_to_live_ != 0);
-  WriteFloat(node, "time_rate", time_rate_, time_rate_ != 1.0);
   if (sounds_ && sounds_->Count() > 0) SaveChild(sounds_.get(), node, "");
   function_.Save(node);
-  WriteText(node, "aliases", aliases_, !aliases_.empty());
-  const std::string extra = ExtraParamsText(extra_params_.get());
-  WriteText(node, "extraparams", extra, !extra.empty());
-  WriteText(node, "redefinedparams", redefined_params_, !redefined_params_.empty());
 }
 
 // ---- Properties ----
@@ -167,7 +148,8 @@ Variant TAbstractWidget::GetProperty(std::string_view name) {
     Ref<IWidget> target = FindWidget(path.head);
     return target ? target->GetProperty(path.rest) : Variant::Null();
   }
-  if (std::optional<Variant> value = ReadBuiltInProperty(name)) return *value;
+  if (std::optional<Variant> value = ReadDynamicProperty(name)) return *value;
+  if (std::optional<Variant> value = GetPropertyTable().Read(*this, name)) return *value;
   return ReadUnknownProperty(name);
 }
 
@@ -179,35 +161,21 @@ void TAbstractWidget::SetProperty(std::string_view name, const Variant& value) {
   }
   bool handled = true;
   try {
-    handled = WriteBuiltInProperty(name, value);
+    handled = WriteDynamicProperty(name, value) || GetPropertyTable().Write(*this, name, value);
   } catch (const std::exception&) {
     // A value the class could not apply is a write that did not happen.
   }
   if (!handled) WriteUnknownProperty(name, value);
 }
 
-std::optional<Variant> TAbstractWidget::ReadBuiltInProperty(std::string_view name) {
-  for (const NamedReader& reader : kReaders)
-    if (reader.name == name) return reader.read(*this);
-  return std::nullopt;
-}
+std::optional<Variant> TAbstractWidget::ReadDynamicProperty(std::string_view name) { return std::nullopt; }
 
-bool TAbstractWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
-  // An unchanged clock is no write at all: the name then reaches the extra
-  // params and aliases like any other.
-  if (name == "currenttime") return SetCurrentTime(value.ToInt(current_time_));
-  for (const NamedWriter& writer : kWriters) {
-    if (writer.name != name) continue;
-    writer.write(*this, value);
-    return true;
-  }
-  return false;
-}
+bool TAbstractWidget::WriteDynamicProperty(std::string_view name, const Variant& value) { return false; }
 
 Variant TAbstractWidget::ReadUnknownProperty(std::string_view name) {
   if (extra_params_ && extra_params_->Contains(name))
     return extra_params_->GetNamedValue(name, Variant::Null());
-  if (aliases_.empty() || !HasAlias(aliases_, name)) return TPropertyObject::GetProperty(name);
+  if (aliases_.empty() || !HasAlias(aliases_, name)) return GetBaseProperty(name);
   AliasDepthGuard guard;
   std::optional<std::string> target = FindAliasValue(aliases_, name);
   if (guard.TooDeep() || !target || *target == name) return Variant::Null();
@@ -220,7 +188,7 @@ void TAbstractWidget::WriteUnknownProperty(std::string_view name, const Variant&
     return;
   }
   if (aliases_.empty() || !HasAlias(aliases_, name)) {
-    TPropertyObject::SetProperty(name, value);
+    SetBaseProperty(name, value);
     return;
   }
   AliasDepthGuard guard;

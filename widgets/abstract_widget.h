@@ -13,9 +13,10 @@
 //
 // Properties are read and written by name; a name holding "/" is a path: the
 // part before the first "/" names a widget (FindWidget) and the rest is
-// asked of it. Subclasses add their own names by overriding
-// ReadBuiltInProperty / WriteBuiltInProperty and calling the parent for the
-// names they do not know.
+// asked of it. A name is looked up in this order: the class's dynamic names
+// (ReadDynamicProperty, for names that are not fixed), its property table
+// (property_table.h: every subclass adds its rows there), the extra params,
+// the aliases, then "name" and "_object_guid".
 //
 //   widget->SetProperty("timetolive", 1000);
 //   widget->Update(16);                         // scaled by "time_rate"
@@ -48,6 +49,9 @@ namespace corvellane {
 
 class TAbstractWidget : public TPropertyObject, public virtual IWidget {
  public:
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
+
   void Init() override;
   void Cleanup() override;
   void LoadProperties(IHierStorage* node) override;
@@ -153,11 +157,11 @@ class TAbstractWidget : public TPropertyObject, public virtual IWidget {
  protected:
   // A child by key (integer: index, text: name); none for plain widgets.
   virtual Ref<IWidget> GetChild(const Variant& key) { return nullptr; }
-  // The names this class gives a meaning; none when it does not know the
-  // name. Subclasses try their own names first, then call the parent.
-  virtual std::optional<Variant> ReadBuiltInProperty(std::string_view name);
-  // True when the name was this class's (also when the value was unusable).
-  virtual bool WriteBuiltInProperty(std::string_view name, const Variant& value);
+  // Names whose meaning is not fixed (an effect's start parameters, which
+  // shadow every other name): tried before the property table. None / false
+  // when the name is not one of them.
+  virtual std::optional<Variant> ReadDynamicProperty(std::string_view name);
+  virtual bool WriteDynamicProperty(std::string_view name, const Variant& value);
   void SetInvalidated(bool invalidated) { invalidated_ = invalidated; }
 
  private:

@@ -40,20 +40,20 @@ void TAnimationWidget::Stopped() {
   if (IsHideOnStop()) SetVisible(false);
 }
 
-std::optional<Variant> TAnimationWidget::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TAnimationWidget::ReadDynamicProperty(std::string_view name) {
   if (name == "currentframe") return Variant(GetCurrentFrame());
   if (name == "framescount") return Variant(GetFramesCount());
-  return TBaseAnimationWidget::ReadBuiltInProperty(name);
+  return TBaseAnimationWidget::ReadDynamicProperty(name);
 }
 
-bool TAnimationWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TAnimationWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (name == "currentframe") {
     // A value that is no number leaves the frame alone.
     if (const int32_t frame = value.ToInt(kNoFrame); frame != kNoFrame) ShowFrame(frame);
   } else if (name == "animationtime") {
     SetAnimationTime(value.ToInt(GetAnimationTime()));
   } else {
-    return TBaseAnimationWidget::WriteBuiltInProperty(name, value);
+    return TBaseAnimationWidget::WriteDynamicProperty(name, value);
   }
   return true;
 }

@@ -25,8 +25,8 @@ class TAnimationWidget : public TBaseAnimationWidget {
   void ShowFrame(int32_t frame);
 
  protected:
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
   void ShowRest() override { ShowFrame(0); }
   void ShowAt(int32_t time, int32_t pass_length) override;

@@ -38,14 +38,14 @@ void TAppearanceEffect::Advance(int32_t elapsed_ms) {
   if (GetCurrentTime() >= duration_) state_ = kEffectDone;
 }
 
-std::optional<Variant> TAppearanceEffect::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TAppearanceEffect::ReadDynamicProperty(std::string_view name) {
   if (name == "durationtime") return Variant(duration_);
   if (name == "state") return Variant(state_);
   if (params_ && params_->Contains(name)) return params_->GetNamedValue(name, Variant::Null());
-  return TBehaviourWidget::ReadBuiltInProperty(name);
+  return TBehaviourWidget::ReadDynamicProperty(name);
 }
 
-bool TAppearanceEffect::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TAppearanceEffect::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (name == "durationtime") {
     duration_ = value.ToInt(duration_);
     return true;
@@ -58,7 +58,7 @@ bool TAppearanceEffect::WriteBuiltInProperty(std::string_view name, const Varian
     params_->SetNamedValue(name, value);
     return true;
   }
-  return TBehaviourWidget::WriteBuiltInProperty(name, value);
+  return TBehaviourWidget::WriteDynamicProperty(name, value);
 }
 
 // ---- TFunctionAppearanceEffect ----

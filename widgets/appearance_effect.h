@@ -60,8 +60,8 @@ class TAppearanceEffect : public TBehaviourWidget, public virtual IAppearanceEff
 
  protected:
   virtual void SetEffectSurface(Ref<ISurface> surface) = 0;
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   int32_t state_ = kEffectNeverStarted;

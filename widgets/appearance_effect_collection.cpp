@@ -62,17 +62,17 @@ void TAppearanceEffectCollection::ClearOwner() {
   TVisualGroupWidget::ClearOwner();
 }
 
-std::optional<Variant> TAppearanceEffectCollection::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TAppearanceEffectCollection::ReadDynamicProperty(std::string_view name) {
   if (name == "state") return Variant(state_);
-  return TVisualGroupWidget::ReadBuiltInProperty(name);
+  return TVisualGroupWidget::ReadDynamicProperty(name);
 }
 
-bool TAppearanceEffectCollection::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TAppearanceEffectCollection::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (name == "state") {
     SetEffectState(value.ToInt(state_));
     return true;
   }
-  return TVisualGroupWidget::WriteBuiltInProperty(name, value);
+  return TVisualGroupWidget::WriteDynamicProperty(name, value);
 }
 
 }  // namespace corvellane

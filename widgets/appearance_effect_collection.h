@@ -55,8 +55,8 @@ class TAppearanceEffectCollection : public TVisualGroupWidget, public virtual IA
   const Ref<IAppearanceEffect>& GetCurrentEffect() const { return current_; }
 
  protected:
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   // Adopts the running effect's "state" once per advance.

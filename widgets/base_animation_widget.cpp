@@ -60,15 +60,15 @@ void TBaseAnimationWidget::Draw(ISurface* surface, int32_t x, int32_t y) {
   TImageWidget::Draw(surface, x, y);
 }
 
-std::optional<Variant> TBaseAnimationWidget::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TBaseAnimationWidget::ReadDynamicProperty(std::string_view name) {
   if (std::optional<Variant> value = clock_.ReadProperty(name)) return value;
   if (name == "animationtime") return Variant(animation_time_);
   if (name == "reverse") return Variant(reverse_);
   if (name == "hideonstop") return Variant(hide_on_stop_);
-  return TImageWidget::ReadBuiltInProperty(name);
+  return TImageWidget::ReadDynamicProperty(name);
 }
 
-bool TBaseAnimationWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TBaseAnimationWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (clock_.WriteProperty(name, value)) return true;
   if (name == "reverse") {
     reverse_ = value.ToBool(reverse_);
@@ -77,7 +77,7 @@ bool TBaseAnimationWidget::WriteBuiltInProperty(std::string_view name, const Var
   } else if (name == "framescount") {
     frames_count_ = value.ToInt(frames_count_);
   } else {
-    return TImageWidget::WriteBuiltInProperty(name, value);
+    return TImageWidget::WriteDynamicProperty(name, value);
   }
   return true;
 }

@@ -39,8 +39,8 @@ class TBaseAnimationWidget : public TImageWidget, protected IPhasePlayer {
   bool IsHideOnStop() const { return hide_on_stop_; }
 
  protected:
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
   // A different frame is stored and marks the widget changed.
   void SetCurrentFrame(int32_t frame);

@@ -69,17 +69,17 @@ void TBlinkWidget::Stopped() { SetTransparentLevel(FinalLevel()); }
 
 // ---- Properties ----
 
-std::optional<Variant> TBlinkWidget::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TBlinkWidget::ReadDynamicProperty(std::string_view name) {
   if (std::optional<Variant> value = clock_.ReadProperty(name)) return value;
   if (name == "firstperiod") return Variant(first_period_);
   if (name == "secondperiod") return Variant(second_period_);
   if (name == "start_transparentlevel") return Variant(start_level_);
   if (name == "peak_transparentlevel") return Variant(peak_level_);
   if (name == "end_transparentlevel") return Variant(end_level_);
-  return TImageWidget::ReadBuiltInProperty(name);
+  return TImageWidget::ReadDynamicProperty(name);
 }
 
-bool TBlinkWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TBlinkWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (clock_.WriteProperty(name, value)) return true;
   if (name == "firstperiod") {
     first_period_ = value.ToInt(first_period_);
@@ -92,7 +92,7 @@ bool TBlinkWidget::WriteBuiltInProperty(std::string_view name, const Variant& va
   } else if (name == "end_transparentlevel") {
     end_level_ = Level(value.ToInt(end_level_));
   } else {
-    return TImageWidget::WriteBuiltInProperty(name, value);
+    return TImageWidget::WriteDynamicProperty(name, value);
   }
   return true;
 }

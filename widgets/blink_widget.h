@@ -32,8 +32,8 @@ class TBlinkWidget : public TImageWidget, protected IPhasePlayer {
   int32_t GetLoopsCount() const { return loops_count_; }
 
  protected:
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
   int32_t PhaseTime() const override { return GetCurrentTime(); }
   void SetPhaseTime(int32_t ms) override { SetCurrentTime(ms); }

@@ -110,16 +110,16 @@ bool TImageWidget::ContainsPoint(TPoint point, bool ignore_visibility) {
 
 // ---- Properties ----
 
-std::optional<Variant> TImageWidget::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TImageWidget::ReadDynamicProperty(std::string_view name) {
   if (name == "fillcolor") return Variant(FormatHex32(fill_color_));
   if (name == "drawmode") return Variant(static_cast<int32_t>(draw_mode_));
   if (name == "blendingmode") return Variant(static_cast<int32_t>(blend_mode_));
   if (name == "resourceleft") return Variant(source_left_);
   if (name == "resourcetop") return Variant(source_top_);
-  return TResourceWidget::ReadBuiltInProperty(name);
+  return TResourceWidget::ReadDynamicProperty(name);
 }
 
-bool TImageWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TImageWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (name == "fillcolor") {
     SetFillColor(static_cast<uint32_t>(value.ToInt(static_cast<int32_t>(fill_color_))));
   } else if (name == "drawmode") {
@@ -131,7 +131,7 @@ bool TImageWidget::WriteBuiltInProperty(std::string_view name, const Variant& va
   } else if (name == "resourcetop") {
     SetSourceTop(value.ToInt(source_top_));
   } else {
-    return TResourceWidget::WriteBuiltInProperty(name, value);
+    return TResourceWidget::WriteDynamicProperty(name, value);
   }
   return true;
 }

@@ -47,8 +47,8 @@ class TImageWidget : public TResourceWidget {
   void SetBlendMode(TBlendMode mode);
 
  protected:
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
   // Draws part of an image surface into the destination the way this
   // widget's draw mode says; texts use it for every symbol.
   void DrawPart(ISurface* target, const ISurface* image, const TRect& source, const TRect& dest,

@@ -21,13 +21,13 @@ void TLinkedSurfaceWidget::SaveProperties(IHierStorage* node) {
   WriteText(node, kLinkedWidgetKey, linked_widget_name_, !linked_widget_name_.empty());
 }
 
-std::optional<Variant> TLinkedSurfaceWidget::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TLinkedSurfaceWidget::ReadDynamicProperty(std::string_view name) {
   if (name == kLinkedWidgetKey) return Variant(linked_widget_name_);
-  return TSurfaceWidget::ReadBuiltInProperty(name);
+  return TSurfaceWidget::ReadDynamicProperty(name);
 }
 
-bool TLinkedSurfaceWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
-  if (name != kLinkedWidgetKey) return TSurfaceWidget::WriteBuiltInProperty(name, value);
+bool TLinkedSurfaceWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
+  if (name != kLinkedWidgetKey) return TSurfaceWidget::WriteDynamicProperty(name, value);
   linked_widget_name_ = value.ToText();
   return true;
 }

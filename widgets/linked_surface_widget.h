@@ -27,8 +27,8 @@ class TLinkedSurfaceWidget : public TSurfaceWidget {
   void SetLinkedWidgetName(std::string_view path) { linked_widget_name_ = std::string(path); }
 
  protected:
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   // Whether the linked widget is this one or a container above it.

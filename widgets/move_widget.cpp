@@ -30,12 +30,12 @@ void TMoveWidget::LoadProperties(IHierStorage* node) {
   SetTransparentLevel(start_level_);
 }
 
-bool TMoveWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TMoveWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (name == "startposx") start_.x = value.ToInt(start_.x);
   else if (name == "startposy") start_.y = value.ToInt(start_.y);
   else if (name == "endposx") end_.x = value.ToInt(end_.x);
   else if (name == "endposy") end_.y = value.ToInt(end_.y);
-  else return TSurfaceWidget::WriteBuiltInProperty(name, value);
+  else return TSurfaceWidget::WriteDynamicProperty(name, value);
   return true;
 }
 

@@ -50,7 +50,7 @@ class TMoveWidget : public TSurfaceWidget {
   virtual void UpdatePosition();
   // t / T, 0 for a motion of no duration.
   double MotionFraction() const;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   void UpdateLevel();

@@ -17,13 +17,13 @@ void TRectWidget::SaveProperties(IHierStorage* node) {
   WriteHexInt(node, "color", color_, true);
 }
 
-std::optional<Variant> TRectWidget::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TRectWidget::ReadDynamicProperty(std::string_view name) {
   if (name == "color") return Variant(color_);
-  return TSingleWidget::ReadBuiltInProperty(name);
+  return TSingleWidget::ReadDynamicProperty(name);
 }
 
-bool TRectWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
-  if (name != "color") return TSingleWidget::WriteBuiltInProperty(name, value);
+bool TRectWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
+  if (name != "color") return TSingleWidget::WriteDynamicProperty(name, value);
   SetColor(static_cast<uint32_t>(ParseInt(value.ToText()).value_or(0)));
   return true;
 }

@@ -36,8 +36,8 @@ class TRectWidget : public TSingleWidget {
   void SetColor(uint32_t color);
 
  protected:
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   // The mask for the current size; none without an engine.

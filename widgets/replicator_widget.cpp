@@ -45,13 +45,13 @@ void TReplicatorWidget::SaveProperties(IHierStorage* node) {
   WriteInt(node, "rows", rows_, true);
 }
 
-std::optional<Variant> TReplicatorWidget::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TReplicatorWidget::ReadDynamicProperty(std::string_view name) {
   if (name == "cols") return Variant(cols_);
   if (name == "rows") return Variant(rows_);
-  return TDecorateWidget::ReadBuiltInProperty(name);
+  return TDecorateWidget::ReadDynamicProperty(name);
 }
 
-bool TReplicatorWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TReplicatorWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (name == "cols") {
     SetCols(value.ToInt(cols_));
     return true;
@@ -60,7 +60,7 @@ bool TReplicatorWidget::WriteBuiltInProperty(std::string_view name, const Varian
     SetRows(value.ToInt(rows_));
     return true;
   }
-  return TDecorateWidget::WriteBuiltInProperty(name, value);
+  return TDecorateWidget::WriteDynamicProperty(name, value);
 }
 
 void TReplicatorWidget::SetCols(int32_t cols) {

@@ -40,8 +40,8 @@ class TReplicatorWidget : public TDecorateWidget {
   void SetRows(int32_t rows);
 
  protected:
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   int32_t cols_ = 1;

@@ -33,17 +33,17 @@ Ref<IImageResource> TResourceWidget::GetImageResource() {
   return QueryInterface<IImageResource>(engine->GetResource(resource_name_));
 }
 
-std::optional<Variant> TResourceWidget::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TResourceWidget::ReadDynamicProperty(std::string_view name) {
   if (name == "resourcename") return Variant(resource_name_);
-  return TSingleWidget::ReadBuiltInProperty(name);
+  return TSingleWidget::ReadDynamicProperty(name);
 }
 
-bool TResourceWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TResourceWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (name == "resourcename") {
     SetResourceName(value.ToText());
     return true;
   }
-  return TSingleWidget::WriteBuiltInProperty(name, value);
+  return TSingleWidget::WriteDynamicProperty(name, value);
 }
 
 }  // namespace corvellane

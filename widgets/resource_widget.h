@@ -40,8 +40,8 @@ class TResourceWidget : public TSingleWidget {
   // Called after the resource name changed.
   virtual void ResourceNameChanged() {}
 
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   std::string resource_name_;

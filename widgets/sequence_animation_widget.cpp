@@ -76,19 +76,19 @@ void TSequenceAnimationWidget::Stopped() {
   if (IsHideOnStop()) SetVisible(false);
 }
 
-std::optional<Variant> TSequenceAnimationWidget::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TSequenceAnimationWidget::ReadDynamicProperty(std::string_view name) {
   if (name == "default_duration") return Variant(default_duration_);
   if (name == "currentframe") return Variant(current_entry_);
-  return TBaseAnimationWidget::ReadBuiltInProperty(name);
+  return TBaseAnimationWidget::ReadDynamicProperty(name);
 }
 
-bool TSequenceAnimationWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TSequenceAnimationWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (name == "default_duration") {
     default_duration_ = value.ToInt(default_duration_);
   } else if (name == "currentframe") {
     SelectEntry(value.ToInt(-1));
   } else {
-    return TBaseAnimationWidget::WriteBuiltInProperty(name, value);
+    return TBaseAnimationWidget::WriteDynamicProperty(name, value);
   }
   return true;
 }

@@ -45,8 +45,8 @@ class TSequenceAnimationWidget : public TBaseAnimationWidget {
   void SelectEntryByTime(int32_t time);
 
  protected:
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
   void ShowRest() override { SelectEntryByTime(0); }
   void ShowAt(int32_t time, int32_t) override { SelectEntryByTime(time); }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "persistence/value_access.h"
+#include "persistence/property_table.h"
 
 namespace corvellane {
 
@@ -12,16 +12,13 @@ int32_t BoundedSide(int32_t side) { return std::clamp(side, 0, kMaxWidgetSide); 
 
 }  // namespace
 
-void TSingleWidget::LoadProperties(IHierStorage* node) {
-  TVisualWidget::LoadProperties(node);
-  width_ = BoundedSide(ReadInt(node, "width", 0));
-  height_ = BoundedSide(ReadInt(node, "height", 0));
-}
-
-void TSingleWidget::SaveProperties(IHierStorage* node) {
-  TVisualWidget::SaveProperties(node);
-  WriteInt(node, "width", width_, true);
-  WriteInt(node, "height", height_, true);
+const TPropertyTable& TSingleWidget::Properties() {
+  using W = TSingleWidget;
+  using Table = TPropertyTableOf<W>;
+  static const TPropertyTable table = Table(TVisualWidget::Properties())
+                                          .Int("width", &W::GetWidth, &W::SetWidth, 0, Table::Always())
+                                          .Int("height", &W::GetHeight, &W::SetHeight, 0, Table::Always());
+  return table;
 }
 
 void TSingleWidget::SetWidth(int32_t width) {
@@ -36,18 +33,6 @@ void TSingleWidget::SetHeight(int32_t height) {
   if (height == height_) return;
   height_ = height;
   SetGeometryChanged();
-}
-
-bool TSingleWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
-  if (name == "width") {
-    SetWidth(value.ToInt(width_));
-    return true;
-  }
-  if (name == "height") {
-    SetHeight(value.ToInt(height_));
-    return true;
-  }
-  return TVisualWidget::WriteBuiltInProperty(name, value);
 }
 
 }  // namespace corvellane

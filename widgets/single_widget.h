@@ -19,16 +19,13 @@ inline constexpr int32_t kMaxWidgetSide = kMaxSurfaceSide;
 
 class TSingleWidget : public TVisualWidget {
  public:
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
 
   int32_t GetWidth() override { return width_; }
   int32_t GetHeight() override { return height_; }
   void SetWidth(int32_t width);
   void SetHeight(int32_t height);
-
- protected:
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
 
  private:
   int32_t width_ = 0;

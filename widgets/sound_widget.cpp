@@ -71,18 +71,18 @@ void TSoundWidget::SetPaused(bool paused) {
     Restart();
 }
 
-std::optional<Variant> TSoundWidget::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TSoundWidget::ReadDynamicProperty(std::string_view name) {
   if (name == "startdelaytime" || name == "cycledelaytime") {
     Ref<ISound> sound = FindSound(sound_name_);
     if (!sound) return Variant(0);
     return Variant(name == "startdelaytime" ? sound->GetStartDelayMin() : sound->GetCycleDelayMin());
   }
-  return TAbstractWidget::ReadBuiltInProperty(name);
+  return TAbstractWidget::ReadDynamicProperty(name);
 }
 
-bool TSoundWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TSoundWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
   const bool start = name == "startdelaytime";
-  if (!start && name != "cycledelaytime") return TAbstractWidget::WriteBuiltInProperty(name, value);
+  if (!start && name != "cycledelaytime") return TAbstractWidget::WriteDynamicProperty(name, value);
   Ref<ISound> sound = FindSound(sound_name_);
   if (!sound) return true;
   const int32_t current = start ? sound->GetStartDelayMin() : sound->GetCycleDelayMin();

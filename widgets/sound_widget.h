@@ -36,8 +36,8 @@ class TSoundWidget : public TAbstractWidget {
   TSoundWidgetPhase GetPlayingPhase() const { return phase_; }
 
  protected:
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   // The loaded settings, waiting until the sound can be found.

@@ -30,15 +30,15 @@ void TSurfaceWidget::SaveProperties(IHierStorage* node) {
   WriteHexInt(node, "fillcolor", fill_color_, true);
 }
 
-std::optional<Variant> TSurfaceWidget::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TSurfaceWidget::ReadDynamicProperty(std::string_view name) {
   if (name == "fillcolor") return Variant(fill_color_);
   if (name == "drawmode") return Variant(static_cast<int32_t>(draw_mode_));
   if (name == "shifttop") return Variant(shift_top_);
   if (name == "shiftleft") return Variant(shift_left_);
-  return TVisualWidget::ReadBuiltInProperty(name);
+  return TVisualWidget::ReadDynamicProperty(name);
 }
 
-bool TSurfaceWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TSurfaceWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (name == "width") SetGeometryValue(width_, BoundedSide(value.ToInt(width_)));
   else if (name == "height") SetGeometryValue(height_, BoundedSide(value.ToInt(height_)));
   else if (name == "shifttop") SetGeometryValue(shift_top_, BoundedShift(value.ToInt(shift_top_)));
@@ -46,7 +46,7 @@ bool TSurfaceWidget::WriteBuiltInProperty(std::string_view name, const Variant& 
   // An unreadable colour is black-transparent, as a colour key would read.
   else if (name == "fillcolor") SetFillColor(static_cast<uint32_t>(value.ToInt(0)));
   else if (name == "drawmode") SetDrawMode(value.ToInt(static_cast<int32_t>(draw_mode_)));
-  else return TVisualWidget::WriteBuiltInProperty(name, value);
+  else return TVisualWidget::WriteDynamicProperty(name, value);
   return true;
 }
 

@@ -42,8 +42,8 @@ class TSurfaceWidget : public TVisualWidget {
   uint32_t GetFillColor() const { return fill_color_; }
 
  protected:
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   // Stores a new size or shift value; a different value is redrawn.

@@ -228,7 +228,7 @@ std::optional<TRect> TTextWidget::GetCharRect(int32_t index) {
 
 // ---- Properties ----
 
-std::optional<Variant> TTextWidget::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TTextWidget::ReadDynamicProperty(std::string_view name) {
   if (name == "text" || name == "text_utf8") return Variant(text_);
   if (name == "multiline") return Variant(multiline_);
   if (name == "usefixedwidth") return Variant(use_fixed_width_);
@@ -236,10 +236,10 @@ std::optional<Variant> TTextWidget::ReadBuiltInProperty(std::string_view name) {
   if (name == "textlineheight") return Variant(line_height_);
   if (name == "textalign") return Variant(align_);
   if (name == "textvertalign") return Variant(vert_align_);
-  return TImageWidget::ReadBuiltInProperty(name);
+  return TImageWidget::ReadDynamicProperty(name);
 }
 
-bool TTextWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TTextWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (name == "text" || name == "text_utf8") {
     SetText(value.ToText());
   } else if (name == "multiline") {
@@ -256,7 +256,7 @@ bool TTextWidget::WriteBuiltInProperty(std::string_view name, const Variant& val
   } else if (name == "textvertalign") {
     SetLayoutValue(vert_align_, value.ToText());
   } else {
-    return TImageWidget::WriteBuiltInProperty(name, value);
+    return TImageWidget::WriteDynamicProperty(name, value);
   }
   return true;
 }

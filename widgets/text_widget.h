@@ -76,8 +76,8 @@ class TTextWidget : public TImageWidget, public virtual ITextWidget {
   const std::vector<TSymbolInfo>& Symbols() const { return symbols_; }
 
  protected:
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
   void ResourceNameChanged() override { LayOut(); }
 
  private:

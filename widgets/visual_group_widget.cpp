@@ -18,13 +18,13 @@ void TVisualGroupWidget::SaveProperties(IHierStorage* node) {
   WriteBool(node, "returnselfbypos", return_self_by_pos_, return_self_by_pos_);
 }
 
-std::optional<Variant> TVisualGroupWidget::ReadBuiltInProperty(std::string_view name) {
+std::optional<Variant> TVisualGroupWidget::ReadDynamicProperty(std::string_view name) {
   if (name == "caching") return Variant(caching_);
   if (name == "returnselfbypos") return Variant(return_self_by_pos_);
-  return TGroupWidget::ReadBuiltInProperty(name);
+  return TGroupWidget::ReadDynamicProperty(name);
 }
 
-bool TVisualGroupWidget::WriteBuiltInProperty(std::string_view name, const Variant& value) {
+bool TVisualGroupWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
   if (name == "caching") {
     SetCaching(value.ToBool(caching_));
     return true;
@@ -33,7 +33,7 @@ bool TVisualGroupWidget::WriteBuiltInProperty(std::string_view name, const Varia
     return_self_by_pos_ = value.ToBool(return_self_by_pos_);
     return true;
   }
-  return TGroupWidget::WriteBuiltInProperty(name, value);
+  return TGroupWidget::WriteDynamicProperty(name, value);
 }
 
 void TVisualGroupWidget::SetCaching(bool caching) {

@@ -53,8 +53,8 @@ class TVisualGroupWidget : public TGroupWidget {
   Ref<ISurface> GetCache() const { return cache_; }
 
  protected:
-  std::optional<Variant> ReadBuiltInProperty(std::string_view name) override;
-  bool WriteBuiltInProperty(std::string_view name, const Variant& value) override;
+  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
+  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   TPoint RoundedAnchor() const;

@@ -3,35 +3,23 @@
 #include <cmath>
 
 #include "engine/engine_interface.h"
-#include "persistence/value_access.h"
+#include "persistence/property_table.h"
 #include "widgets/pixel_rounding.h"
 
 namespace corvellane {
 
-namespace {
-
-// Anchors that are not finite numbers would poison every position below them.
-double FiniteOr(double value, double fallback) { return std::isfinite(value) ? value : fallback; }
-
-}  // namespace
-
-void TVisualWidget::LoadProperties(IHierStorage* node) {
-  TAbstractWidget::LoadProperties(node);
-  visible_ = ReadBool(node, "visible", false);
-  z_ = ReadInt(node, "z", 0);
-  anchor_left_ = FiniteOr(ReadFloat(node, "anchor_left", 0.0), 0.0);
-  anchor_top_ = FiniteOr(ReadFloat(node, "anchor_top", 0.0), 0.0);
-  mouse_stop_ = ReadBool(node, "mousestop", false);
-}
-
-void TVisualWidget::SaveProperties(IHierStorage* node) {
-  TAbstractWidget::SaveProperties(node);
-  WriteBool(node, "visible", visible_, visible_);
-  WriteInt(node, "z", z_, z_ != 0);
-  const bool placed = anchor_left_ != 0.0 || anchor_top_ != 0.0;
-  WriteFloat(node, "anchor_left", anchor_left_, placed);
-  WriteFloat(node, "anchor_top", anchor_top_, placed);
-  WriteBool(node, "mousestop", mouse_stop_, mouse_stop_);
+const TPropertyTable& TVisualWidget::Properties() {
+  using W = TVisualWidget;
+  using Table = TPropertyTableOf<W>;
+  // Both anchors are written when either is not 0.
+  auto placed = Table::When([](W& w) { return w.anchor_left_ != 0.0 || w.anchor_top_ != 0.0; });
+  static const TPropertyTable table = Table(TAbstractWidget::Properties())
+                                          .Bool("visible", &W::IsVisible, &W::SetVisible, false)
+                                          .Int("z", &W::GetZ, &W::SetZ, 0)
+                                          .Float("anchor_left", &W::GetAnchorLeft, &W::SetAnchorLeft, 0.0, placed)
+                                          .Float("anchor_top", &W::GetAnchorTop, &W::SetAnchorTop, 0.0, placed)
+                                          .Bool("mousestop", &W::IsMouseStop, &W::SetMouseStop, false);
+  return table;
 }
 
 void TVisualWidget::SetZ(int32_t z) {

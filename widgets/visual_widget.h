@@ -24,8 +24,8 @@ namespace corvellane {
 
 class TVisualWidget : public TAbstractWidget {
  public:
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
 
   bool IsVisible() const override { return visible_; }
   void SetVisible(bool visible) override { visible_ = visible; }

@@ -69,6 +69,11 @@ class XmlDocument {
 
   uint64_t Revision() const { return revision_; }
 
+  // The file the document was read from, for messages about its content;
+  // empty for documents made in memory.
+  const std::string& SourceName() const { return source_name_; }
+  void SetSourceName(std::string name) { source_name_ = std::move(name); }
+
   // The whole document in the written form of xml_writer.h.
   std::string ToText() const;
 
@@ -81,6 +86,7 @@ class XmlDocument {
   // An unnamed element beside the root that holds every removed node.
   XmlNode discarded_;
   uint64_t revision_ = 0;
+  std::string source_name_;
 };
 
 }  // namespace corvellane
