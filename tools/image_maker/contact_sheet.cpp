@@ -93,9 +93,9 @@ void AddPlaces(IHierStorage* object, const std::map<std::string, std::string>& f
     const double zoom = ReadFloat(at, "zoom", 1);
     view.placed.push_back({name + "/" + place, file->second, ReadInt(object, "resourceleft", 0),
                            ReadInt(object, "resourcetop", 0), ReadInt(object, "width", 0), ReadInt(object, "height", 0),
-                           ReadInt(at, "z", 0), ReadInt(at, "transparentlevel", 255), double(ReadInt(at, "anchor_left", 0)),
-                           double(ReadInt(at, "anchor_top", 0)), ReadFloat(at, "zoomx", zoom), ReadFloat(at, "zoomy", zoom),
-                           ReadFloat(at, "angle", 0)});
+                           ReadInt(at, "z", 0), ReadInt(at, "transparentlevel", 255),
+                           double(ReadInt(at, "anchor_left", 0)), double(ReadInt(at, "anchor_top", 0)),
+                           ReadFloat(at, "zoomx", zoom), ReadFloat(at, "zoomy", zoom), ReadFloat(at, "angle", 0)});
   });
 }
 
@@ -108,7 +108,8 @@ TSceneView LoadScene(const std::filesystem::path& folder, const std::string& nam
   view.background = background->second;
   EachChild(scene->GetChild("object_defs", 0).get(), "object_def",
             [&](IHierStorage* object) { AddPlaces(object, files, view); });
-  std::stable_sort(view.placed.begin(), view.placed.end(), [](const TPlaced& a, const TPlaced& b) { return a.z < b.z; });
+  std::stable_sort(view.placed.begin(), view.placed.end(),
+                   [](const TPlaced& a, const TPlaced& b) { return a.z < b.z; });
   return view;
 }
 
@@ -202,7 +203,8 @@ int MakeContactSheet(const TToolOptions& options) {
   cairo_t* cr = canvas.Context();
   for (size_t i = 0; i < views.size(); ++i) {
     cairo_save(cr);
-    cairo_translate(cr, double(i % size_t(columns)) * kSceneWidth * scale, double(i / size_t(columns)) * kSceneHeight * scale);
+    cairo_translate(cr, double(i % size_t(columns)) * kSceneWidth * scale,
+                    double(i / size_t(columns)) * kSceneHeight * scale);
     cairo_scale(cr, scale, scale);
     PaintScene(cr, folder, views[i], names, grid);
     if (views.size() > 1) Title(cr, views[i].name);

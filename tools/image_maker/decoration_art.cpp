@@ -83,9 +83,7 @@ void DrawDecoYarnBasket(cairo_t* cr, int width, int height) {
   Design(cr, width, height);
   const uint32_t yarns[] = {0xFFE8607A, 0xFF5A9AD0, 0xFFF2C04A};
   for (int i = 0; i < 3; ++i) {
-    cairo_arc(cr, 34 + i * 26, kBase - 44 - (i % 2) * 8, 20, 0, 2 * M_PI);
-    SetColour(cr, yarns[i]);
-    cairo_fill(cr);
+    Dot(cr, 34 + i * 26, kBase - 44 - (i % 2) * 8, 20, yarns[i]);
     for (int k = 0; k < 4; ++k) {
       cairo_arc(cr, 34 + i * 26, kBase - 44 - (i % 2) * 8, 6 + k * 4, 0.5 + k, 2.5 + k);
       StrokePath(cr, 0x50000000, 1.2);
@@ -106,7 +104,8 @@ void DrawDecoJamJars(cairo_t* cr, int width, int height) {
 
 void DrawDecoCandles(cairo_t* cr, int width, int height) {
   Design(cr, width, height);
-  for (auto [x, h] : {std::array{34.0, 56.0}, std::array{60.0, 74.0}, std::array{86.0, 44.0}}) Candle(cr, x, kBase, h, true);
+  for (auto [x, h] : {std::array{34.0, 56.0}, std::array{60.0, 74.0}, std::array{86.0, 44.0}})
+    Candle(cr, x, kBase, h, true);
 }
 
 void DrawDecoSheetMusic(cairo_t* cr, int width, int height) {

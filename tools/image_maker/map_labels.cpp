@@ -41,9 +41,7 @@ void Badge(cairo_t* cr, int width, int height, uint32_t colour, TIcon icon) {
   icon(cr);
   cairo_restore(cr);
   // A glint on the enamel.
-  cairo_arc(cr, kCx - 12, kCy - 14, 6, 0, 2 * M_PI);
-  SetColour(cr, 0x60FFFFFF);
-  cairo_fill(cr);
+  Dot(cr, kCx - 12, kCy - 14, 6, 0x60FFFFFF);
 }
 
 constexpr uint32_t kPetals[] = {0xFFE8475F, 0xFFFF9EB5, 0xFFFFD25A};
@@ -85,7 +83,8 @@ void TrunkIcon(cairo_t* cr) { Trunk(cr, {-18, -12, 36, 26}, 0xFF8A4A2A); }
 
 void ShellIcon(cairo_t* cr) {
   cairo_move_to(cr, 0, 14);
-  for (int k = 0; k <= 8; ++k) cairo_line_to(cr, std::cos(M_PI + k * M_PI / 8) * 20, std::sin(M_PI + k * M_PI / 8) * 18 + 4);
+  for (int k = 0; k <= 8; ++k)
+    cairo_line_to(cr, std::cos(M_PI + k * M_PI / 8) * 20, std::sin(M_PI + k * M_PI / 8) * 18 + 4);
   cairo_close_path(cr);
   FillVertical(cr, -14, 14, 0xFFFFE4D8, 0xFFE88A70);
   cairo_new_path(cr);

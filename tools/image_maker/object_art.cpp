@@ -22,20 +22,8 @@ void Design(cairo_t* cr, int width, int height, double design_w, double design_h
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
 }
 
-// Porcelain: white with a cool shade to the right and a shine on the left.
-cairo_pattern_t* Porcelain(double left, double right) {
-  cairo_pattern_t* p = cairo_pattern_create_linear(left, 0, right, 0);
-  AddStop(p, 0, 0xFFE4E8F0);
-  AddStop(p, 0.25, 0xFFFFFFFF);
-  AddStop(p, 1, 0xFFA8B0C4);
-  return p;
-}
-
-void FillPattern(cairo_t* cr, cairo_pattern_t* pattern) {
-  cairo_set_source(cr, pattern);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(pattern);
-}
+// Porcelain: a shine on the left, white, and a cool shade to the right.
+constexpr uint32_t kPorcelain[] = {0xFFE4E8F0, 0xFFFFFFFF, 0xFFE8ECF2, 0xFFA8B0C4};
 
 void BlueSprig(cairo_t* cr, double x, double y, double size) {
   SetColour(cr, 0xFF3A5AA8);
@@ -61,7 +49,7 @@ void DrawVase(cairo_t* cr, int width, int height) {
   cairo_curve_to(cr, 104, 192, 130, 180, 130, 150);
   cairo_curve_to(cr, 130, 120, 102, 110, 98, 96);
   cairo_close_path(cr);
-  FillPattern(cr, Porcelain(30, 130));
+  FillAcross(cr, 30, 130, kPorcelain);
   SetColour(cr, 0xFF6A7A9A);
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
@@ -94,9 +82,7 @@ void DrawLayerCake(cairo_t* cr, int width, int height) {
     FillBox(cr, {90 - w / 2, base - 8, w, 4}, i % 2 ? 0xFFF2C04A : 0xFFF08AA8);
   }
   for (double x : {62.0, 90.0, 118.0}) {
-    SetColour(cr, 0xFFD02040);
-    cairo_arc(cr, x, 34, 7, 0, 2 * M_PI);
-    cairo_fill(cr);
+    Dot(cr, x, 34, 7, 0xFFD02040);
   }
   cairo_move_to(cr, 90, 34);
   cairo_curve_to(cr, 92, 20, 98, 14, 104, 10);
@@ -111,26 +97,22 @@ void DrawChinaTeapot(cairo_t* cr, int width, int height) {
   cairo_line_to(cr, 20, 42);
   cairo_curve_to(cr, 30, 58, 40, 70, 56, 74);
   cairo_close_path(cr);
-  FillPattern(cr, Porcelain(8, 56));
+  FillAcross(cr, 8, 56, kPorcelain);
   StrokePath(cr, 0xFF6A7A9A, 1.5);
   cairo_arc(cr, 140, 86, 26, -M_PI / 2, M_PI / 2);
   StrokePath(cr, 0xFFE0E4EC, 10);
   EllipsePath(cr, 90, 94, 56, 46);
-  FillPattern(cr, Porcelain(34, 146));
+  FillAcross(cr, 34, 146, kPorcelain);
   StrokePath(cr, 0xFF6A7A9A, 2);
   EllipsePath(cr, 90, 52, 32, 8);
-  FillPattern(cr, Porcelain(58, 122));
+  FillAcross(cr, 58, 122, kPorcelain);
   cairo_new_path(cr);
-  cairo_arc(cr, 90, 40, 9, 0, 2 * M_PI);
-  SetColour(cr, 0xFFF08AA8);
-  cairo_fill(cr);
+  Dot(cr, 90, 40, 9, 0xFFF08AA8);
   // A garland of roses round the belly.
   for (int k = 0; k < 5; ++k) {
     const double x = 52 + k * 19, y = 96 + std::sin(k * 1.4) * 6;
     LeafCluster(cr, x, y + 4, 10, 4, uint64_t(803 + k), {});
-    SetColour(cr, 0xFFE8607A);
-    cairo_arc(cr, x, y, 6, 0, 2 * M_PI);
-    cairo_fill(cr);
+    Dot(cr, x, y, 6, 0xFFE8607A);
   }
   FillBox(cr, {46, 132, 88, 4}, 0xFFE8C878);
 }
@@ -142,22 +124,14 @@ void DrawMantelClock(cairo_t* cr, int width, int height) {
   cairo_curve_to(cr, 14, 20, 146, 20, 146, 80);
   cairo_line_to(cr, 146, 168);
   cairo_close_path(cr);
-  cairo_pattern_t* wood = cairo_pattern_create_linear(14, 0, 146, 0);
-  AddStop(wood, 0, kWalnut.light);
-  AddStop(wood, 0.4, kWalnut.mid);
-  AddStop(wood, 1, kWalnut.dark);
-  FillPattern(cr, wood);
+  FillAcross(cr, 14, 146, std::array{kWalnut.light, kWalnut.mid, kWalnut.dark});
   StrokePath(cr, 0xFF2A1A10, 2);
   FillBoxGradient(cr, {6, 166, 148, 10}, 0xFFE8C878, 0xFF8A6424);
   WallClock(cr, 80, 88, 46, 0xFFD8B060, 10, 10);
   for (double x : {36.0, 124.0}) {
-    SetColour(cr, 0xFFD8B060);
-    cairo_arc(cr, x, 150, 6, 0, 2 * M_PI);
-    cairo_fill(cr);
+    Dot(cr, x, 150, 6, 0xFFD8B060);
   }
-  cairo_arc(cr, 80, 22, 8, 0, 2 * M_PI);
-  SetColour(cr, 0xFFD8B060);
-  cairo_fill(cr);
+  Dot(cr, 80, 22, 8, 0xFFD8B060);
 }
 
 void DrawBirdhouse(cairo_t* cr, int width, int height) {
@@ -171,14 +145,9 @@ void DrawBirdhouse(cairo_t* cr, int width, int height) {
   cairo_line_to(cr, 70, 34);
   cairo_line_to(cr, 22, 80);
   cairo_close_path(cr);
-  cairo_pattern_t* roof = cairo_pattern_create_linear(0, 14, 0, 80);
-  AddStop(roof, 0, 0xFFD86A5A);
-  AddStop(roof, 1, 0xFF8A2E2E);
-  FillPattern(cr, roof);
+  FillDown(cr, 14, 80, std::array<uint32_t, 2>{0xFFD86A5A, 0xFF8A2E2E});
   cairo_new_path(cr);
-  cairo_arc(cr, 70, 96, 14, 0, 2 * M_PI);
-  SetColour(cr, 0xFF2A1E22);
-  cairo_fill(cr);
+  Dot(cr, 70, 96, 14, 0xFF2A1E22);
   FillBox(cr, {66, 118, 8, 12}, kOak.dark);
   FillBox(cr, {56, 126, 28, 5}, kOak.mid);
   LeafCluster(cr, 104, 134, 24, 8, 806, {});

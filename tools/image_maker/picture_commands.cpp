@@ -4,7 +4,8 @@ namespace corvellane {
 
 std::span<const TPictureCommand> PictureCommands() {
   static const TPictureCommand commands[] = {
-      {"pieces", CutPieces, "pieces WHOLE.png PREFIX COUNT [--seed N] [--report yes]: cut a picture into 3 or 4 puzzle pieces"},
+      {"pieces", CutPieces,
+       "pieces WHOLE.png PREFIX COUNT [--seed N] [--report yes]: cut a picture into 3 or 4 puzzle pieces"},
       {"outline", MakeOutline, "outline OBJECT.png OUT.png: the empty place where an object belongs"},
       {"sheet", MakeSheet, "sheet OUT.png PICTURE.png...: the pictures side by side, named, for review"},
       {"contact-sheet", MakeContactSheet,

@@ -55,7 +55,8 @@ TRect DrawnPart(const TRgbaImage& picture) {
   TRect box{picture.Width(), picture.Height(), 0, 0};
   for (int y = 0; y < picture.Height(); ++y)
     for (int x = 0; x < picture.Width(); ++x)
-      if ((picture.At(x, y) >> 24) != 0) box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
+      if ((picture.At(x, y) >> 24) != 0)
+        box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1), std::max(box.bottom, y + 1)};
   if (box.right <= box.left) throw EToolError("the picture is empty");
   return box;
 }
@@ -63,9 +64,11 @@ TRect DrawnPart(const TRgbaImage& picture) {
 class TPieceMap {
  public:
   TPieceMap(const TRect& drawn, int count, uint64_t seed)
-      : count_(count), random_(seed),
+      : count_(count),
+        random_(seed),
         across_((drawn.top + drawn.bottom) / 2.0, drawn.left, drawn.right, random_),
-        down_((drawn.left + drawn.right) / 2.0, count == 4 ? drawn.top : (drawn.top + drawn.bottom) / 2.0, drawn.bottom, random_) {}
+        down_((drawn.left + drawn.right) / 2.0, count == 4 ? drawn.top : (drawn.top + drawn.bottom) / 2.0, drawn.bottom,
+              random_) {}
 
   int PieceAt(int x, int y) const {
     const bool below = y + 0.5 >= across_.At(x + 0.5);
@@ -112,7 +115,7 @@ int CutPieces(const TToolOptions& options) {
     if (!Crop(layers[i], boxes[i]).Save(file)) throw EToolError("cannot write " + file);
     if (options.Text("report", "no") == "yes")
       std::cout << file << " " << boxes[i].left << " " << boxes[i].top << " " << boxes[i].right - boxes[i].left << " "
-              << boxes[i].bottom - boxes[i].top << "\n";
+                << boxes[i].bottom - boxes[i].top << "\n";
   }
   return 0;
 }

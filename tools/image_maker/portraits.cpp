@@ -3,6 +3,7 @@
 // in a 180 x 220 design space from a short description of each person
 // (hair, skin, clothes, what they carry about them). Each recipe is one
 // person; the same face drawing serves them all.
+#include <array>
 #include <cmath>
 
 #include "tools/image_maker/cairo_canvas.h"
@@ -18,8 +19,17 @@ constexpr double kHeadX = 90, kHeadY = 96, kHeadRx = 40, kHeadRy = 50;
 
 enum class THair { kBun, kTousled, kCropped, kLongWaves, kGreyCurls, kUnderCap };
 enum TExtras : unsigned {
-  kNone = 0, kGlasses = 1, kFreckles = 2, kMoustache = 4, kBeard = 8, kEarrings = 16, kPearls = 32, kFlower = 64,
-  kCap = 128, kWrinkles = 256, kFlour = 512,
+  kNone = 0,
+  kGlasses = 1,
+  kFreckles = 2,
+  kMoustache = 4,
+  kBeard = 8,
+  kEarrings = 16,
+  kPearls = 32,
+  kFlower = 64,
+  kCap = 128,
+  kWrinkles = 256,
+  kFlour = 512,
 };
 
 struct TPerson {
@@ -49,15 +59,7 @@ void Shoulders(cairo_t* cr, const TPerson& p) {
   FillVertical(cr, 160, kHeight, p.clothes, Shade(p.clothes, 0.3f));
   cairo_new_path(cr);
   // A collar opening in the trim colour.
-  cairo_move_to(cr, 70, 160);
-  cairo_line_to(cr, 90, 186);
-  cairo_line_to(cr, 110, 160);
-  cairo_line_to(cr, 100, 158);
-  cairo_line_to(cr, 90, 172);
-  cairo_line_to(cr, 80, 158);
-  cairo_close_path(cr);
-  SetColour(cr, p.trim);
-  cairo_fill(cr);
+  FillPolygon(cr, {{70, 160}, {90, 186}, {110, 160}, {100, 158}, {90, 172}, {80, 158}}, p.trim);
 }
 
 void HairBehind(cairo_t* cr, const TPerson& p) {
@@ -78,12 +80,9 @@ void Head(cairo_t* cr, const TPerson& p) {
     cairo_fill(cr);
   }
   EllipsePath(cr, kHeadX, kHeadY, kHeadRx, kHeadRy);
-  cairo_pattern_t* skin = cairo_pattern_create_radial(kHeadX - 12, kHeadY - 14, 6, kHeadX, kHeadY, kHeadRy);
-  AddStop(skin, 0, MixColours(p.skin, 0xFFFFFFFF, 0.15f));
-  AddStop(skin, 1, Shade(p.skin, 0.12f));
-  cairo_set_source(cr, skin);
-  cairo_fill(cr);
-  cairo_pattern_destroy(skin);
+  FillRound(cr, {kHeadX - 12, kHeadY - 14}, 6, {kHeadX, kHeadY}, kHeadRy,
+            std::array<uint32_t, 2>{MixColours(p.skin, 0xFFFFFFFF, 0.15f), Shade(p.skin, 0.12f)});
+  cairo_new_path(cr);
   for (double side : {-1.0, 1.0}) PaintGlow(cr, kHeadX + side * 22, kHeadY + 18, 12, 0x50F06070);
 }
 
@@ -93,15 +92,9 @@ void Eye(cairo_t* cr, double x, double y, uint32_t iris) {
   cairo_curve_to(cr, x + 4, y + 5, x - 4, y + 5, x - 9, y);
   SetColour(cr, 0xFFFFFFFF);
   cairo_fill(cr);
-  cairo_arc(cr, x, y, 4.2, 0, 2 * M_PI);
-  SetColour(cr, iris);
-  cairo_fill(cr);
-  cairo_arc(cr, x, y, 2, 0, 2 * M_PI);
-  SetColour(cr, 0xFF1A1014);
-  cairo_fill(cr);
-  cairo_arc(cr, x + 1.4, y - 1.4, 1, 0, 2 * M_PI);
-  SetColour(cr, 0xFFFFFFFF);
-  cairo_fill(cr);
+  Dot(cr, x, y, 4.2, iris);
+  Dot(cr, x, y, 2, 0xFF1A1014);
+  Dot(cr, x + 1.4, y - 1.4, 1, 0xFFFFFFFF);
   cairo_move_to(cr, x - 10, y - 1);
   cairo_curve_to(cr, x - 4, y - 8, x + 4, y - 8, x + 10, y - 1);
   StrokePath(cr, 0xFF3A2420, 1.6);
@@ -111,7 +104,8 @@ void Face(cairo_t* cr, const TPerson& p) {
   for (double side : {-1.0, 1.0}) {
     Eye(cr, kHeadX + side * 16, kHeadY - 2, p.eyes);
     cairo_move_to(cr, kHeadX + side * 7, kHeadY - 16);
-    cairo_curve_to(cr, kHeadX + side * 14, kHeadY - 20, kHeadX + side * 22, kHeadY - 20, kHeadX + side * 27, kHeadY - 15);
+    cairo_curve_to(cr, kHeadX + side * 14, kHeadY - 20, kHeadX + side * 22, kHeadY - 20, kHeadX + side * 27,
+                   kHeadY - 15);
     StrokePath(cr, Shade(p.hair, 0.2f), 3);
   }
   cairo_move_to(cr, kHeadX - 2, kHeadY + 4);
@@ -130,7 +124,8 @@ void Wrinkles(cairo_t* cr, const TPerson& p) {
     cairo_move_to(cr, kHeadX + side * 28, kHeadY - 4);
     cairo_line_to(cr, kHeadX + side * 32, kHeadY - 1);
     cairo_move_to(cr, kHeadX + side * 12, kHeadY + 22);
-    cairo_curve_to(cr, kHeadX + side * 16, kHeadY + 26, kHeadX + side * 16, kHeadY + 30, kHeadX + side * 14, kHeadY + 34);
+    cairo_curve_to(cr, kHeadX + side * 16, kHeadY + 26, kHeadX + side * 16, kHeadY + 30, kHeadX + side * 14,
+                   kHeadY + 34);
   }
   cairo_move_to(cr, kHeadX - 12, kHeadY - 30);
   cairo_line_to(cr, kHeadX + 12, kHeadY - 30);
@@ -174,12 +169,8 @@ void HairOnTop(cairo_t* cr, const TPerson& p) {
       }
       break;
   }
-  cairo_pattern_t* shine = cairo_pattern_create_linear(0, 30, 0, 110);
-  AddStop(shine, 0, MixColours(p.hair, 0xFFFFFFFF, 0.2f));
-  AddStop(shine, 1, Shade(p.hair, 0.15f));
-  cairo_set_source(cr, shine);
-  cairo_fill(cr);
-  cairo_pattern_destroy(shine);
+  FillDown(cr, 30, 110, std::array<uint32_t, 2>{MixColours(p.hair, 0xFFFFFFFF, 0.2f), Shade(p.hair, 0.15f)});
+  cairo_new_path(cr);
 }
 
 void Glasses(cairo_t* cr) {
@@ -228,35 +219,25 @@ void Cap(cairo_t* cr, const TPerson& p) {
 void Jewellery(cairo_t* cr, const TPerson& p) {
   if (p.extras & kEarrings)
     for (double side : {-1.0, 1.0}) {
-      cairo_arc(cr, kHeadX + side * 41, kHeadY + 20, 4, 0, 2 * M_PI);
-      SetColour(cr, 0xFFF8E8D8);
-      cairo_fill(cr);
+      Dot(cr, kHeadX + side * 41, kHeadY + 20, 4, 0xFFF8E8D8);
     }
   if (p.extras & kPearls)
     for (int k = 0; k < 13; ++k) {
       const double a = M_PI * (0.15 + k * 0.055);
-      cairo_arc(cr, 90 + std::cos(a) * 30, 146 + std::sin(a) * 22, 3.2, 0, 2 * M_PI);
-      SetColour(cr, 0xFFF6F2EA);
-      cairo_fill(cr);
+      Dot(cr, 90 + std::cos(a) * 30, 146 + std::sin(a) * 22, 3.2, 0xFFF6F2EA);
     }
   if (p.extras & kFlower) {
     for (int k = 0; k < 5; ++k) {
-      cairo_arc(cr, 52 + 7 * std::cos(k * 1.2566), 62 + 7 * std::sin(k * 1.2566), 6, 0, 2 * M_PI);
-      SetColour(cr, 0xFFFFF4F4);
-      cairo_fill(cr);
+      Dot(cr, 52 + 7 * std::cos(k * 1.2566), 62 + 7 * std::sin(k * 1.2566), 6, 0xFFFFF4F4);
     }
-    cairo_arc(cr, 52, 62, 4, 0, 2 * M_PI);
-    SetColour(cr, 0xFFFFD25A);
-    cairo_fill(cr);
+    Dot(cr, 52, 62, 4, 0xFFFFD25A);
   }
 }
 
 void Sprinkles(cairo_t* cr, const TPerson& p) {
   if (p.extras & kFreckles)
     for (int k = 0; k < 9; ++k) {
-      cairo_arc(cr, kHeadX + (k % 2 ? 1 : -1) * (14 + (k * 5) % 12), kHeadY + 10 + (k * 3) % 7, 1.1, 0, 2 * M_PI);
-      SetColour(cr, 0x90A0583A);
-      cairo_fill(cr);
+      Dot(cr, kHeadX + (k % 2 ? 1 : -1) * (14 + (k * 5) % 12), kHeadY + 10 + (k * 3) % 7, 1.1, 0x90A0583A);
     }
   if (p.extras & kFlour) {
     PaintGlow(cr, 62, 180, 20, 0x90FFFFFF);
@@ -294,8 +275,9 @@ void DrawPortraitJulien(cairo_t* cr, int width, int height) {
 }
 
 void DrawPortraitBert(cairo_t* cr, int width, int height) {
-  Portrait(cr, width, height,
-           {0xFFF0C878, 0xFFF0C8A8, 0xFF9A5A2A, 0xFF4A6A9A, 0xFFF8F6F0, 0xFFD8D0C4, THair::kCropped, kMoustache | kFlour});
+  Portrait(
+      cr, width, height,
+      {0xFFF0C878, 0xFFF0C8A8, 0xFF9A5A2A, 0xFF4A6A9A, 0xFFF8F6F0, 0xFFD8D0C4, THair::kCropped, kMoustache | kFlour});
 }
 
 void DrawPortraitNerissa(cairo_t* cr, int width, int height) {

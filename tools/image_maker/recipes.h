@@ -69,11 +69,13 @@ void DrawBeach(cairo_t* cr, int width, int height);
 void DrawBeachRocks(cairo_t* cr, int width, int height);
 void DrawStation(cairo_t* cr, int width, int height);
 void DrawStationTrolley(cairo_t* cr, int width, int height);
+// Keepsakes broken into pieces in the hidden-parts levels (object_art.cpp).
 void DrawVase(cairo_t* cr, int width, int height);
 void DrawLayerCake(cairo_t* cr, int width, int height);
 void DrawChinaTeapot(cairo_t* cr, int width, int height);
 void DrawMantelClock(cairo_t* cr, int width, int height);
 void DrawBirdhouse(cairo_t* cr, int width, int height);
+// Decorations scattered over the scenes (decoration_art.cpp).
 void DrawDecoFern(cairo_t* cr, int width, int height);
 void DrawDecoIvy(cairo_t* cr, int width, int height);
 void DrawDecoBooks(cairo_t* cr, int width, int height);
@@ -87,6 +89,7 @@ void DrawDecoSuitcase(cairo_t* cr, int width, int height);
 void DrawDecoShells(cairo_t* cr, int width, int height);
 void DrawDecoLeaves(cairo_t* cr, int width, int height);
 void DrawDecoLoaves(cairo_t* cr, int width, int height);
+// The people of the story (portraits.cpp) and the town map's labels (map_labels.cpp).
 void DrawPortraitMarguerite(cairo_t* cr, int width, int height);
 void DrawPortraitJulien(cairo_t* cr, int width, int height);
 void DrawPortraitBert(cairo_t* cr, int width, int height);

@@ -45,9 +45,7 @@ void Room(cairo_t* cr) {
 
 void RoundWindow(cairo_t* cr) {
   PaintGlow(cr, 512, 170, 220, 0x60FFD890);
-  cairo_arc(cr, 512, 170, 74, 0, 2 * M_PI);
-  SetColour(cr, kOldWood.dark);
-  cairo_fill(cr);
+  Dot(cr, 512, 170, 74, kOldWood.dark);
   cairo_arc(cr, 512, 170, 62, 0, 2 * M_PI);
   FillVertical(cr, 108, 232, 0xFFFFE8B0, 0xFFF0B070);
   cairo_new_path(cr);
@@ -169,7 +167,8 @@ void DustSheet(cairo_t* cr, double x, double floor, double w, double h) {
   cairo_curve_to(cr, x - w / 2, floor - h * 0.6, x - w * 0.45, floor - h, x - w * 0.1, floor - h);
   cairo_curve_to(cr, x + w * 0.2, floor - h * 1.05, x + w * 0.45, floor - h * 0.9, x + w / 2, floor - h * 0.7);
   cairo_line_to(cr, x + w / 2, floor);
-  for (double fx = x + w / 2; fx > x - w / 2; fx -= w / 6) cairo_curve_to(cr, fx - w / 24, floor - 8, fx - w / 8, floor - 8, fx - w / 6, floor);
+  for (double fx = x + w / 2; fx > x - w / 2; fx -= w / 6)
+    cairo_curve_to(cr, fx - w / 24, floor - 8, fx - w / 8, floor - 8, fx - w / 6, floor);
   cairo_close_path(cr);
   FillVertical(cr, floor - h, floor, 0xFFF2EEE6, 0xFFC0B8B0);
   cairo_new_path(cr);

@@ -35,12 +35,9 @@ void Loaf(cairo_t* cr, double x, double base, double length, uint32_t crust) {
   cairo_move_to(cr, x - length / 2, base);
   cairo_curve_to(cr, x - length / 2, base - h * 1.1, x + length / 2, base - h * 1.1, x + length / 2, base);
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, base - h, 0, base);
-  AddStop(p, 0, MixColours(crust, 0xFFFFF0C0, 0.25f));
-  AddStop(p, 1, MixColours(crust, 0xFF3A1A08, 0.3f));
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillDown(cr, base - h, base,
+           std::array<uint32_t, 2>{MixColours(crust, 0xFFFFF0C0, 0.25f), MixColours(crust, 0xFF3A1A08, 0.3f)});
+  cairo_new_path(cr);
   for (double t : {-0.25, 0.0, 0.25}) {
     cairo_move_to(cr, x + t * length - length * 0.08, base - h * 0.62);
     cairo_line_to(cr, x + t * length + length * 0.08, base - h * 0.8);
@@ -63,9 +60,7 @@ void HangingBunches(cairo_t* cr) {
     LeafCluster(cr, x, 140, 34, 14, uint64_t(x), std::array<uint32_t, 3>{0xFF7A8A4A, 0xFF8A9A5A, 0xFF6A7A40});
   }
   for (int i = 0; i < 5; ++i) {
-    cairo_arc(cr, 632 + (i % 2) * 8, 150 + i * 16, 9, 0, 2 * M_PI);
-    SetColour(cr, MixColours(0xFFD8A060, 0xFF8A4A20, float(i % 3) / 4));
-    cairo_fill(cr);
+    Dot(cr, 632 + (i % 2) * 8, 150 + i * 16, 9, MixColours(0xFFD8A060, 0xFF8A4A20, float(i % 3) / 4));
   }
   WallClock(cr, 620, 290, 26, 0xFF8A5A34, 5, 10);
 }
@@ -103,12 +98,9 @@ void PanRail(cairo_t* cr) {
     cairo_line_to(cr, x, 96 + hang);
     StrokePath(cr, 0xFF8A5A30, 4);
     cairo_arc(cr, x, 96 + hang + r, r, 0, 2 * M_PI);
-    cairo_pattern_t* copper = cairo_pattern_create_radial(x - r * 0.3, 96 + hang + r * 0.6, 2, x, 96 + hang + r, r);
-    AddStop(copper, 0, 0xFFF8C890);
-    AddStop(copper, 1, 0xFFA0502A);
-    cairo_set_source(cr, copper);
-    cairo_fill(cr);
-    cairo_pattern_destroy(copper);
+    FillRound(cr, {x - r * 0.3, 96 + hang + r * 0.6}, 2, {x, 96 + hang + r}, r,
+              std::array<uint32_t, 2>{0xFFF8C890, 0xFFA0502A});
+    cairo_new_path(cr);
   }
 }
 
@@ -120,13 +112,8 @@ void Oven(cairo_t* cr) {
   cairo_line_to(cr, 930, 480);
   cairo_line_to(cr, 730, 480);
   cairo_close_path(cr);
-  cairo_pattern_t* fire = cairo_pattern_create_radial(830, 460, 10, 830, 430, 120);
-  AddStop(fire, 0, 0xFFFFF0A0);
-  AddStop(fire, 0.4, 0xFFFF9A30);
-  AddStop(fire, 1, 0xFF3A1808);
-  cairo_set_source(cr, fire);
-  cairo_fill(cr);
-  cairo_pattern_destroy(fire);
+  FillRound(cr, {830, 460}, 10, {830, 430}, 120, std::array<uint32_t, 3>{0xFFFFF0A0, 0xFFFF9A30, 0xFF3A1808});
+  cairo_new_path(cr);
   FillBoxGradient(cr, {700, 470, 260, 16}, 0xFF8A8A90, 0xFF4A4A52);
   // The peel leaning against the oven.
   cairo_move_to(cr, 990, 560);

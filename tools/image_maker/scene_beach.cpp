@@ -25,14 +25,9 @@ void SkyAndSea(cairo_t* cr) {
   PaintGlow(cr, 860, 70, 200, 0xB0FFFFE0);
   Cloud(cr, 140, 80, 0.9, 0xFFFFFFFF, 0xFFDCEAF4);
   Cloud(cr, 520, 120, 0.6, 0xF0FFFFFF, 0xFFD8E8F2);
-  cairo_pattern_t* sea = cairo_pattern_create_linear(0, kHorizon, 0, kShore);
-  AddStop(sea, 0, 0xFF2E7AA8);
-  AddStop(sea, 0.5, 0xFF3AA8B8);
-  AddStop(sea, 1, 0xFF7AD8D0);
   cairo_rectangle(cr, 0, kHorizon, kSceneWidth, kShore - kHorizon);
-  cairo_set_source(cr, sea);
-  cairo_fill(cr);
-  cairo_pattern_destroy(sea);
+  FillDown(cr, kHorizon, kShore, std::array<uint32_t, 3>{0xFF2E7AA8, 0xFF3AA8B8, 0xFF7AD8D0});
+  cairo_new_path(cr);
   TSeededRandom random(601);
   SetColour(cr, 0x80FFFFFF);
   cairo_set_line_width(cr, 1.5);
@@ -46,19 +41,9 @@ void SkyAndSea(cairo_t* cr) {
 }
 
 void Sailboat(cairo_t* cr, double x, double y, double size) {
-  cairo_move_to(cr, x - size, y);
-  cairo_line_to(cr, x + size, y);
-  cairo_line_to(cr, x + size * 0.7, y + size * 0.3);
-  cairo_line_to(cr, x - size * 0.7, y + size * 0.3);
-  cairo_close_path(cr);
-  SetColour(cr, 0xFF8A4A3A);
-  cairo_fill(cr);
-  cairo_move_to(cr, x, y - 2);
-  cairo_line_to(cr, x, y - size * 1.8);
-  cairo_line_to(cr, x + size * 0.9, y - 4);
-  cairo_close_path(cr);
-  SetColour(cr, 0xFFF8F4EC);
-  cairo_fill(cr);
+  FillPolygon(cr, {{x - size, y}, {x + size, y}, {x + size * 0.7, y + size * 0.3}, {x - size * 0.7, y + size * 0.3}},
+              0xFF8A4A3A);
+  FillPolygon(cr, {{x, y - 2}, {x, y - size * 1.8}, {x + size * 0.9, y - 4}}, 0xFFF8F4EC);
 }
 
 void Headland(cairo_t* cr) {
@@ -72,22 +57,12 @@ void Headland(cairo_t* cr) {
   for (int band = 0; band < 5; ++band) {
     const double top = 100 + band * 24, bottom = top + 24;
     const double w_top = 12 + band * 2, w_bottom = 14 + band * 2;
-    cairo_move_to(cr, 120 - w_top, top);
-    cairo_line_to(cr, 120 + w_top, top);
-    cairo_line_to(cr, 120 + w_bottom, bottom);
-    cairo_line_to(cr, 120 - w_bottom, bottom);
-    cairo_close_path(cr);
-    SetColour(cr, band % 2 ? 0xFFF8F4EC : 0xFFD8404A);
-    cairo_fill(cr);
+    FillPolygon(cr, {{120 - w_top, top}, {120 + w_top, top}, {120 + w_bottom, bottom}, {120 - w_bottom, bottom}},
+                band % 2 ? 0xFFF8F4EC : 0xFFD8404A);
   }
   PaintGlow(cr, 120, 88, 30, 0xA0FFF0A0);
   FillBox(cr, {108, 78, 24, 22}, 0xFFFFF0B0);
-  cairo_move_to(cr, 104, 78);
-  cairo_line_to(cr, 120, 62);
-  cairo_line_to(cr, 136, 78);
-  cairo_close_path(cr);
-  SetColour(cr, 0xFF3A3A4A);
-  cairo_fill(cr);
+  FillPolygon(cr, {{104, 78}, {120, 62}, {136, 78}}, 0xFF3A3A4A);
 }
 
 void Sand(cairo_t* cr) {
@@ -112,26 +87,17 @@ void Hut(cairo_t* cr, double x, double base, uint32_t colour) {
   SoftShadow(cr, x + 50, base, 60, 8, 0x50000000);
   const TBox body{x, base - 110, 100, 110};
   FillBox(cr, body, 0xFFF8F4EC);
-  for (double sx = body.x; sx < body.Right(); sx += 20) FillBoxSideways(cr, {sx, body.y, 10, body.h}, colour, MixColours(colour, 0xFF000000, 0.15f));
-  cairo_move_to(cr, x - 8, body.y);
-  cairo_line_to(cr, x + 50, body.y - 44);
-  cairo_line_to(cr, x + 108, body.y);
-  cairo_close_path(cr);
-  SetColour(cr, MixColours(colour, 0xFF201018, 0.3f));
-  cairo_fill(cr);
+  for (double sx = body.x; sx < body.Right(); sx += 20)
+    FillBoxSideways(cr, {sx, body.y, 10, body.h}, colour, MixColours(colour, 0xFF000000, 0.15f));
+  FillPolygon(cr, {{x - 8, body.y}, {x + 50, body.y - 44}, {x + 108, body.y}}, MixColours(colour, 0xFF201018, 0.3f));
   FillBoxGradient(cr, {x + 34, base - 70, 32, 70}, 0xFFF8F4EC, 0xFFD8D0C4);
   FillBox(cr, {x - 10, base - 6, 120, 8}, kPine.mid);  // the deck it stands on
 }
 
 void Pier(cairo_t* cr) {
-  for (double x = 660; x < 1030; x += 46) FillBoxSideways(cr, {x, 300, 10, 110 + (x - 660) * 0.1}, kWalnut.mid, kWalnut.dark);
-  cairo_move_to(cr, 640, 296);
-  cairo_line_to(cr, 1024, 286);
-  cairo_line_to(cr, 1024, 306);
-  cairo_line_to(cr, 640, 312);
-  cairo_close_path(cr);
-  SetColour(cr, kOak.mid);
-  cairo_fill(cr);
+  for (double x = 660; x < 1030; x += 46)
+    FillBoxSideways(cr, {x, 300, 10, 110 + (x - 660) * 0.1}, kWalnut.mid, kWalnut.dark);
+  FillPolygon(cr, {{640, 296}, {1024, 286}, {1024, 306}, {640, 312}}, kOak.mid);
   for (double x = 650; x < 1024; x += 30) FillBox(cr, {x, 262, 4, 36}, kWalnut.dark);
   FillBox(cr, {640, 262, 384, 4}, kWalnut.dark);
 }
@@ -154,13 +120,7 @@ void DeckChair(cairo_t* cr, double x, double base, uint32_t stripe) {
 }
 
 void Towel(cairo_t* cr, double x, double y, uint32_t colour) {
-  cairo_move_to(cr, x - 70, y - 20);
-  cairo_line_to(cr, x + 60, y - 26);
-  cairo_line_to(cr, x + 80, y + 16);
-  cairo_line_to(cr, x - 64, y + 22);
-  cairo_close_path(cr);
-  SetColour(cr, colour);
-  cairo_fill(cr);
+  FillPolygon(cr, {{x - 70, y - 20}, {x + 60, y - 26}, {x + 80, y + 16}, {x - 64, y + 22}}, colour);
   for (double t : {-0.4, 0.0, 0.4}) {
     cairo_move_to(cr, x + t * 140 - 6, y - 22);
     cairo_line_to(cr, x + t * 150 + 6, y + 20);
@@ -188,11 +148,7 @@ void Sandcastle(cairo_t* cr, double x, double base) {
     for (int k = 0; k < 3; ++k) FillBox(cr, {x + dx - w / 2 + k * w / 3, base - h - 6, w / 6, 6}, 0xFFE8D09A);
   }
   FillBox(cr, {x - 1, base - 90, 2, 30}, 0xFF5A4A40);
-  cairo_move_to(cr, x + 1, base - 90);
-  cairo_line_to(cr, x + 20, base - 84);
-  cairo_line_to(cr, x + 1, base - 78);
-  SetColour(cr, 0xFFE8475F);
-  cairo_fill(cr);
+  FillPolygon(cr, {{x + 1, base - 90}, {x + 20, base - 84}, {x + 1, base - 78}}, 0xFFE8475F);
 }
 
 void Rocks(cairo_t* cr, double x, double base) {
@@ -240,13 +196,9 @@ void Windbreak(cairo_t* cr, double x, double base, double width) {
   SoftShadow(cr, x + width / 2, base, width * 0.6, 8, 0x40000000);
   for (int i = 0; i < 6; ++i) {
     const double x0 = x + i * width / 6, x1 = x0 + width / 6;
-    cairo_move_to(cr, x0, base - 70 - std::sin(i) * 4);
-    cairo_line_to(cr, x1, base - 70 - std::sin(i + 1) * 4);
-    cairo_line_to(cr, x1, base - 4);
-    cairo_line_to(cr, x0, base - 4);
-    cairo_close_path(cr);
-    SetColour(cr, kHutColours[i % 4]);
-    cairo_fill(cr);
+    FillPolygon(
+        cr, {{x0, base - 70 - std::sin(i) * 4}, {x1, base - 70 - std::sin(i + 1) * 4}, {x1, base - 4}, {x0, base - 4}},
+        kHutColours[i % 4]);
   }
   for (int i = 0; i <= 6; ++i) FillBox(cr, {x + i * width / 6 - 2, base - 80, 4, 84}, kOak.mid);
 }
@@ -265,9 +217,7 @@ void LobsterPots(cairo_t* cr, double x, double base) {
     StrokePath(cr, 0xFFD8B888, 1.5);
   }
   for (double fx : {x - 30.0, x + 80.0}) {
-    cairo_arc(cr, fx, base - 6, 7, 0, 2 * M_PI);
-    SetColour(cr, 0xFFE8703A);
-    cairo_fill(cr);
+    Dot(cr, fx, base - 6, 7, 0xFFE8703A);
   }
 }
 
@@ -283,12 +233,8 @@ void Parasol(cairo_t* cr, double x, double base) {
   cairo_close_path(cr);
   cairo_clip(cr);
   for (int i = 0; i < 6; ++i) {
-    cairo_move_to(cr, cx, top);
-    cairo_line_to(cr, cx - 90 + i * 30, rim + 2);
-    cairo_line_to(cr, cx - 60 + i * 30, rim + 2);
-    cairo_close_path(cr);
-    SetColour(cr, i % 2 ? 0xFFF8F4EC : 0xFF2E8A8A);
-    cairo_fill(cr);
+    FillPolygon(cr, {{cx, top}, {cx - 90 + i * 30, rim + 2}, {cx - 60 + i * 30, rim + 2}},
+                i % 2 ? 0xFFF8F4EC : 0xFF2E8A8A);
   }
   cairo_restore(cr);
   SoftShadow(cr, cx + 20, base, 80, 12, 0x40000000);

@@ -67,8 +67,10 @@ void CupShelves(cairo_t* cr) {
     const double y = 120 + row * 80;
     Shelf(cr, 560, y, 280, kPaintedWhite);
     for (double x = 580; x < 830; x += random.Range(26, 40)) {
-      if (random.Unit() < 0.3) JarRow(cr, {x - 10, y - 50, 30, 50}, random.Next(), kCakes);
-      else TeaCup(cr, x, y, 20, kCups[random.Next() % 4]);
+      if (random.Unit() < 0.3)
+        JarRow(cr, {x - 10, y - 50, 30, 50}, random.Next(), kCakes);
+      else
+        TeaCup(cr, x, y, 20, kCups[random.Next() % 4]);
     }
   }
 }
@@ -101,9 +103,7 @@ void CakeCase(cairo_t* cr, const TBox& box) {
       EllipsePath(cr, x, base - r, r, r * 0.3);
       SetColour(cr, MixColours(sponge, 0xFFFFFFFF, 0.4f));
       cairo_fill(cr);
-      SetColour(cr, 0xFFD02040);
-      cairo_arc(cr, x, base - r - 4, 4, 0, 2 * M_PI);
-      cairo_fill(cr);
+      Dot(cr, x, base - r - 4, 4, 0xFFD02040);
     }
   FillBox(cr, {box.x + 8, box.y + 6, 6, box.h - 12}, 0x50FFFFFF);
 }
@@ -117,13 +117,8 @@ void CoffeeMachine(cairo_t* cr, double x, double base) {
   cairo_curve_to(cr, x - 60, base - 150, x + 60, base - 150, x + 60, base - 96);
   cairo_line_to(cr, x + 60, base);
   cairo_close_path(cr);
-  cairo_pattern_t* brass = cairo_pattern_create_linear(x - 60, 0, x + 60, 0);
-  AddStop(brass, 0, 0xFFB8862E);
-  AddStop(brass, 0.35, 0xFFF6E0A0);
-  AddStop(brass, 1, 0xFF7A5420);
-  cairo_set_source(cr, brass);
-  cairo_fill(cr);
-  cairo_pattern_destroy(brass);
+  FillAcross(cr, x - 60, x + 60, std::array<uint32_t, 3>{0xFFB8862E, 0xFFF6E0A0, 0xFF7A5420});
+  cairo_new_path(cr);
   FillBox(cr, {x - 64, base - 60, 128, 8}, 0xFF5A3E18);
   cairo_arc(cr, x, base - 100, 15, 0, 2 * M_PI);
   SetColour(cr, 0xFFF6F2E8);

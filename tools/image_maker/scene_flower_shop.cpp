@@ -3,6 +3,7 @@
 // and jars, the counter with its old till, and zinc buckets crowded with
 // flowers on the terracotta floor. Also the bucket of tulips standing in
 // front of everything, as a sprite the scene data lays over hidden objects.
+#include <array>
 #include <cmath>
 
 #include "tools/image_maker/cairo_canvas.h"
@@ -34,15 +35,11 @@ void StreetOutside(cairo_t* cr, const TBox& glass) {
     const TBox house{glass.x - 20 + i * 88, glass.y + 70 + (i % 2) * 30, 84, glass.h};
     FillBox(cr, house, walls[i]);
     for (int w = 0; w < 2; ++w) FillBox(cr, {house.x + 16 + w * 34, house.y + 26, 18, 26}, 0xFF8AA0B8);
-    cairo_move_to(cr, house.x - 4, house.y);
-    cairo_line_to(cr, house.x + 42, house.y - 34);
-    cairo_line_to(cr, house.Right() + 4, house.y);
-    cairo_close_path(cr);
-    SetColour(cr, i % 2 ? 0xFFB86A5A : 0xFF8A7AA0);
-    cairo_fill(cr);
+    FillPolygon(cr, {{house.x - 4, house.y}, {house.x + 42, house.y - 34}, {house.Right() + 4, house.y}},
+                i % 2 ? 0xFFB86A5A : 0xFF8A7AA0);
   }
   FillBoxGradient(cr, {glass.x, glass.Bottom() - 60, glass.w, 60}, 0xFFD8CCC0, 0xFFB8A898);  // pavement
-  FillBoxGradient(cr, glass, 0x30FFFFFF, 0x10FFFFFF);  // the glass between
+  FillBoxGradient(cr, glass, 0x30FFFFFF, 0x10FFFFFF);                                        // the glass between
 }
 
 void ShopWindow(cairo_t* cr) {
@@ -75,9 +72,7 @@ void SeedCabinet(cairo_t* cr, const TBox& box) {
       BoxPath(cr, drawer);
       StrokePath(cr, 0xFFA89C88, 1);
       FillBox(cr, {drawer.CentreX() - 9, drawer.y + 6, 18, 9}, kJars[(r * columns + c) % 5]);
-      SetColour(cr, 0xFF8A7048);
-      cairo_arc(cr, drawer.CentreX(), drawer.Bottom() - 9, 3, 0, 2 * M_PI);
-      cairo_fill(cr);
+      Dot(cr, drawer.CentreX(), drawer.Bottom() - 9, 3, 0xFF8A7048);
     }
 }
 
@@ -121,14 +116,11 @@ void ZincBucket(cairo_t* cr, double x, double base, double size, uint64_t seed) 
   cairo_line_to(cr, x + size * 0.27, base);
   cairo_line_to(cr, x - size * 0.27, base);
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(x - size * 0.34, 0, x + size * 0.34, 0);
-  AddStop(p, 0, 0xFFB8C4CC);
-  AddStop(p, 0.3, 0xFFE8F0F4);
-  AddStop(p, 1, 0xFF7A8A94);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
-  for (double t : {0.2, 0.8}) FillBox(cr, {x - size * 0.33 + size * 0.06 * t, base - size * 0.6 * (1 - t) - 2, size * 0.66 - size * 0.12 * t, 3}, 0x50000000);
+  FillAcross(cr, x - size * 0.34, x + size * 0.34, std::array<uint32_t, 3>{0xFFB8C4CC, 0xFFE8F0F4, 0xFF7A8A94});
+  cairo_new_path(cr);
+  for (double t : {0.2, 0.8})
+    FillBox(cr, {x - size * 0.33 + size * 0.06 * t, base - size * 0.6 * (1 - t) - 2, size * 0.66 - size * 0.12 * t, 3},
+            0x50000000);
 }
 
 void Till(cairo_t* cr, double x, double base) {
@@ -145,9 +137,7 @@ void Till(cairo_t* cr, double x, double base) {
   FillBox(cr, {x + 36, base - 96, 48, 18}, 0xFFFFF6DC);
   for (int row = 0; row < 2; ++row)
     for (int k = 0; k < 5; ++k) {
-      SetColour(cr, 0xFFF6EEDA);
-      cairo_arc(cr, x + 28 + k * 16 + row * 6, base - 48 + row * 18, 5, 0, 2 * M_PI);
-      cairo_fill(cr);
+      Dot(cr, x + 28 + k * 16 + row * 6, base - 48 + row * 18, 5, 0xFFF6EEDA);
     }
 }
 

@@ -35,18 +35,17 @@ void EveningSky(cairo_t* cr, const TBox& glass) {
     cairo_fill(cr);
   }
   PaintGlow(cr, glass.x + glass.w * 0.7, glass.y + 80, 60, 0x70FFF4D0);
-  SetColour(cr, 0xFFFFF6DC);
-  cairo_arc(cr, glass.x + glass.w * 0.7, glass.y + 80, 20, 0, 2 * M_PI);
-  cairo_fill(cr);
+  Dot(cr, glass.x + glass.w * 0.7, glass.y + 80, 20, 0xFFFFF6DC);
   // Rooftops and a treetop against the sky.
-  Foliage(cr, glass.x + 40, glass.Bottom() - 40, 80, 60, 63, std::array<uint32_t, 3>{0xFF1E3A3A, 0xFF24443E, 0xFF2E5048});
-  cairo_move_to(cr, glass.x + 80, glass.Bottom());
-  cairo_line_to(cr, glass.x + 80, glass.Bottom() - 70);
-  cairo_line_to(cr, glass.x + 140, glass.Bottom() - 110);
-  cairo_line_to(cr, glass.Right(), glass.Bottom() - 80);
-  cairo_line_to(cr, glass.Right(), glass.Bottom());
-  SetColour(cr, 0xFF24304E);
-  cairo_fill(cr);
+  Foliage(cr, glass.x + 40, glass.Bottom() - 40, 80, 60, 63,
+          std::array<uint32_t, 3>{0xFF1E3A3A, 0xFF24443E, 0xFF2E5048});
+  FillPolygon(cr,
+              {{glass.x + 80, glass.Bottom()},
+               {glass.x + 80, glass.Bottom() - 70},
+               {glass.x + 140, glass.Bottom() - 110},
+               {glass.Right(), glass.Bottom() - 80},
+               {glass.Right(), glass.Bottom()}},
+              0xFF24304E);
   FillBox(cr, {glass.x + 150, glass.Bottom() - 70, 14, 18}, 0xFFFFD27A);
 }
 
@@ -82,14 +81,8 @@ void Desk(cairo_t* cr) {
   StackedBooks(cr, 520, top.y, 70, 5, 64, kBindings);
   StackedBooks(cr, 650, top.y, 56, 3, 65, kBindings);
   // An open ledger and an inkwell.
-  cairo_move_to(cr, 540, top.y - 2);
-  cairo_line_to(cr, 600, top.y - 8);
-  cairo_line_to(cr, 660, top.y - 2);
-  cairo_line_to(cr, 656, top.y + 6);
-  cairo_line_to(cr, 544, top.y + 6);
-  cairo_close_path(cr);
-  SetColour(cr, 0xFFF6ECD4);
-  cairo_fill(cr);
+  FillPolygon(cr, {{540, top.y - 2}, {600, top.y - 8}, {660, top.y - 2}, {656, top.y + 6}, {544, top.y + 6}},
+              0xFFF6ECD4);
   Bottle(cr, 470, top.y, 22, 0xFF2A2A3A);
   Candle(cr, 680, top.y, 26, true);
 }

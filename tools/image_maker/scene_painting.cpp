@@ -1,6 +1,7 @@
 #include "tools/image_maker/scene_painting.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "tools/image_maker/cairo_canvas.h"
@@ -38,11 +39,9 @@ void CanvasGrain(cairo_t* cr, uint64_t seed) {
 }
 
 void Vignette(cairo_t* cr) {
-  cairo_pattern_t* p = cairo_pattern_create_radial(512, 360, 300, 512, 384, 760);
-  AddStop(p, 0, 0x00000000);
-  AddStop(p, 1, 0x70140A1E);
   cairo_rectangle(cr, 0, 0, kSceneWidth, kSceneHeight);
-  FillWith(cr, p);
+  FillRound(cr, {512, 360}, 300, {512, 384}, 760, std::array<uint32_t, 2>{0x00000000, 0x70140A1E});
+  cairo_new_path(cr);
 }
 
 void StripesPattern(cairo_t* cr, const TBox& box, uint32_t ink) {
@@ -123,6 +122,15 @@ void WindowOutline(cairo_t* cr, const TBox& box, bool arched) {
   cairo_close_path(cr);
 }
 
+// Stops spread evenly over the pattern, which then fills the path (kept).
+void FillSpread(cairo_t* cr, cairo_pattern_t* pattern, TPalette colours) {
+  for (size_t i = 0; i < colours.size(); ++i)
+    AddStop(pattern, colours.size() > 1 ? double(i) / double(colours.size() - 1) : 0, colours[i]);
+  cairo_set_source(cr, pattern);
+  cairo_fill_preserve(cr);
+  cairo_pattern_destroy(pattern);
+}
+
 }  // namespace
 
 void BeginScene(cairo_t* cr, int width, int height) {
@@ -133,11 +141,9 @@ void BeginScene(cairo_t* cr, int width, int height) {
 void FinishScene(cairo_t* cr, TPoint light, uint32_t light_colour, uint64_t seed) {
   cairo_save(cr);
   cairo_set_operator(cr, CAIRO_OPERATOR_SOFT_LIGHT);
-  cairo_pattern_t* p = cairo_pattern_create_radial(light.x, light.y, 10, light.x, light.y, 900);
-  AddStop(p, 0, light_colour);
-  AddStop(p, 1, 0x00000000);
   cairo_rectangle(cr, 0, 0, kSceneWidth, kSceneHeight);
-  FillWith(cr, p);
+  FillRound(cr, light, 10, light, 900, std::array<uint32_t, 2>{light_colour, 0x00000000});
+  cairo_new_path(cr);
   cairo_restore(cr);
   CanvasGrain(cr, seed);
   Vignette(cr);
@@ -167,11 +173,40 @@ void FillBoxGradient(cairo_t* cr, const TBox& box, uint32_t top, uint32_t bottom
 }
 
 void FillBoxSideways(cairo_t* cr, const TBox& box, uint32_t left, uint32_t right) {
-  cairo_pattern_t* p = cairo_pattern_create_linear(box.x, 0, box.Right(), 0);
-  AddStop(p, 0, left);
-  AddStop(p, 1, right);
   BoxPath(cr, box);
-  FillWith(cr, p);
+  FillAcross(cr, box.x, box.Right(), std::array{left, right});
+  cairo_new_path(cr);
+}
+
+void FillAcross(cairo_t* cr, double left, double right, TPalette colours) {
+  FillSpread(cr, cairo_pattern_create_linear(left, 0, right, 0), colours);
+}
+
+void FillDown(cairo_t* cr, double top, double bottom, TPalette colours) {
+  FillSpread(cr, cairo_pattern_create_linear(0, top, 0, bottom), colours);
+}
+
+void FillRound(cairo_t* cr, TPoint lit, double lit_radius, TPoint centre, double radius, TPalette colours) {
+  FillSpread(cr, cairo_pattern_create_radial(lit.x, lit.y, lit_radius, centre.x, centre.y, radius), colours);
+}
+
+void PolygonPath(cairo_t* cr, std::initializer_list<TPoint> corners) {
+  cairo_new_sub_path(cr);
+  for (const TPoint& corner : corners) cairo_line_to(cr, corner.x, corner.y);
+  cairo_close_path(cr);
+}
+
+void FillPolygon(cairo_t* cr, std::initializer_list<TPoint> corners, uint32_t colour) {
+  PolygonPath(cr, corners);
+  SetColour(cr, colour);
+  cairo_fill(cr);
+}
+
+void Dot(cairo_t* cr, double x, double y, double radius, uint32_t colour) {
+  cairo_new_sub_path(cr);
+  cairo_arc(cr, x, y, radius, 0, 2 * M_PI);
+  SetColour(cr, colour);
+  cairo_fill(cr);
 }
 
 void StrokePath(cairo_t* cr, uint32_t colour, double width) {
@@ -197,8 +232,8 @@ void LightShaft(cairo_t* cr, TPoint top_left, TPoint top_right, TPoint bottom_ri
                 uint32_t colour) {
   const double top = (top_left.y + top_right.y) / 2, bottom = (bottom_left.y + bottom_right.y) / 2;
   const double left = (top_left.x + bottom_left.x) / 2, right = (top_right.x + bottom_right.x) / 2;
-  cairo_pattern_t* p = cairo_pattern_create_linear((left + right) / 2, top, (left + right) / 2 + (bottom - top) * 0.1,
-                                                   bottom);
+  cairo_pattern_t* p =
+      cairo_pattern_create_linear((left + right) / 2, top, (left + right) / 2 + (bottom - top) * 0.1, bottom);
   AddStop(p, 0, colour);
   AddStop(p, 1, WithAlpha(colour, 0));
   cairo_move_to(cr, top_left.x, top_left.y);
@@ -220,15 +255,14 @@ void DustMotes(cairo_t* cr, const TBox& box, int count, uint64_t seed, uint32_t 
 }
 
 void Cloud(cairo_t* cr, double x, double y, double scale, uint32_t light, uint32_t shade) {
-  static constexpr double kPuffs[][3] = {{0, 0, 30}, {34, -16, 40}, {78, -6, 34}, {112, 6, 24}, {-30, 8, 22}, {50, 10, 30}};
+  static constexpr double kPuffs[][3] = {{0, 0, 30},   {34, -16, 40}, {78, -6, 34},
+                                         {112, 6, 24}, {-30, 8, 22},  {50, 10, 30}};
   for (const auto& p : kPuffs) {
     cairo_new_sub_path(cr);
     cairo_arc(cr, x + p[0] * scale, y + p[1] * scale, p[2] * scale, 0, 2 * M_PI);
   }
-  cairo_pattern_t* fill = cairo_pattern_create_linear(0, y - 50 * scale, 0, y + 30 * scale);
-  AddStop(fill, 0, light);
-  AddStop(fill, 1, shade);
-  FillWith(cr, fill);
+  FillDown(cr, y - 50 * scale, y + 30 * scale, std::array{light, shade});
+  cairo_new_path(cr);
 }
 
 void Hill(cairo_t* cr, double base, double amplitude, double phase, double bottom, uint32_t top_colour,
@@ -238,10 +272,8 @@ void Hill(cairo_t* cr, double base, double amplitude, double phase, double botto
     cairo_line_to(cr, x, base - amplitude * (0.6 * std::sin(x / 190.0 + phase) + 0.4 * std::sin(x / 71.0 + 2 * phase)));
   cairo_line_to(cr, kSceneWidth, bottom);
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(0, base - amplitude, 0, bottom);
-  AddStop(p, 0, top_colour);
-  AddStop(p, 1, bottom_colour);
-  FillWith(cr, p);
+  FillDown(cr, base - amplitude, bottom, std::array{top_colour, bottom_colour});
+  cairo_new_path(cr);
 }
 
 void Wallpaper(cairo_t* cr, const TBox& box, TWallpaper pattern, uint32_t base, uint32_t ink) {
@@ -250,11 +282,20 @@ void Wallpaper(cairo_t* cr, const TBox& box, TWallpaper pattern, uint32_t base, 
   BoxPath(cr, box);
   cairo_clip(cr);
   switch (pattern) {
-    case TWallpaper::kStripes: StripesPattern(cr, box, ink); break;
-    case TWallpaper::kDiamonds: DiamondsPattern(cr, box, ink); break;
-    case TWallpaper::kFlowers: FlowersPattern(cr, box, ink); break;
-    case TWallpaper::kDamask: DamaskPattern(cr, box, ink); break;
-    case TWallpaper::kPlain: break;
+    case TWallpaper::kStripes:
+      StripesPattern(cr, box, ink);
+      break;
+    case TWallpaper::kDiamonds:
+      DiamondsPattern(cr, box, ink);
+      break;
+    case TWallpaper::kFlowers:
+      FlowersPattern(cr, box, ink);
+      break;
+    case TWallpaper::kDamask:
+      DamaskPattern(cr, box, ink);
+      break;
+    case TWallpaper::kPlain:
+      break;
   }
   cairo_restore(cr);
 }
@@ -284,8 +325,10 @@ void Planks(cairo_t* cr, const TBox& box, const TWood& wood, double plank, bool 
   for (double at = 0; at < length; at += plank) {
     const uint32_t tone = MixColours(wood.light, wood.mid, float(random.Unit()));
     const TBox board = vertical ? TBox{box.x + at, box.y, plank, box.h} : TBox{box.x, box.y + at, box.w, plank};
-    if (vertical) FillBoxSideways(cr, board, tone, MixColours(tone, wood.dark, 0.18f));
-    else FillBoxGradient(cr, board, tone, MixColours(tone, wood.dark, 0.18f));
+    if (vertical)
+      FillBoxSideways(cr, board, tone, MixColours(tone, wood.dark, 0.18f));
+    else
+      FillBoxGradient(cr, board, tone, MixColours(tone, wood.dark, 0.18f));
     // Grain: a few long wavy lines along the board.
     SetColour(cr, WithAlpha(wood.dark, 40));
     cairo_set_line_width(cr, 1);
@@ -303,8 +346,10 @@ void Planks(cairo_t* cr, const TBox& box, const TWood& wood, double plank, bool 
       cairo_stroke(cr);
     }
     // The seam between boards, and a few nail heads or knots.
-    if (vertical) FillBox(cr, {board.x, box.y, 1.5, box.h}, WithAlpha(wood.dark, 150));
-    else FillBox(cr, {box.x, board.y, box.w, 1.5}, WithAlpha(wood.dark, 150));
+    if (vertical)
+      FillBox(cr, {board.x, box.y, 1.5, box.h}, WithAlpha(wood.dark, 150));
+    else
+      FillBox(cr, {box.x, board.y, box.w, 1.5}, WithAlpha(wood.dark, 150));
     if (!vertical)
       for (double x = box.x + random.Range(40, 200); x < box.Right(); x += random.Range(160, 320))
         FillBox(cr, {x, board.y, 1.5, plank}, WithAlpha(wood.dark, 110));
@@ -379,13 +424,12 @@ void SceneWindow(cairo_t* cr, const TBox& box, const TWindowLook& look, const TW
   FillBoxGradient(cr, glass, look.sky_top, look.sky_bottom);
   if (view) view(cr, glass);
   // A diagonal sheen across the glass.
-  cairo_move_to(cr, glass.x + glass.w * 0.15, glass.y);
-  cairo_line_to(cr, glass.x + glass.w * 0.45, glass.y);
-  cairo_line_to(cr, glass.x + glass.w * 0.05, glass.Bottom());
-  cairo_line_to(cr, glass.x - glass.w * 0.25, glass.Bottom());
-  cairo_close_path(cr);
-  SetColour(cr, 0x22FFFFFF);
-  cairo_fill(cr);
+  FillPolygon(cr,
+              {{glass.x + glass.w * 0.15, glass.y},
+               {glass.x + glass.w * 0.45, glass.y},
+               {glass.x + glass.w * 0.05, glass.Bottom()},
+               {glass.x - glass.w * 0.25, glass.Bottom()}},
+              0x22FFFFFF);
   WindowPanes(cr, glass, look);
   cairo_restore(cr);
   // Sill.
@@ -406,12 +450,10 @@ void Curtain(cairo_t* cr, const TBox& box, uint32_t colour, bool gathered_left) 
   cairo_curve_to(cr, waist, tie_y + 40, inner + (inner - outer) * 0.1, box.Bottom() - 30, inner, box.Bottom());
   cairo_line_to(cr, outer, box.Bottom());
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(box.x, 0, box.Right(), 0);
-  for (int fold = 0; fold <= 6; ++fold)
-    AddStop(p, fold / 6.0, fold % 2 == 0 ? colour : MixColours(colour, 0xFF1A0A14, 0.3f));
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
+  std::array<uint32_t, 7> folds{};
+  for (size_t fold = 0; fold < folds.size(); ++fold)
+    folds[fold] = fold % 2 == 0 ? colour : MixColours(colour, 0xFF1A0A14, 0.3f);
+  FillAcross(cr, box.x, box.Right(), folds);
   StrokePath(cr, MixColours(colour, 0xFF000000, 0.35f), 1.5);
   // The tie-back.
   RoundedRectangle(cr, std::min(waist, outer) - 4, tie_y - 6, std::abs(waist - outer) + 8, 12, 5);

@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <span>
 
 namespace corvellane {
@@ -58,20 +59,33 @@ void EllipsePath(cairo_t* cr, double cx, double cy, double rx, double ry);
 void FillBox(cairo_t* cr, const TBox& box, uint32_t colour);
 void FillBoxGradient(cairo_t* cr, const TBox& box, uint32_t top, uint32_t bottom);
 void FillBoxSideways(cairo_t* cr, const TBox& box, uint32_t left, uint32_t right);
+// Fill the current path (kept, for an outline) with colours spread evenly
+// from left to right, from top to bottom, or from a lit inner circle out to
+// the rim.
+void FillAcross(cairo_t* cr, double left, double right, TPalette colours);
+void FillDown(cairo_t* cr, double top, double bottom, TPalette colours);
+void FillRound(cairo_t* cr, TPoint lit, double lit_radius, TPoint centre, double radius, TPalette colours);
+// A closed outline through the corners, as the current path; filled in one colour.
+void PolygonPath(cairo_t* cr, std::initializer_list<TPoint> corners);
+void FillPolygon(cairo_t* cr, std::initializer_list<TPoint> corners, uint32_t colour);
+// A filled disc.
+void Dot(cairo_t* cr, double x, double y, double radius, uint32_t colour);
 // Strokes the current path (and clears it).
 void StrokePath(cairo_t* cr, uint32_t colour, double width);
 // A soft oval shadow on the floor or under an object.
 void SoftShadow(cairo_t* cr, double cx, double cy, double rx, double ry, uint32_t colour);
 // A shaft of light between two edges: from (top_left, top_right) at the
 // light's side down to (bottom_left, bottom_right), fading out.
-void LightShaft(cairo_t* cr, TPoint top_left, TPoint top_right, TPoint bottom_right, TPoint bottom_left, uint32_t colour);
+void LightShaft(cairo_t* cr, TPoint top_left, TPoint top_right, TPoint bottom_right, TPoint bottom_left,
+                uint32_t colour);
 // Dust motes floating in the air of a box.
 void DustMotes(cairo_t* cr, const TBox& box, int count, uint64_t seed, uint32_t colour);
 
 // Outdoors: a cloud of overlapping puffs with a lit top and a shaded base,
 // and the rolling edge of a lawn or hill filled down to `bottom`.
 void Cloud(cairo_t* cr, double x, double y, double scale, uint32_t light, uint32_t shade);
-void Hill(cairo_t* cr, double base, double amplitude, double phase, double bottom, uint32_t top_colour, uint32_t bottom_colour);
+void Hill(cairo_t* cr, double base, double amplitude, double phase, double bottom, uint32_t top_colour,
+          uint32_t bottom_colour);
 
 // Walls and floors.
 enum class TWallpaper { kStripes, kDiamonds, kFlowers, kDamask, kPlain };

@@ -26,8 +26,7 @@ void SkyAndDistance(cairo_t* cr) {
   Cloud(cr, 600, 140, 0.8, 0xF0FFFFFF, 0xFFD0DEEC);
   Cloud(cr, 900, 180, 0.6, 0xE0FFFFFF, 0xFFD0DEEC);
   Hill(cr, 300, 24, 0.4, 420, 0xFF9CC0A4, 0xFF88B48C);
-  for (int i = 0; i < 9; ++i)
-    Foliage(cr, 120 + i * 110, 300 - (i % 3) * 10, 70, 50, uint64_t(200 + i), kFarGreens);
+  for (int i = 0; i < 9; ++i) Foliage(cr, 120 + i * 110, 300 - (i % 3) * 10, 70, 50, uint64_t(200 + i), kFarGreens);
   Hill(cr, 350, 16, 1.6, kSceneHeight, 0xFF8CC070, 0xFF4E8A3E);
 }
 
@@ -36,12 +35,8 @@ void Pond(cairo_t* cr) {
   SetColour(cr, 0xFF6E8A58);
   cairo_fill(cr);
   EllipsePath(cr, 560, 442, 220, 46);
-  cairo_pattern_t* water = cairo_pattern_create_linear(0, 396, 0, 488);
-  AddStop(water, 0, 0xFFA8D4E4);
-  AddStop(water, 1, 0xFF4E8AA8);
-  cairo_set_source(cr, water);
-  cairo_fill(cr);
-  cairo_pattern_destroy(water);
+  FillDown(cr, 396, 488, std::array<uint32_t, 2>{0xFFA8D4E4, 0xFF4E8AA8});
+  cairo_new_path(cr);
   SetColour(cr, 0x70FFFFFF);
   cairo_set_line_width(cr, 2);
   for (auto [x, y] : {std::array{460.0, 430.0}, std::array{600.0, 452.0}, std::array{680.0, 428.0}}) {
@@ -71,14 +66,8 @@ void Duck(cairo_t* cr, double x, double y, double size, bool facing_left) {
   cairo_fill(cr);
   cairo_arc(cr, 0.75, -0.55, 0.32, 0, 2 * M_PI);
   cairo_fill(cr);
-  cairo_move_to(cr, 1.0, -0.55);
-  cairo_line_to(cr, 1.4, -0.45);
-  cairo_line_to(cr, 1.0, -0.4);
-  SetColour(cr, 0xFFF0A030);
-  cairo_fill(cr);
-  SetColour(cr, 0xFF1E1E1E);
-  cairo_arc(cr, 0.82, -0.62, 0.06, 0, 2 * M_PI);
-  cairo_fill(cr);
+  FillPolygon(cr, {{1.0, -0.55}, {1.4, -0.45}, {1.0, -0.4}}, 0xFFF0A030);
+  Dot(cr, 0.82, -0.62, 0.06, 0xFF1E1E1E);
   cairo_restore(cr);
 }
 
@@ -140,8 +129,10 @@ void PicnicBlanket(cairo_t* cr, const std::array<TPoint, 4>& q) {
   // Red bands both ways; where they cross the red deepens, as on gingham.
   for (int i = 0; i < kChecks; i += 2)
     for (bool across : {false, true}) {
-      if (across) QuadCell(cr, q, 0, double(i) / kChecks, 1, double(i + 1) / kChecks);
-      else QuadCell(cr, q, double(i) / kChecks, 0, double(i + 1) / kChecks, 1);
+      if (across)
+        QuadCell(cr, q, 0, double(i) / kChecks, 1, double(i + 1) / kChecks);
+      else
+        QuadCell(cr, q, double(i) / kChecks, 0, double(i + 1) / kChecks, 1);
       SetColour(cr, 0x80C83A3A);
       cairo_fill(cr);
     }
@@ -234,7 +225,8 @@ void Lawn(cairo_t* cr) {
 }
 
 void DistantTrees(cairo_t* cr) {
-  for (auto [x, y, r] : {std::array{620.0, 250.0, 70.0}, std::array{990.0, 240.0, 90.0}, std::array{520.0, 280.0, 50.0}}) {
+  for (auto [x, y, r] :
+       {std::array{620.0, 250.0, 70.0}, std::array{990.0, 240.0, 90.0}, std::array{520.0, 280.0, 50.0}}) {
     FillBoxSideways(cr, {x - 6, y, 12, r * 1.1}, 0xFF6A5040, 0xFF4A3628);
     Foliage(cr, x, y - r * 0.2, r, r * 0.9, uint64_t(x), kTreeGreens);
   }
@@ -258,8 +250,9 @@ void DrawPark(cairo_t* cr, int width, int height) {
   Wheelbarrow(cr, 900, 520);
   PicnicBlanket(cr, {TPoint{500, 548}, TPoint{730, 548}, TPoint{780, 636}, TPoint{450, 636}});
   FlowerBed(cr, 250, 612, 120, 232);
-  for (auto [x, y, h] : {std::array{60.0, 610.0, 26.0}, std::array{420.0, 560.0, 20.0}, std::array{820.0, 600.0, 24.0},
-                         std::array{300.0, 470.0, 16.0}, std::array{640.0, 500.0, 18.0}, std::array{150.0, 480.0, 18.0}})
+  for (auto [x, y, h] :
+       {std::array{60.0, 610.0, 26.0}, std::array{420.0, 560.0, 20.0}, std::array{820.0, 600.0, 24.0},
+        std::array{300.0, 470.0, 16.0}, std::array{640.0, 500.0, 18.0}, std::array{150.0, 480.0, 18.0}})
     GrassTuft(cr, x, y, h);
   RoseHedge(cr, 960, 600, 180);
   FinishScene(cr, {860, 80}, 0x90FFF4C8, 3);

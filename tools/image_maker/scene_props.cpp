@@ -1,6 +1,7 @@
 #include "tools/image_maker/scene_props.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "tools/image_maker/cairo_canvas.h"
@@ -58,9 +59,7 @@ void FlowerHead(cairo_t* cr, double x, double y, double r, uint32_t petal) {
               r * 0.4, 0, 2 * M_PI);
   }
   cairo_fill(cr);
-  SetColour(cr, 0xFFFFD95A);
-  cairo_arc(cr, x, y, r * 0.28, 0, 2 * M_PI);
-  cairo_fill(cr);
+  Dot(cr, x, y, r * 0.28, 0xFFFFD95A);
 }
 
 constexpr uint32_t kGreens[] = {0xFF3F6B3A, 0xFF4E8045, 0xFF5F9450, 0xFF79A85E, 0xFF8DBB6A};
@@ -72,12 +71,7 @@ void Shelf(cairo_t* cr, double x, double y, double width, const TWood& wood) {
   FillBoxGradient(cr, {x, y, width, 12}, wood.light, wood.mid);
   FillBox(cr, {x, y + 10, width, 3}, wood.dark);
   for (double bx : {x + width * 0.12, x + width * 0.88 - 10}) {
-    cairo_move_to(cr, bx, y + 12);
-    cairo_line_to(cr, bx + 10, y + 12);
-    cairo_line_to(cr, bx + 10, y + 32);
-    cairo_close_path(cr);
-    SetColour(cr, wood.dark);
-    cairo_fill(cr);
+    FillPolygon(cr, {{bx, y + 12}, {bx + 10, y + 12}, {bx + 10, y + 32}}, wood.dark);
   }
 }
 
@@ -89,16 +83,15 @@ void Cabinet(cairo_t* cr, const TBox& box, const TWood& wood, int drawers) {
   for (int i = 0; i < drawers; ++i) {
     const TBox drawer{box.x + gap, box.y + gap + i * (h + gap), box.w - 2 * gap, h};
     ShadedBox(cr, drawer, Lighter(wood.mid, 0.06f));
-    SetColour(cr, 0xFFE2C070);
-    cairo_arc(cr, drawer.CentreX(), drawer.y + h / 2, std::min(5.0, h / 5), 0, 2 * M_PI);
-    cairo_fill(cr);
+    Dot(cr, drawer.CentreX(), drawer.y + h / 2, std::min(5.0, h / 5), 0xFFE2C070);
   }
 }
 
 void Table(cairo_t* cr, const TBox& top, const TWood& wood, uint32_t cloth) {
   const double floor = top.Bottom();
   SoftShadow(cr, top.CentreX(), floor, top.w * 0.55, 12, 0x60000000);
-  for (double lx : {top.x + 14, top.Right() - 26}) FillBoxSideways(cr, {lx, top.y + 12, 12, top.h - 12}, wood.mid, wood.dark);
+  for (double lx : {top.x + 14, top.Right() - 26})
+    FillBoxSideways(cr, {lx, top.y + 12, 12, top.h - 12}, wood.mid, wood.dark);
   FillBoxGradient(cr, {top.x, top.y, top.w, 14}, wood.light, wood.dark);
   if ((cloth >> 24) == 0) return;
   // A cloth falling over the front with a scalloped hem.
@@ -109,8 +102,8 @@ void Table(cairo_t* cr, const TBox& top, const TWood& wood, uint32_t cloth) {
   const int scallops = std::max(3, int(top.w / 28));
   const double step = (top.w + 20) / scallops;
   for (int i = scallops; i > 0; --i)
-    cairo_curve_to(cr, top.x - 10 + i * step - step * 0.3, hem + 10, top.x - 10 + (i - 1) * step + step * 0.3,
-                   hem + 10, top.x - 10 + (i - 1) * step, hem);
+    cairo_curve_to(cr, top.x - 10 + i * step - step * 0.3, hem + 10, top.x - 10 + (i - 1) * step + step * 0.3, hem + 10,
+                   top.x - 10 + (i - 1) * step, hem);
   cairo_close_path(cr);
   FillVertical(cr, top.y, hem, Lighter(cloth, 0.1f), Darker(cloth, 0.12f));
   StrokePath(cr, Darker(cloth, 0.35f), 1);
@@ -162,18 +155,14 @@ void Barrel(cairo_t* cr, const TBox& box, const TWood& wood) {
   SoftShadow(cr, box.CentreX(), box.Bottom(), box.w * 0.6, 8, 0x50000000);
   const double bulge = box.w * 0.08;
   cairo_move_to(cr, box.x + bulge, box.y);
-  cairo_curve_to(cr, box.x - bulge, box.y + box.h * 0.3, box.x - bulge, box.y + box.h * 0.7, box.x + bulge, box.Bottom());
+  cairo_curve_to(cr, box.x - bulge, box.y + box.h * 0.3, box.x - bulge, box.y + box.h * 0.7, box.x + bulge,
+                 box.Bottom());
   cairo_line_to(cr, box.Right() - bulge, box.Bottom());
   cairo_curve_to(cr, box.Right() + bulge, box.y + box.h * 0.7, box.Right() + bulge, box.y + box.h * 0.3,
                  box.Right() - bulge, box.y);
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(box.x, 0, box.Right(), 0);
-  AddStop(p, 0, wood.mid);
-  AddStop(p, 0.35, wood.light);
-  AddStop(p, 1, wood.dark);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillAcross(cr, box.x, box.Right(), std::array<uint32_t, 3>{wood.mid, wood.light, wood.dark});
+  cairo_new_path(cr);
   for (double t : {0.16, 0.84}) FillBox(cr, {box.x - bulge * 0.5, box.y + box.h * t - 3, box.w + bulge, 6}, 0xFF4A4A50);
   EllipsePath(cr, box.CentreX(), box.y, box.w / 2 - bulge, 6);
   SetColour(cr, wood.dark);
@@ -191,13 +180,9 @@ void Sack(cairo_t* cr, const TBox& box, uint32_t colour) {
   cairo_curve_to(cr, box.x + box.w * 0.6, box.y - box.h * 0.02, box.x + box.w * 0.4, box.y - box.h * 0.02,
                  box.x + box.w * 0.3, box.y + box.h * 0.12);
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_radial(box.x + box.w * 0.35, box.y + box.h * 0.4, 4, box.CentreX(),
-                                                   box.y + box.h * 0.5, box.w * 0.8);
-  AddStop(p, 0, Lighter(colour, 0.2f));
-  AddStop(p, 1, Darker(colour, 0.3f));
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillRound(cr, {box.x + box.w * 0.35, box.y + box.h * 0.4}, 4, {box.CentreX(), box.y + box.h * 0.5}, box.w * 0.8,
+            std::array<uint32_t, 2>{Lighter(colour, 0.2f), Darker(colour, 0.3f)});
+  cairo_new_path(cr);
   // The tied neck.
   cairo_move_to(cr, box.x + box.w * 0.32, box.y + box.h * 0.15);
   cairo_line_to(cr, box.x + box.w * 0.68, box.y + box.h * 0.15);
@@ -216,7 +201,8 @@ void Chair(cairo_t* cr, double x, double floor, double size, const TWood& wood, 
   StrokePath(cr, wood.dark, size * 0.07);
   FillBoxGradient(cr, {x - size * 0.32, floor - size * 0.54, size * 0.64, size * 0.08}, wood.light, wood.mid);
   for (int slat = 0; slat < 3; ++slat)
-    FillBox(cr, {x + side * size * 0.3 - size * 0.04, floor - size * (1.05 - slat * 0.15), size * 0.08, size * 0.06}, wood.mid);
+    FillBox(cr, {x + side * size * 0.3 - size * 0.04, floor - size * (1.05 - slat * 0.15), size * 0.08, size * 0.06},
+            wood.mid);
 }
 
 void Bookcase(cairo_t* cr, const TBox& box, const TWood& wood, int shelves, uint64_t seed, TPalette bindings) {
@@ -241,15 +227,14 @@ void Armchair(cairo_t* cr, double x, double floor, double size, uint32_t cloth) 
   FillVertical(cr, floor - size * 1.15, floor - size * 0.35, Lighter(cloth, 0.15f), Darker(cloth, 0.2f));
   cairo_new_path(cr);
   for (int b = 0; b < 3; ++b) {
-    SetColour(cr, Darker(cloth, 0.35f));
-    cairo_arc(cr, x - size * 0.2 + b * size * 0.2, floor - size * 0.85, size * 0.025, 0, 2 * M_PI);
-    cairo_fill(cr);
+    Dot(cr, x - size * 0.2 + b * size * 0.2, floor - size * 0.85, size * 0.025, Darker(cloth, 0.35f));
   }
   RoundedRectangle(cr, x - size * 0.5, floor - size * 0.45, size, size * 0.3, size * 0.1);
   FillVertical(cr, floor - size * 0.45, floor - size * 0.15, Lighter(cloth, 0.1f), Darker(cloth, 0.25f));
   cairo_new_path(cr);
   for (double side : {-1.0, 1.0}) {
-    RoundedRectangle(cr, x + side * size * 0.5 - size * 0.14, floor - size * 0.7, size * 0.28, size * 0.58, size * 0.12);
+    RoundedRectangle(cr, x + side * size * 0.5 - size * 0.14, floor - size * 0.7, size * 0.28, size * 0.58,
+                     size * 0.12);
     FillVertical(cr, floor - size * 0.7, floor - size * 0.12, Lighter(cloth, 0.2f), Darker(cloth, 0.3f));
     cairo_new_path(cr);
     FillBox(cr, {x + side * size * 0.42 - size * 0.03, floor - size * 0.13, size * 0.06, size * 0.13}, 0xFF3E2414);
@@ -320,12 +305,7 @@ void LampPost(cairo_t* cr, double x, double floor) {
   SetColour(cr, 0xFFF6F0D8);
   cairo_fill_preserve(cr);
   StrokePath(cr, 0xFF2E2E34, 3);
-  cairo_move_to(cr, x - 20, floor - 240);
-  cairo_line_to(cr, x, floor - 258);
-  cairo_line_to(cr, x + 20, floor - 240);
-  cairo_close_path(cr);
-  SetColour(cr, 0xFF2E2E34);
-  cairo_fill(cr);
+  FillPolygon(cr, {{x - 20, floor - 240}, {x, floor - 258}, {x + 20, floor - 240}}, 0xFF2E2E34);
 }
 
 void PendantLamp(cairo_t* cr, double x, double y, double size, uint32_t shade, uint32_t glow) {
@@ -348,9 +328,7 @@ void PendantLamp(cairo_t* cr, double x, double y, double size, uint32_t shade, u
 
 void WallClock(cairo_t* cr, double x, double y, double radius, uint32_t rim, double hour, double minute) {
   SoftShadow(cr, x + 4, y + 6, radius * 1.15, radius * 1.15, 0x40000000);
-  cairo_arc(cr, x, y, radius, 0, 2 * M_PI);
-  SetColour(cr, rim);
-  cairo_fill(cr);
+  Dot(cr, x, y, radius, rim);
   cairo_arc(cr, x, y, radius * 0.84, 0, 2 * M_PI);
   FillVertical(cr, y - radius, y + radius, 0xFFFFFBEF, 0xFFE9DEC8);
   cairo_new_path(cr);
@@ -447,20 +425,17 @@ void Bottle(cairo_t* cr, double x, double base, double height, uint32_t glass) {
   const double w = height * 0.32;
   cairo_move_to(cr, x - w / 2, base);
   cairo_line_to(cr, x - w / 2, base - height * 0.55);
-  cairo_curve_to(cr, x - w / 2, base - height * 0.7, x - w * 0.18, base - height * 0.72, x - w * 0.16, base - height * 0.8);
+  cairo_curve_to(cr, x - w / 2, base - height * 0.7, x - w * 0.18, base - height * 0.72, x - w * 0.16,
+                 base - height * 0.8);
   cairo_line_to(cr, x - w * 0.16, base - height);
   cairo_line_to(cr, x + w * 0.16, base - height);
   cairo_line_to(cr, x + w * 0.16, base - height * 0.8);
-  cairo_curve_to(cr, x + w * 0.18, base - height * 0.72, x + w / 2, base - height * 0.7, x + w / 2, base - height * 0.55);
+  cairo_curve_to(cr, x + w * 0.18, base - height * 0.72, x + w / 2, base - height * 0.7, x + w / 2,
+                 base - height * 0.55);
   cairo_line_to(cr, x + w / 2, base);
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(x - w / 2, 0, x + w / 2, 0);
-  AddStop(p, 0, Lighter(glass, 0.2f));
-  AddStop(p, 0.3, glass);
-  AddStop(p, 1, Darker(glass, 0.4f));
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillAcross(cr, x - w / 2, x + w / 2, std::array<uint32_t, 3>{Lighter(glass, 0.2f), glass, Darker(glass, 0.4f)});
+  cairo_new_path(cr);
   FillBox(cr, {x - w * 0.3, base - height * 0.5, w * 0.12, height * 0.4}, 0x50FFFFFF);
 }
 
@@ -503,12 +478,8 @@ void PottedPlant(cairo_t* cr, double x, double base, double size, uint32_t pot, 
   cairo_line_to(cr, x + pot_w * 0.38, base);
   cairo_line_to(cr, x - pot_w * 0.38, base);
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(x - pot_w / 2, 0, x + pot_w / 2, 0);
-  AddStop(p, 0, Lighter(pot, 0.15f));
-  AddStop(p, 1, Darker(pot, 0.3f));
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  FillAcross(cr, x - pot_w / 2, x + pot_w / 2, std::array<uint32_t, 2>{Lighter(pot, 0.15f), Darker(pot, 0.3f)});
+  cairo_new_path(cr);
   FillBoxSideways(cr, {x - pot_w * 0.56, base - pot_h - 2, pot_w * 1.12, pot_h * 0.24}, Lighter(pot, 0.2f),
                   Darker(pot, 0.2f));
 }
@@ -547,12 +518,8 @@ void Foliage(cairo_t* cr, double cx, double cy, double rx, double ry, uint64_t s
       const double x = cx + std::cos(a) * d * rx * 0.8, y = cy + std::sin(a) * d * ry * 0.8 - layer * ry * 0.08;
       const double r = std::min(rx, ry) * random.Range(0.2, 0.32);
       const uint32_t base = greens[std::min(greens.size() - 1, size_t(layer))];
-      SetColour(cr, Darker(base, 0.12f));
-      cairo_arc(cr, x, y, r, 0, 2 * M_PI);
-      cairo_fill(cr);
-      SetColour(cr, greens[std::min(greens.size() - 1, size_t(layer + 1))]);
-      cairo_arc(cr, x - r * 0.18, y - r * 0.2, r * 0.78, 0, 2 * M_PI);
-      cairo_fill(cr);
+      Dot(cr, x, y, r, Darker(base, 0.12f));
+      Dot(cr, x - r * 0.18, y - r * 0.2, r * 0.78, greens[std::min(greens.size() - 1, size_t(layer + 1))]);
     }
   }
   // Leaf dabs over the lit side.
@@ -579,8 +546,8 @@ void FramedLandscape(cairo_t* cr, const TBox& box, uint32_t frame, uint64_t seed
     const double y = art.y + art.h * (0.55 + 0.15 * hill);
     cairo_move_to(cr, art.x, art.Bottom());
     cairo_line_to(cr, art.x, y);
-    cairo_curve_to(cr, art.x + art.w * 0.3, y - art.h * random.Range(0.1, 0.3), art.x + art.w * 0.6,
-                   y + art.h * 0.1, art.Right(), y - art.h * random.Range(0, 0.2));
+    cairo_curve_to(cr, art.x + art.w * 0.3, y - art.h * random.Range(0.1, 0.3), art.x + art.w * 0.6, y + art.h * 0.1,
+                   art.Right(), y - art.h * random.Range(0, 0.2));
     cairo_line_to(cr, art.Right(), art.Bottom());
     cairo_close_path(cr);
     SetColour(cr, hill == 0 ? 0xFF7FA070 : 0xFF5A8050);
@@ -624,12 +591,7 @@ void Bunting(cairo_t* cr, TPoint from, TPoint to, double sag, int flags, TPalett
     const TPoint c1{mid.x - (to.x - from.x) * 0.25, mid.y}, c2{mid.x + (to.x - from.x) * 0.25, mid.y};
     const double x = u * u * u * from.x + 3 * u * u * t * c1.x + 3 * u * t * t * c2.x + t * t * t * to.x;
     const double y = u * u * u * from.y + 3 * u * u * t * c1.y + 3 * u * t * t * c2.y + t * t * t * to.y;
-    cairo_move_to(cr, x - 8, y);
-    cairo_line_to(cr, x + 8, y);
-    cairo_line_to(cr, x, y + 18);
-    cairo_close_path(cr);
-    SetColour(cr, colours[size_t(i) % colours.size()]);
-    cairo_fill(cr);
+    FillPolygon(cr, {{x - 8, y}, {x + 8, y}, {x, y + 18}}, colours[size_t(i) % colours.size()]);
   }
 }
 

@@ -51,7 +51,8 @@ void BookingHall(cairo_t* cr) {
   const TBox window{60, 250, 150, 130};
   FillBox(cr, {window.x - 10, window.y - 40, window.w + 20, window.h + 50}, 0xFF4A3428);
   FillBoxGradient(cr, window, 0xFFFFE8B0, 0xFFE8B870);
-  for (double gx = window.x + 10; gx < window.Right(); gx += 14) FillBox(cr, {gx, window.y, 3, window.h * 0.6}, 0xFFC89A4A);
+  for (double gx = window.x + 10; gx < window.Right(); gx += 14)
+    FillBox(cr, {gx, window.y, 3, window.h * 0.6}, 0xFFC89A4A);
   FillBoxGradient(cr, {window.x - 12, window.Bottom(), window.w + 24, 14}, kWalnut.light, kWalnut.dark);
   SelectFontFile(cr, kSerifBoldFont, 20);
   CentredTextPath(cr, "TICKETS", window.CentreX(), window.y - 14);
@@ -69,9 +70,7 @@ void Poster(cairo_t* cr, const TBox& box, uint32_t sky, uint32_t land, const cha
   cairo_close_path(cr);
   SetColour(cr, land);
   cairo_fill(cr);
-  SetColour(cr, 0xFFFFF4D8);
-  cairo_arc(cr, box.x + box.w * 0.7, box.y + box.h * 0.3, box.w * 0.1, 0, 2 * M_PI);
-  cairo_fill(cr);
+  Dot(cr, box.x + box.w * 0.7, box.y + box.h * 0.3, box.w * 0.1, 0xFFFFF4D8);
   SelectFontFile(cr, kSansBoldFont, 11);
   CentredTextPath(cr, title, box.CentreX(), box.y + 16);
   SetColour(cr, 0xFF2A2A3A);
@@ -131,19 +130,9 @@ void Pigeon(cairo_t* cr, double x, double floor, bool facing_left) {
   EllipsePath(cr, 0, -10, 14, 9);
   SetColour(cr, 0xFF8A8A9A);
   cairo_fill(cr);
-  cairo_arc(cr, 11, -20, 6, 0, 2 * M_PI);
-  SetColour(cr, 0xFF6A6A7A);
-  cairo_fill(cr);
-  cairo_move_to(cr, 16, -20);
-  cairo_line_to(cr, 21, -18);
-  cairo_line_to(cr, 16, -17);
-  SetColour(cr, 0xFFE8A040);
-  cairo_fill(cr);
-  cairo_move_to(cr, -14, -12);
-  cairo_line_to(cr, -24, -6);
-  cairo_line_to(cr, -12, -6);
-  SetColour(cr, 0xFF5A5A6A);
-  cairo_fill(cr);
+  Dot(cr, 11, -20, 6, 0xFF6A6A7A);
+  FillPolygon(cr, {{16, -20}, {21, -18}, {16, -17}}, 0xFFE8A040);
+  FillPolygon(cr, {{-14, -12}, {-24, -6}, {-12, -6}}, 0xFF5A5A6A);
   cairo_restore(cr);
 }
 
@@ -163,12 +152,8 @@ void Locomotive(cairo_t* cr) {
   FillBox(cr, {640, 234, 54, 12}, 0xFF2A2A30);
   FillBox(cr, {600, 400, 424, 20}, 0xFF2A2A30);
   for (double wx : {680.0, 770.0, 860.0, 960.0}) {
-    cairo_arc(cr, wx, rail - 14, wx < 900 ? 34 : 26, 0, 2 * M_PI);
-    SetColour(cr, 0xFF8A2A2A);
-    cairo_fill(cr);
-    cairo_arc(cr, wx, rail - 14, 8, 0, 2 * M_PI);
-    SetColour(cr, 0xFFD8B060);
-    cairo_fill(cr);
+    Dot(cr, wx, rail - 14, wx < 900 ? 34 : 26, 0xFF8A2A2A);
+    Dot(cr, wx, rail - 14, 8, 0xFFD8B060);
   }
   cairo_move_to(cr, 680, rail - 14);
   cairo_line_to(cr, 860, rail - 14);
@@ -205,13 +190,8 @@ void MilkChurn(cairo_t* cr, double x, double floor) {
   cairo_curve_to(cr, x + 10, floor - 66, x + 22, floor - 64, x + 22, floor - 50);
   cairo_line_to(cr, x + 22, floor);
   cairo_close_path(cr);
-  cairo_pattern_t* metal = cairo_pattern_create_linear(x - 22, 0, x + 22, 0);
-  AddStop(metal, 0, 0xFF9AA4AC);
-  AddStop(metal, 0.35, 0xFFE8F0F4);
-  AddStop(metal, 1, 0xFF6A747C);
-  cairo_set_source(cr, metal);
-  cairo_fill(cr);
-  cairo_pattern_destroy(metal);
+  FillAcross(cr, x - 22, x + 22, std::array<uint32_t, 3>{0xFF9AA4AC, 0xFFE8F0F4, 0xFF6A747C});
+  cairo_new_path(cr);
   FillBox(cr, {x - 13, floor - 84, 26, 10}, 0xFF7A848C);
 }
 
@@ -219,9 +199,7 @@ void LuggageTrolley(cairo_t* cr, double x, double floor) {
   SoftShadow(cr, x + 80, floor, 110, 9, 0x60000000);
   FillBox(cr, {x, floor - 40, 180, 10}, kIron);
   for (double wx : {x + 30, x + 150}) {
-    cairo_arc(cr, wx, floor - 14, 14, 0, 2 * M_PI);
-    SetColour(cr, 0xFF2A2A30);
-    cairo_fill(cr);
+    Dot(cr, wx, floor - 14, 14, 0xFF2A2A30);
   }
   cairo_move_to(cr, x, floor - 40);
   cairo_line_to(cr, x - 30, floor - 130);
