@@ -138,15 +138,7 @@ void DrawBirdhouse(cairo_t* cr, int width, int height) {
   Design(cr, width, height, 140, 180);
   FillBoxSideways(cr, {64, 130, 12, 46}, kOak.mid, kOak.dark);
   FillBoxSideways(cr, {26, 66, 88, 74}, 0xFF7AB0C8, 0xFF3E6A88);
-  cairo_move_to(cr, 10, 72);
-  cairo_line_to(cr, 70, 14);
-  cairo_line_to(cr, 130, 72);
-  cairo_line_to(cr, 118, 80);
-  cairo_line_to(cr, 70, 34);
-  cairo_line_to(cr, 22, 80);
-  cairo_close_path(cr);
-  FillDown(cr, 14, 80, std::array<uint32_t, 2>{0xFFD86A5A, 0xFF8A2E2E});
-  cairo_new_path(cr);
+  ShadePolygon(cr, {{10, 72}, {70, 14}, {130, 72}, {118, 80}, {70, 34}, {22, 80}}, 0xFFD86A5A, 0xFF8A2E2E);
   Dot(cr, 70, 96, 14, 0xFF2A1E22);
   FillBox(cr, {66, 118, 8, 12}, kOak.dark);
   FillBox(cr, {56, 126, 28, 5}, kOak.mid);

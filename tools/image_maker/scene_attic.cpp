@@ -23,12 +23,7 @@ void Room(cairo_t* cr) {
   FillBoxGradient(cr, {0, 0, kSceneWidth, kFloor}, 0x30402A50, 0x50201018);
   // The roof slopes down to both sides from the ridge over the window.
   for (double side : {-1.0, 1.0}) {
-    cairo_move_to(cr, 512, -40);
-    cairo_line_to(cr, 512 + side * 620, 420);
-    cairo_line_to(cr, 512 + side * 620, -40);
-    cairo_close_path(cr);
-    FillVertical(cr, -40, 420, 0xFF3A2A30, 0xFF5A4038);
-    cairo_new_path(cr);
+    ShadePolygon(cr, {{512, -40}, {512 + side * 620, 420}, {512 + side * 620, -40}}, 0xFF3A2A30, 0xFF5A4038);
     for (double t = 0.2; t < 1.0; t += 0.22) {
       cairo_move_to(cr, 512 + side * 620 * t, -40 + 460 * t);
       cairo_line_to(cr, 512 + side * 620 * t, -40);
@@ -217,13 +212,8 @@ void Birdcage(cairo_t* cr, double x, double top) {
 void FringeLamp(cairo_t* cr, double x, double floor) {
   SoftShadow(cr, x, floor, 30, 5, 0x50000000);
   FillBoxSideways(cr, {x - 3, floor - 150, 6, 150}, 0xFFC89A4A, 0xFF7A5420);
-  cairo_move_to(cr, x - 24, floor - 190);
-  cairo_line_to(cr, x + 24, floor - 190);
-  cairo_line_to(cr, x + 44, floor - 140);
-  cairo_line_to(cr, x - 44, floor - 140);
-  cairo_close_path(cr);
-  FillVertical(cr, floor - 190, floor - 140, 0xFFE8A0A8, 0xFF9A4A5A);
-  cairo_new_path(cr);
+  ShadePolygon(cr, {{x - 24, floor - 190}, {x + 24, floor - 190}, {x + 44, floor - 140}, {x - 44, floor - 140}},
+               0xFFE8A0A8, 0xFF9A4A5A);
   for (double fx = x - 42; fx <= x + 42; fx += 5) {
     cairo_move_to(cr, fx, floor - 140);
     cairo_line_to(cr, fx, floor - 128);

@@ -124,13 +124,7 @@ void ZincBucket(cairo_t* cr, double x, double base, double size, uint64_t seed) 
 }
 
 void Till(cairo_t* cr, double x, double base) {
-  cairo_move_to(cr, x, base);
-  cairo_line_to(cr, x + 16, base - 70);
-  cairo_line_to(cr, x + 104, base - 70);
-  cairo_line_to(cr, x + 120, base);
-  cairo_close_path(cr);
-  FillVertical(cr, base - 70, base, 0xFFD8B060, 0xFF8A6424);
-  cairo_new_path(cr);
+  ShadePolygon(cr, {{x, base}, {x + 16, base - 70}, {x + 104, base - 70}, {x + 120, base}}, 0xFFD8B060, 0xFF8A6424);
   RoundedRectangle(cr, x + 26, base - 104, 68, 38, 6);
   FillVertical(cr, base - 104, base - 66, 0xFFE8C878, 0xFFA87A30);
   cairo_new_path(cr);

@@ -202,6 +202,14 @@ void FillPolygon(cairo_t* cr, std::initializer_list<TPoint> corners, uint32_t co
   cairo_fill(cr);
 }
 
+void ShadePolygon(cairo_t* cr, std::initializer_list<TPoint> corners, uint32_t top, uint32_t bottom) {
+  const auto [high, low] =
+      std::minmax_element(corners.begin(), corners.end(), [](const TPoint& a, const TPoint& b) { return a.y < b.y; });
+  PolygonPath(cr, corners);
+  FillDown(cr, high->y, low->y, std::array{top, bottom});
+  cairo_new_path(cr);
+}
+
 void Dot(cairo_t* cr, double x, double y, double radius, uint32_t colour) {
   cairo_new_sub_path(cr);
   cairo_arc(cr, x, y, radius, 0, 2 * M_PI);

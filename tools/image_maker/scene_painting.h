@@ -68,6 +68,8 @@ void FillRound(cairo_t* cr, TPoint lit, double lit_radius, TPoint centre, double
 // A closed outline through the corners, as the current path; filled in one colour.
 void PolygonPath(cairo_t* cr, std::initializer_list<TPoint> corners);
 void FillPolygon(cairo_t* cr, std::initializer_list<TPoint> corners, uint32_t colour);
+// The same, lit from above: `top` at its highest corner to `bottom` at its lowest.
+void ShadePolygon(cairo_t* cr, std::initializer_list<TPoint> corners, uint32_t top, uint32_t bottom);
 // A filled disc.
 void Dot(cairo_t* cr, double x, double y, double radius, uint32_t colour);
 // Strokes the current path (and clears it).

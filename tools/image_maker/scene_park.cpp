@@ -37,12 +37,14 @@ void Pond(cairo_t* cr) {
   EllipsePath(cr, 560, 442, 220, 46);
   FillDown(cr, 396, 488, std::array<uint32_t, 2>{0xFFA8D4E4, 0xFF4E8AA8});
   cairo_new_path(cr);
-  SetColour(cr, 0x70FFFFFF);
-  cairo_set_line_width(cr, 2);
+  // Ripples: flat arcs of light on the water.
   for (auto [x, y] : {std::array{460.0, 430.0}, std::array{600.0, 452.0}, std::array{680.0, 428.0}}) {
-    cairo_move_to(cr, x - 24, y);
-    cairo_curve_to(cr, x - 10, y - 4, x + 10, y + 4, x + 24, y);
-    cairo_stroke(cr);
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, 1, 0.2);
+    cairo_arc(cr, 0, 0, 24, M_PI * 1.15, M_PI * 1.85);
+    cairo_restore(cr);
+    StrokePath(cr, 0x70FFFFFF, 2);
   }
   for (auto [x, y] : {std::array{400.0, 455.0}, std::array{430.0, 466.0}, std::array{720.0, 458.0}}) {
     EllipsePath(cr, x, y, 14, 5);
@@ -157,13 +159,8 @@ void Birdbath(cairo_t* cr, double x, double floor) {
 
 void Wheelbarrow(cairo_t* cr, double x, double floor) {
   SoftShadow(cr, x, floor, 70, 8, 0x50000000);
-  cairo_move_to(cr, x - 60, floor - 60);
-  cairo_line_to(cr, x + 40, floor - 60);
-  cairo_line_to(cr, x + 20, floor - 20);
-  cairo_line_to(cr, x - 40, floor - 20);
-  cairo_close_path(cr);
-  FillVertical(cr, floor - 60, floor - 20, 0xFF5A8AB0, 0xFF2E5A7A);
-  cairo_new_path(cr);
+  ShadePolygon(cr, {{x - 60, floor - 60}, {x + 40, floor - 60}, {x + 20, floor - 20}, {x - 40, floor - 20}}, 0xFF5A8AB0,
+               0xFF2E5A7A);
   cairo_move_to(cr, x - 40, floor - 24);
   cairo_line_to(cr, x - 96, floor - 44);
   cairo_move_to(cr, x - 30, floor - 20);

@@ -124,13 +124,12 @@ void Crate(cairo_t* cr, const TBox& box, const TWood& wood) {
 
 void Basket(cairo_t* cr, const TBox& box, uint32_t colour) {
   SoftShadow(cr, box.CentreX(), box.Bottom(), box.w * 0.55, 7, 0x50000000);
-  cairo_move_to(cr, box.x, box.y);
-  cairo_line_to(cr, box.Right(), box.y);
-  cairo_line_to(cr, box.Right() - box.w * 0.1, box.Bottom());
-  cairo_line_to(cr, box.x + box.w * 0.1, box.Bottom());
-  cairo_close_path(cr);
-  FillVertical(cr, box.y, box.Bottom(), colour, Darker(colour, 0.3f));
-  cairo_new_path(cr);
+  ShadePolygon(cr,
+               {{box.x, box.y},
+                {box.Right(), box.y},
+                {box.Right() - box.w * 0.1, box.Bottom()},
+                {box.x + box.w * 0.1, box.Bottom()}},
+               colour, Darker(colour, 0.3f));
   // Weave: alternating short strokes row by row.
   cairo_save(cr);
   cairo_move_to(cr, box.x, box.y);
