@@ -3,6 +3,7 @@
 // beds and hedges, and a chequered picnic blanket spread on the lawn (the
 // first date lays its picnic out on it). Also the hedge of roses standing in
 // front of everything, as a sprite the scene data lays over hidden objects.
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -189,14 +190,22 @@ void FlowerBed(cairo_t* cr, double cx, double cy, double rx, uint64_t seed) {
   FlowerHeads(cr, cx, cy - 14, rx * 0.8, int(rx / 5), seed + 1, kPetals);
 }
 
-void LimeTree(cairo_t* cr) {
-  cairo_move_to(cr, 90, 600);
-  cairo_curve_to(cr, 120, 480, 100, 360, 130, 220);
-  cairo_line_to(cr, 180, 220);
-  cairo_curve_to(cr, 170, 360, 190, 480, 220, 600);
+// A band between two curved edges (each a cubic from its start through two
+// control points), lit from above: a tree trunk, a winding path.
+void CurvedBand(cairo_t* cr, const std::array<TPoint, 4>& left, const std::array<TPoint, 4>& right, uint32_t top,
+                uint32_t bottom) {
+  cairo_move_to(cr, left[0].x, left[0].y);
+  cairo_curve_to(cr, left[1].x, left[1].y, left[2].x, left[2].y, left[3].x, left[3].y);
+  cairo_line_to(cr, right[0].x, right[0].y);
+  cairo_curve_to(cr, right[1].x, right[1].y, right[2].x, right[2].y, right[3].x, right[3].y);
   cairo_close_path(cr);
-  FillVertical(cr, 220, 600, 0xFF7A5A40, 0xFF4A3222);
+  FillDown(cr, std::min(left[3].y, right[0].y), std::max(left[0].y, right[3].y), std::array{top, bottom});
   cairo_new_path(cr);
+}
+
+void LimeTree(cairo_t* cr) {
+  CurvedBand(cr, {TPoint{90, 600}, {120, 480}, {100, 360}, {130, 220}},
+             {TPoint{180, 220}, {170, 360}, {190, 480}, {220, 600}}, 0xFF7A5A40, 0xFF4A3222);
   Foliage(cr, 150, 150, 230, 160, 210, kTreeGreens);
   Foliage(cr, 320, 70, 140, 90, 211, kTreeGreens);
 }
@@ -208,13 +217,8 @@ void RoseHedge(cairo_t* cr, double cx, double base, double width) {
 
 void Lawn(cairo_t* cr) {
   // The gravel path winding from the front to the bandstand.
-  cairo_move_to(cr, 360, 768);
-  cairo_curve_to(cr, 420, 640, 760, 560, 780, 420);
-  cairo_line_to(cr, 860, 420);
-  cairo_curve_to(cr, 860, 600, 620, 660, 600, 768);
-  cairo_close_path(cr);
-  FillVertical(cr, 420, 768, 0xFFE8D8B0, 0xFFC8B488);
-  cairo_new_path(cr);
+  CurvedBand(cr, {TPoint{360, 768}, {420, 640}, {760, 560}, {780, 420}},
+             {TPoint{860, 420}, {860, 600}, {620, 660}, {600, 768}}, 0xFFE8D8B0, 0xFFC8B488);
   FlowerBed(cr, 470, 520, 70, 230);
   Foliage(cr, 40, 520, 90, 60, 234, kHedgeGreens);
   Foliage(cr, 980, 420, 80, 70, 235, kHedgeGreens);
