@@ -6,9 +6,11 @@
 #include "functions/function_classes.h"
 #include "game/game.h"
 #include "persistence/class_registry.h"
+#include "records/record_classes.h"
 #include "screens/screen_classes.h"
 #include "screens/splash_screens.h"
 #include "sound/sound_definitions.h"
+#include "story/story_classes.h"
 #include "widgets/widget_classes.h"
 
 namespace corvellane {
@@ -23,6 +25,8 @@ void RegisterAllGameClasses() {
   RegisterControlClasses();
   RegisterScreenClasses();
   RegisterSplashScreenClasses();
+  RegisterRecordClasses();
+  RegisterStoryClasses();
   RegisterGameClasses();
 }
 

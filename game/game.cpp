@@ -7,6 +7,7 @@
 #include "persistence/value_access.h"
 #include "records/high_scores.h"
 #include "records/level_records.h"
+#include "records/user_profile_collection.h"
 #include "shell/declarations.h"
 #include "shell/global_options.h"
 #include "widgets/pixel_rounding.h"
@@ -47,6 +48,7 @@ void TGame::Init() {
   cursors_ = CreateObject<TCursorCollection>();
   high_scores_ = CreateObject<THighScores>(product::DefaultHighScoreTables());
   level_records_ = CreateObject<TLevelRecords>(product::DefaultLevelRecordTables());
+  user_profiles_ = CreateObject<TUserProfileCollection>(product::DefaultUserProfiles());
   first_frame_pending_ = true;
   loading_ = true;
   splash_logos_showing_ = false;
@@ -88,6 +90,7 @@ void TGame::AttachEngine(IEngine* engine) {
   engine_ = Ref<IEngine>(engine);
   high_scores_->LoadHighScores(engine, false);
   level_records_->LoadLevelRecords(engine);
+  user_profiles_->AttachEngine(engine);
   AttachCursors();
   LoadPersistedOptions();
   ApplyParamsToEngine();
@@ -104,7 +107,12 @@ void TGame::FinishGame() {
   while (!shown_.empty()) shown_.pop_back();
   for (int i = screens_->Count() - 1; i >= 0; --i)
     if (Ref<IGameScreenSlave> screen = screens_->GetScreen(i)) screen->ClearOwner();
-  // Every change to the records was saved when it was made.
+  // Detaching saves the profiles; every other record was saved when it changed.
+  if (user_profiles_) {
+    user_profiles_->DetachEngine();
+    user_profiles_->Cleanup();
+    user_profiles_ = nullptr;
+  }
   level_records_ = nullptr;
   high_scores_ = nullptr;
   params_ = nullptr;

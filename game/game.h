@@ -50,6 +50,7 @@
 #include "persistence/params.h"
 #include "records/high_scores_interface.h"
 #include "records/level_records_interface.h"
+#include "records/user_profile_collection.h"
 #include "screens/gs_collection.h"
 #include "screens/screen_cursors_interface.h"
 #include "sound/sound_definitions.h"
@@ -117,6 +118,7 @@ class TGame : public TPersistObject,
   Ref<TCursorCollection> GetCursors() { return cursors_; }
   Ref<IHighScores> GetHighScores() { return high_scores_; }
   Ref<ILevelRecords> GetLevelRecords() { return level_records_; }
+  Ref<IUserProfileCollection> GetUserProfiles() { return user_profiles_; }
   bool IsLoading() const { return loading_; }
   // The shown screens, bottom first.
   const std::vector<Ref<IGameScreenSlave>>& ShownScreens() const { return shown_; }
@@ -154,6 +156,7 @@ class TGame : public TPersistObject,
   Ref<TCursorCollection> cursors_;
   Ref<IHighScores> high_scores_;
   Ref<ILevelRecords> level_records_;
+  Ref<TUserProfileCollection> user_profiles_;
   bool first_frame_pending_ = true;
   bool splash_logos_showing_ = false;
   Ref<IParamCollection> last_close_result_;

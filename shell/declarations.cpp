@@ -44,6 +44,8 @@ std::string DefaultLevelRecordTables() {
   return tables + RecordFileParams(LevelRecordsFileName, FileKey::LevelRecords);
 }
 
+std::string DefaultUserProfiles() { return RecordFileParams(UserProfilesFileName, FileKey::Profiles); }
+
 std::span<const FileKeyEntry> FileKeys() { return kFileKeys; }
 
 std::string_view FileKeyText(FileKey key) {

@@ -31,6 +31,7 @@ inline constexpr std::string_view PersistedOptionNames = ";FullScreenMode;WideSc
 inline constexpr std::string_view OptionsFileName = "options.dat";
 inline constexpr std::string_view HighScoresFileName = "highscores.dat";
 inline constexpr std::string_view LevelRecordsFileName = "records.dat";
+inline constexpr std::string_view UserProfilesFileName = "users.dat";
 inline constexpr std::string_view ArchiveExtension = ".tgd";
 inline constexpr std::string_view DefaultLanguageFile = "lang\\default.lng";
 // The optional file in the program folder that may name another language file.
@@ -44,6 +45,8 @@ std::string DefaultHighScoreTables();
 // Creation parameters of the level-record object: tables "0" and "1", then
 // its settings file and cipher key.
 std::string DefaultLevelRecordTables();
+// Creation parameters of the player profiles: their settings file and cipher key.
+std::string DefaultUserProfiles();
 
 // The cipher keys of the files the game keeps. A key must stay the same from
 // one release to the next, or stored files no longer decipher.
