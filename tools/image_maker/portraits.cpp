@@ -2,9 +2,11 @@
 // the story's cards: head and shoulders in front of a soft backdrop, drawn
 // in a 180 x 220 design space from a short description of each person
 // (hair, skin, clothes, what they carry about them). Each recipe is one
-// person; the same face drawing serves them all.
+// person; the same face drawing serves them all. The couples' pictures for
+// the end of each case frame two portraits side by side.
 #include <array>
 #include <cmath>
+#include <tuple>
 
 #include "tools/image_maker/cairo_canvas.h"
 #include "tools/image_maker/recipes.h"
@@ -262,39 +264,55 @@ void Portrait(cairo_t* cr, int width, int height, const TPerson& p) {
   Sprinkles(cr, p);
 }
 
+constexpr TPerson kMarguerite{0xFFF2B8C4, 0xFFF6D2BC, 0xFFB4502E,  0xFF4A7A3A,
+                              0xFF5A9A6A, 0xFFF6F0E0, THair::kBun, kFreckles | kFlower};
+constexpr TPerson kJulien{0xFF6A9A7A, 0xFFE8C4A4, 0xFF4A3024,      0xFF5A4030,
+                          0xFF8A6A4A, 0xFF8A2A32, THair::kTousled, kGlasses};
+constexpr TPerson kBert{0xFFF0C878, 0xFFF0C8A8, 0xFF9A5A2A,      0xFF4A6A9A,
+                        0xFFF8F6F0, 0xFFD8D0C4, THair::kCropped, kMoustache | kFlour};
+constexpr TPerson kNerissa{0xFF7AC8D0, 0xFFC8946A, 0xFF2A1E1E,        0xFF3A2A1E,
+                           0xFF2E6AA8, 0xFFF8F4EC, THair::kLongWaves, kEarrings};
+constexpr TPerson kAgatha{0xFFC8B8E0, 0xFFF2D4C4, 0xFFD8D4D8,        0xFF6A7AA0,
+                          0xFF9A7AB8, 0xFFF6F0F4, THair::kGreyCurls, kGlasses | kPearls | kWrinkles};
+constexpr TPerson kSilas{0xFFE8B870, 0xFFE8C0A0, 0xFFEAE6E2,       0xFF4A6A8A,
+                         0xFF2A3A5A, 0xFFF8F4EC, THair::kUnderCap, kBeard | kCap | kWrinkles};
+
+// The end of a case, for the pairs book: the two of them in oval frames
+// leaning together on a warm ground, a heart between them. 400 x 300.
+void Couple(cairo_t* cr, int width, int height, const TPerson& left, const TPerson& right) {
+  cairo_scale(cr, width / 400.0, height / 300.0);
+  cairo_rectangle(cr, 0, 0, 400, 300);
+  FillRound(cr, {200, 120}, 10, {200, 150}, 260, std::array<uint32_t, 2>{0xFFFFF4E0, 0xFFE8C8A0});
+  cairo_new_path(cr);
+  for (const auto& [person, x, turn] : {std::tuple{&left, 120.0, -0.08}, std::tuple{&right, 280.0, 0.08}}) {
+    cairo_save(cr);
+    cairo_translate(cr, x, 150);
+    cairo_rotate(cr, turn);
+    SoftShadow(cr, 6, 10, 100, 120, 0x50000000);
+    EllipsePath(cr, 0, 0, 92, 116);
+    FillDown(cr, -116, 116, std::array<uint32_t, 3>{0xFFF2D890, 0xFFC8963A, 0xFF8A5A20});
+    cairo_new_path(cr);
+    EllipsePath(cr, 0, 0, 80, 104);
+    cairo_clip(cr);
+    cairo_translate(cr, -90, -110);
+    Portrait(cr, 180, 220, *person);
+    cairo_restore(cr);
+  }
+  HeartPath(cr, 200, 200, 56);
+  FillDown(cr, 190, 250, std::array<uint32_t, 2>{0xFFFF8FA3, 0xFFC8283F});
+  StrokePath(cr, 0xFFFFF2D8, 3);
+}
+
 }  // namespace
 
-void DrawPortraitMarguerite(cairo_t* cr, int width, int height) {
-  Portrait(cr, width, height,
-           {0xFFF2B8C4, 0xFFF6D2BC, 0xFFB4502E, 0xFF4A7A3A, 0xFF5A9A6A, 0xFFF6F0E0, THair::kBun, kFreckles | kFlower});
-}
-
-void DrawPortraitJulien(cairo_t* cr, int width, int height) {
-  Portrait(cr, width, height,
-           {0xFF6A9A7A, 0xFFE8C4A4, 0xFF4A3024, 0xFF5A4030, 0xFF8A6A4A, 0xFF8A2A32, THair::kTousled, kGlasses});
-}
-
-void DrawPortraitBert(cairo_t* cr, int width, int height) {
-  Portrait(
-      cr, width, height,
-      {0xFFF0C878, 0xFFF0C8A8, 0xFF9A5A2A, 0xFF4A6A9A, 0xFFF8F6F0, 0xFFD8D0C4, THair::kCropped, kMoustache | kFlour});
-}
-
-void DrawPortraitNerissa(cairo_t* cr, int width, int height) {
-  Portrait(cr, width, height,
-           {0xFF7AC8D0, 0xFFC8946A, 0xFF2A1E1E, 0xFF3A2A1E, 0xFF2E6AA8, 0xFFF8F4EC, THair::kLongWaves, kEarrings});
-}
-
-void DrawPortraitAgatha(cairo_t* cr, int width, int height) {
-  Portrait(cr, width, height,
-           {0xFFC8B8E0, 0xFFF2D4C4, 0xFFD8D4D8, 0xFF6A7AA0, 0xFF9A7AB8, 0xFFF6F0F4, THair::kGreyCurls,
-            kGlasses | kPearls | kWrinkles});
-}
-
-void DrawPortraitSilas(cairo_t* cr, int width, int height) {
-  Portrait(cr, width, height,
-           {0xFFE8B870, 0xFFE8C0A0, 0xFFEAE6E2, 0xFF4A6A8A, 0xFF2A3A5A, 0xFFF8F4EC, THair::kUnderCap,
-            kBeard | kCap | kWrinkles});
-}
+void DrawPortraitMarguerite(cairo_t* cr, int width, int height) { Portrait(cr, width, height, kMarguerite); }
+void DrawPortraitJulien(cairo_t* cr, int width, int height) { Portrait(cr, width, height, kJulien); }
+void DrawPortraitBert(cairo_t* cr, int width, int height) { Portrait(cr, width, height, kBert); }
+void DrawPortraitNerissa(cairo_t* cr, int width, int height) { Portrait(cr, width, height, kNerissa); }
+void DrawPortraitAgatha(cairo_t* cr, int width, int height) { Portrait(cr, width, height, kAgatha); }
+void DrawPortraitSilas(cairo_t* cr, int width, int height) { Portrait(cr, width, height, kSilas); }
+void DrawCoupleMarguerite(cairo_t* cr, int width, int height) { Couple(cr, width, height, kMarguerite, kJulien); }
+void DrawCoupleBert(cairo_t* cr, int width, int height) { Couple(cr, width, height, kBert, kNerissa); }
+void DrawCoupleAgatha(cairo_t* cr, int width, int height) { Couple(cr, width, height, kAgatha, kSilas); }
 
 }  // namespace corvellane

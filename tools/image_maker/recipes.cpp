@@ -74,6 +74,9 @@ std::span<const TRecipe> Recipes() {
       {"label_beach", 80, 100, DrawLabelBeach, "map label: the beach"},
       {"label_station", 80, 100, DrawLabelStation, "map label: the station"},
       {"label_date", 80, 100, DrawLabelDate, "map label: the first date"},
+      {"couple_marguerite", 400, 300, DrawCoupleMarguerite, "the end of Marguerite's case: the happy pair"},
+      {"couple_bert", 400, 300, DrawCoupleBert, "the end of Bert's case: the happy pair"},
+      {"couple_agatha", 400, 300, DrawCoupleAgatha, "the end of Agatha's case: the happy pair"},
   };
   return recipes;
 }

@@ -105,6 +105,9 @@ void DrawLabelAttic(cairo_t* cr, int width, int height);
 void DrawLabelBeach(cairo_t* cr, int width, int height);
 void DrawLabelStation(cairo_t* cr, int width, int height);
 void DrawLabelDate(cairo_t* cr, int width, int height);
+void DrawCoupleMarguerite(cairo_t* cr, int width, int height);
+void DrawCoupleBert(cairo_t* cr, int width, int height);
+void DrawCoupleAgatha(cairo_t* cr, int width, int height);
 
 inline constexpr int kStarFrames = 8;
 inline constexpr int kButterflyFrames = 8;

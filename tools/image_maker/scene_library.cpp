@@ -17,7 +17,7 @@ namespace {
 
 constexpr double kFloor = 540;
 constexpr uint32_t kBindings[] = {0xFF8A2A32, 0xFF2E5A44, 0xFF2A3E6A, 0xFFB8862E, 0xFF5A2E4A, 0xFF7A4A2A, 0xFFC8B898};
-constexpr uint32_t kRugColours[] = {0xFF6E1E2A, 0xFFB8862E, 0xFF8A2A32, 0xFF2E4A3A};
+constexpr uint32_t kRugColours[] = {0xFF5A1A24, 0xFF8A6A34, 0xFF6E2230, 0xFF2A3E32};
 
 void Room(cairo_t* cr) {
   Wallpaper(cr, {0, 0, kSceneWidth, kFloor}, TWallpaper::kDamask, 0xFF2E4A3C, 0x30E8D8A0);
