@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <exception>
 #include <filesystem>
-#include <iostream>
 
 #include "engine/resource_reader.h"
 #include "engine/surface.h"
 #include "persistence/cipher.h"
+#include "persistence/log.h"
 #include "persistence/class_registry.h"
 #include "persistence/object_io.h"
 #include "persistence/paths.h"
@@ -145,7 +145,7 @@ void TEngine::WriteDefaultParams() {
 bool TEngine::LoadGame(std::string_view file) {
   bool loaded = false;
   try {
-    Ref<IHierStorageRoot> root = OpenStorageText(ReadDefinitionText(file));
+    Ref<IHierStorageRoot> root = OpenStorageText(ReadDefinitionText(file), file);
     Ref<TAbstractObject> object = root ? CreateNamed(ReadText(root.get(), "type"), ReadText(root.get(), "name"))
                                        : nullptr;
     if (Ref<IGame> game = QueryInterface<IGame>(object)) {
@@ -154,8 +154,8 @@ bool TEngine::LoadGame(std::string_view file) {
       game_->AttachEngine(this);
       loaded = true;
     }
-  } catch (const std::exception& e) {
-    std::cerr << "The game definition " << file << " could not be loaded: " << e.what() << "\n";
+  } catch (...) {
+    LogCaughtException("the game definition " + std::string(file) + " could not be loaded");
   }
   ClearExternalStorageCache();
   return loaded;
@@ -168,8 +168,8 @@ void TEngine::Finish() {
   if (game_) {
     try {
       game_->FinishGame();
-    } catch (const std::exception& e) {
-      std::cerr << "Finishing the game failed: " << e.what() << "\n";
+    } catch (...) {
+      LogCaughtException("finishing the game failed");
     }
   }
   // Sounds stop before the resources holding their samples go.
@@ -278,10 +278,10 @@ void TEngine::LoadResourceDefsFile(std::string_view file, std::string_view owner
   try {
     std::string text = ReadTextFile(file, DefinitionsKey());
     if (text.empty()) return;
-    Ref<IHierStorageRoot> root = OpenStorageText(text);
+    Ref<IHierStorageRoot> root = OpenStorageText(text, file);
     LoadResourceDefs(root.get(), owner, pump_frames);
-  } catch (const std::exception& e) {
-    std::cerr << "Resource definitions " << file << " could not be loaded: " << e.what() << "\n";
+  } catch (...) {
+    LogCaughtException("the resource definitions " + std::string(file) + " could not be loaded");
   }
 }
 
@@ -447,10 +447,8 @@ void TEngine::Run() {
 void TEngine::RunIterationGuarded() {
   try {
     RunIteration();
-  } catch (const std::exception& e) {
-    std::cerr << "A frame failed and was skipped: " << e.what() << "\n";
   } catch (...) {
-    std::cerr << "A frame failed and was skipped.\n";
+    LogCaughtException("a frame failed and was skipped");
   }
 }
 

@@ -58,9 +58,10 @@ void TFontResource::SaveProperties(IHierStorage* node) {
   symbols_->SaveTo(node->AddChild("symbols").get());
 }
 
-void TFontResource::LoadData() {
-  TImageResource::LoadData();
+bool TFontResource::LoadData() {
+  const bool loaded = TImageResource::LoadData();
   line_height_ = symbols_->LargestHeight();
+  return loaded;
 }
 
 int32_t TFontResource::GetLineHeight() {

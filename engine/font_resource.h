@@ -42,7 +42,7 @@ class TFontResource : public TImageResource, public virtual IFontResource {
   TSymbolCollection& Symbols() { return *symbols_; }
 
  protected:
-  void LoadData() override;
+  bool LoadData() override;
 
  private:
   Ref<TSymbolCollection> symbols_;

@@ -64,7 +64,10 @@ Ref<ISurface> TImageResource::GetSurface() {
   return surface_;
 }
 
-void TImageResource::LoadData() { surface_ = DecodeFile(); }
+bool TImageResource::LoadData() {
+  surface_ = DecodeFile();
+  return surface_ != nullptr;
+}
 
 Ref<TSurface> TImageResource::DecodeFile() const {
   if (format_ == TImageFormat::kUnknown) return nullptr;

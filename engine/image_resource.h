@@ -42,7 +42,7 @@ class TImageResource : public TResource, public virtual IImageResource {
   TImageFormat GetFormat() const { return format_; }
 
  protected:
-  void LoadData() override;
+  bool LoadData() override;
   void FreeData() override { surface_ = nullptr; }
 
  private:

@@ -1,5 +1,6 @@
 #include "engine/resource.h"
 
+#include "persistence/log.h"
 #include "persistence/value_access.h"
 
 namespace corvellane {
@@ -34,7 +35,7 @@ void TResource::Load() {
   }
   // A second Load must not leave the first data behind.
   FreeData();
-  LoadData();
+  if (!LoadData()) LogWarning("resource \"" + GetName() + "\": \"" + file_ + "\" could not be loaded");
   load_pending_ = false;
 }
 

@@ -61,7 +61,9 @@ class TResource : public TPersistObject, public virtual IResourceOwnerLink {
   void ReleaseResourceOwner() override;
 
  protected:
-  virtual void LoadData() {}
+  // False when the data could not be read or decoded; the resource then
+  // stays empty and a warning names it and its file.
+  virtual bool LoadData() { return true; }
   virtual void FreeData() {}
   void EnsureLoaded();
   IResourceOwner* Owner() const { return owner_; }

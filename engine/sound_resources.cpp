@@ -35,7 +35,10 @@ uint32_t TSoundResource::GetHandle() {
   return sample_;
 }
 
-void TSoundResource::LoadData() { sample_ = Owner()->LoadSample(GetFile(), max_playbacks_, false); }
+bool TSoundResource::LoadData() {
+  sample_ = Owner()->LoadSample(GetFile(), max_playbacks_, false);
+  return sample_ != 0;
+}
 
 void TSoundResource::FreeData() {
   if (sample_ != 0 && Owner()) Owner()->FreeSample(sample_);
@@ -59,14 +62,15 @@ uint32_t TMusicResource::GetHandle() {
   return handle_;
 }
 
-void TMusicResource::LoadData() {
+bool TMusicResource::LoadData() {
   if (format_ == TMusicFormat::kMo3) {
     handle_ = Owner()->LoadMusicModule(GetFile());
-    return;
+    return handle_ != 0;
   }
   const TLoopingSample looping = Owner()->LoadLoopingSample(GetFile());
   sample_ = looping.sample;
   handle_ = looping.channel;
+  return handle_ != 0;
 }
 
 void TMusicResource::FreeData() {

@@ -53,7 +53,7 @@ class TSoundResource : public TResource, public virtual ISoundResource {
   int32_t GetMaxPlaybacks() const { return max_playbacks_; }
 
  protected:
-  void LoadData() override;
+  bool LoadData() override;
   void FreeData() override;
 
  private:
@@ -72,7 +72,7 @@ class TMusicResource : public TResource, public virtual IMusicResource {
   void PickNext() override {}
 
  protected:
-  void LoadData() override;
+  bool LoadData() override;
   void FreeData() override;
 
  private:
@@ -94,7 +94,10 @@ class TGroupResource : public TResource {
   TResourceCollection& Members() { return *members_; }
 
  protected:
-  void LoadData() override { members_->LoadPending(); }
+  bool LoadData() override {
+    members_->LoadPending();
+    return true;
+  }
   void FreeData() override { members_->UnloadAll(); }
   // A uniformly random member, or none for an empty group.
   Ref<IResource> RandomMember();

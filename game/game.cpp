@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "persistence/class_registry.h"
+#include "persistence/log.h"
 #include "persistence/object_io.h"
 #include "persistence/value_access.h"
 #include "records/high_scores.h"
@@ -343,8 +344,10 @@ bool TGame::ApplyParamToEngine(std::string_view name, const Variant& value) {
     if (current.IsNull() || current.ToText() == value.ToText()) return false;
     engine_->SetEngineParam(name, value);
     return true;
-  } catch (const std::exception&) {
-    return false;  // a parameter the engine cannot take changes nothing
+  } catch (...) {
+    // A parameter the engine cannot take changes nothing.
+    LogCaughtException("the game parameter \"" + std::string(name) + "\" could not be applied");
+    return false;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "persistence/log.h"
 #include "persistence/object_io.h"
 #include "persistence/storage.h"
 #include "persistence/value_access.h"
@@ -25,7 +26,8 @@ void TPersistCollection::LoadProperties(IHierStorage* node) {
     // One malformed item must not cost the items after it.
     try {
       LoadItem(child.get());
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+      LogDataWarning(child.get(), std::string("could not be loaded (") + error.what() + "); skipped");
     }
   }
 }
@@ -51,7 +53,9 @@ void TPersistItemCollection::LoadItem(IHierStorage* child) {
   Ref<IObject> item = CreateItem(child);
   if (!item) return;
   LoadObject(item.get(), child);
-  AddItem(std::move(item));
+  const std::string name = ItemName(item.get());
+  if (!AddItem(std::move(item)) && !name.empty())
+    LogDataWarning(child, "a second item named \"" + name + "\"; the first one is kept");
 }
 
 bool TPersistItemCollection::SaveItem(IObject* item, IHierStorage* child) {
@@ -79,7 +83,7 @@ Ref<IObject> TStaticCreationPersistItemCollection::CreateItem(IHierStorage* chil
 }
 
 Ref<IObject> TTypedCreationPersistItemCollection::CreateItem(IHierStorage* child) {
-  return CreateNamed(ReadText(child, "type"), ReadText(child, "name"));
+  return CreateFromNodeType(child);
 }
 
 }  // namespace corvellane

@@ -4,6 +4,7 @@
 #include <exception>
 #include <memory>
 
+#include "persistence/log.h"
 #include "persistence/paths.h"
 #include "persistence/storage.h"
 #include "xml/ascii_case.h"
@@ -48,7 +49,10 @@ const std::string* TMultiLanguages::FindMacro(std::string_view name) const {
 bool TMultiLanguages::ReadLanguageFile(std::string_view path) {
   Ref<IHierStorageRoot> root = OpenStorageFile(path);
   // A document without an element is no language file at all.
-  if (!root || root->GetNodeName().empty()) return false;
+  if (!root || root->GetNodeName().empty()) {
+    LogWarning("the language file " + std::string(path) + " is missing or empty; texts are shown as their keys");
+    return false;
+  }
   language_id_ = root->GetValue("id", Variant(std::string())).ToText();
   Ref<IHierStorage> strings = root->GetChild("strings", 0);
   if (!strings) return false;
@@ -68,8 +72,9 @@ bool TMultiLanguages::SelectLanguage(std::string_view language_name) {
   if (!language_name.empty()) {
     try {
       read = ReadLanguageFile(NamedLanguageFile(language_name)) || read;
-    } catch (const std::exception&) {
+    } catch (...) {
       // A broken translation leaves the default wording in place.
+      LogCaughtException("the language file of \"" + std::string(language_name) + "\" could not be read");
     }
   }
   return read;

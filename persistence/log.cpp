@@ -1,5 +1,6 @@
 #include "persistence/log.h"
 
+#include <exception>
 #include <iostream>
 
 #include "persistence/storage.h"
@@ -44,6 +45,17 @@ void LogDataWarning(IHierStorage* node, std::string_view message) {
     return;
   }
   LogWarning(location + ": " + std::string(message));
+}
+
+void LogCaughtException(std::string_view what_failed) {
+  std::string reason = "an unknown error";
+  try {
+    throw;
+  } catch (const std::exception& error) {
+    reason = error.what();
+  } catch (...) {
+  }
+  LogWarning(std::string(what_failed) + ": " + reason);
 }
 
 void SetLogSink(LogSink sink) { State().sink = std::move(sink); }

@@ -42,6 +42,10 @@ void LogInfo(std::string_view message);
 // (GetLocation of the storage). A null node gives a plain warning.
 void LogDataWarning(IHierStorage* node, std::string_view message);
 
+// Inside a catch block: a warning of what failed and the exception's own
+// message ("the language file could not be read: <what>").
+void LogCaughtException(std::string_view what_failed);
+
 // Where lines go; an empty sink means stderr. The sink sees every line the
 // level lets through, without the "warning: " prefix.
 using LogSink = std::function<void(LogLevel level, std::string_view line)>;

@@ -1,5 +1,6 @@
 #include "persistence/object_io.h"
 
+#include "persistence/log.h"
 #include "persistence/param_string.h"
 #include "persistence/value_access.h"
 
@@ -20,6 +21,14 @@ Ref<TAbstractObject> CreateNamed(std::string_view type_string, std::string_view 
   Ref<TAbstractObject> object = CreateByType(type_string);
   if (!name.empty())
     if (auto* named = dynamic_cast<INamedObject*>(object.get())) named->SetName(name);
+  return object;
+}
+
+Ref<TAbstractObject> CreateFromNodeType(IHierStorage* node) {
+  const std::string type = ReadText(node, "type");
+  Ref<TAbstractObject> object = CreateNamed(type, ReadText(node, "name"));
+  if (!object && node)
+    LogDataWarning(node, type.empty() ? "has no \"type\"; skipped" : "unknown type \"" + type + "\"; skipped");
   return object;
 }
 
@@ -62,7 +71,7 @@ bool SaveChild(IObject* object, IHierStorage* node, std::string_view element) {
 
 Ref<TAbstractObject> CreateFromStorage(IHierStorage* node) {
   if (!node) return nullptr;
-  Ref<TAbstractObject> object = CreateNamed(ReadText(node, "type"), ReadText(node, "name"));
+  Ref<TAbstractObject> object = CreateFromNodeType(node);
   if (!object || !LoadObject(object.get(), node)) return nullptr;
   return object;
 }

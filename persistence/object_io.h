@@ -34,6 +34,9 @@ Ref<TAbstractObject> CreateObject(const ClassEntry& cls, std::string_view params
 
 // CreateByType; a non-empty name is given to an object that has one.
 Ref<TAbstractObject> CreateNamed(std::string_view type_string, std::string_view name);
+// CreateNamed with the node's "type" and "name", not yet loaded; a missing
+// or unknown type is logged against the node and gives none.
+Ref<TAbstractObject> CreateFromNodeType(IHierStorage* node);
 
 // LoadFrom / SaveTo when the object is IPersistable; false otherwise.
 bool LoadObject(IObject* object, IHierStorage* node);

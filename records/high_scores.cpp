@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "persistence/log.h"
 #include "persistence/object_io.h"
 #include "persistence/storage.h"
 #include "persistence/value_access.h"
@@ -74,7 +75,8 @@ void THighScores::LoadHighScores(IEngine* engine, bool from_program_folder) {
   // What was read before a fault stays.
   try {
     LoadProperties(root.get());
-  } catch (const std::exception&) {
+  } catch (...) {
+    LogCaughtException(file_.file_name + " was read only in part");
   }
 }
 

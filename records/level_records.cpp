@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "persistence/log.h"
 #include "persistence/object_io.h"
 #include "persistence/storage.h"
 #include "records/record_file.h"
@@ -40,7 +41,8 @@ void TLevelRecords::LoadLevelRecords(IEngine* engine) {
   // What was read before a fault stays.
   try {
     LoadProperties(root.get());
-  } catch (const std::exception&) {
+  } catch (...) {
+    LogCaughtException(file_.file_name + " was read only in part");
   }
 }
 

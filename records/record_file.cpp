@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "persistence/cipher.h"
+#include "persistence/log.h"
 #include "persistence/paths.h"
 #include "shell/text_files.h"
 
@@ -61,6 +62,7 @@ Ref<IHierStorageRoot> ReadRecordFile(IEngine& engine, const RecordFile& file, bo
   if (content.status == FileReadStatus::Missing) return nullptr;
   Ref<IHierStorageRoot> root = ParseRecordText(content, file.key);
   if (!root && path == SettingsPath(engine, file)) KeepFileAside(path);
+  else if (!root) LogWarning(path + " could not be read; the tables start empty");
   return root;
 }
 

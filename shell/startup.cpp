@@ -6,6 +6,7 @@
 
 #include "persistence/class_registry.h"
 #include "persistence/localization.h"
+#include "persistence/log.h"
 #include "persistence/object_io.h"
 #include "persistence/params.h"
 #include "persistence/paths.h"
@@ -53,6 +54,7 @@ void LoadDefaultLanguage() {
     SelectLanguage();
   } catch (...) {
     // A malformed language file gives a game without texts, not no game.
+    LogCaughtException("the language file could not be read");
   }
 }
 
@@ -61,6 +63,7 @@ int RunHook(const std::function<bool()>& hook) {
   try {
     return hook() ? 0 : 1;
   } catch (...) {
+    LogCaughtException("the installation step failed");
     return 1;
   }
 }
@@ -69,6 +72,7 @@ Ref<IEngineRunner> CreateEngine(const EngineFactory& create_engine) {
   try {
     return create_engine();
   } catch (...) {
+    LogCaughtException("the engine could not be created");
     return nullptr;
   }
 }
@@ -78,6 +82,7 @@ bool StartEngine(IEngineRunner& engine) {
     if (engine.Start(product::GameDefinitionFile)) return true;
     engine.Finish();
   } catch (...) {
+    LogCaughtException("the game could not start");
   }
   return false;
 }
@@ -88,10 +93,12 @@ void RunAndFinish(IEngineRunner& engine) {
   try {
     engine.Run();
   } catch (...) {
+    LogCaughtException("the game stopped");
   }
   try {
     engine.Finish();
   } catch (...) {
+    LogCaughtException("finishing the game failed");
   }
 }
 
@@ -117,6 +124,7 @@ std::optional<std::string> ReadLanguageFileOverride(std::string_view params_file
     if (file.empty()) return std::nullopt;
     return file;
   } catch (...) {
+    LogCaughtException(std::string(params_file) + " could not be read; the default language file is used");
     return std::nullopt;
   }
 }

@@ -8,6 +8,7 @@
 #include <ctime>
 #include <filesystem>
 
+#include "persistence/log.h"
 #include "persistence/number_text.h"
 #include "persistence/paths.h"
 
@@ -166,9 +167,11 @@ std::optional<std::string> KeepFileAside(std::string_view path, std::chrono::sys
   for (int attempt = 1; attempt < 1000; ++attempt) {
     std::string candidate = attempt == 1 ? base : base + "-" + FormatInt(attempt);
     if (fs::exists(fs::symlink_status(candidate, ec))) continue;
-    if (::rename(source.c_str(), candidate.c_str()) != 0) return std::nullopt;
+    if (::rename(source.c_str(), candidate.c_str()) != 0) break;
+    LogWarning(source + " could not be read; it is kept as " + candidate + " and a fresh one is started");
     return candidate;
   }
+  LogWarning(source + " could not be read, nor set aside");
   return std::nullopt;
 }
 

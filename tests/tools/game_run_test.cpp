@@ -4,6 +4,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
+#include <string_view>
+#include <vector>
 
 #include "engine/image_decoder.h"
 #include "tests/support/temp_dir.h"
@@ -129,6 +132,67 @@ TEST_F(GameRun, DamagedContentNeverStopsTheGame) {
     EXPECT_TRUE(ReadPng((copy / "shots" / "last.png").string()));
     fs::remove_all(copy);
   }
+}
+
+// A content author's broken screen file: each problem gives one warning
+// naming the file and the widget, and the rest of the screen is drawn as if
+// the broken widgets were not there.
+TEST_F(GameRun, ABrokenScreenFileGivesOneWarningPerProblemAndShowsTheRest) {
+  namespace fs = std::filesystem;
+  const fs::path demo = fs::path(CORVELLANE_PROGRAM).parent_path();
+  const fs::path copy = dir_.File("broken_game");
+  fs::copy(demo, copy, fs::copy_options::recursive);
+  const fs::path screen = copy / "data" / "screens" / "main.xml";
+  std::string text;
+  {
+    std::ifstream in(screen, std::ios::binary);
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  const std::string anchor = "<widget type=\"image_widget\" name=\"image_town\"";
+  const size_t at = text.find(anchor);
+  ASSERT_NE(at, std::string::npos);
+  text.insert(at,
+              "<widget type=\"fancy_widget\" name=\"broken_type\" visible=\"yes\"/>\n"
+              "<widget type=\"image_widget\" name=\"broken_number\" visible=\"yes\" width=\"wide\" height=\"9\" "
+              "resourcename=\"image_heart\"/>\n"
+              "<widget type=\"image_widget\" name=\"broken_resource\" visible=\"yes\" width=\"9\" height=\"9\" "
+              "resourcename=\"image_no_such_picture\"/>\n");
+  std::ofstream(screen, std::ios::binary | std::ios::trunc) << text;
+
+  const std::vector<std::string> run = {"--headless", "--frames", "400", "--capture"};
+  auto with_folder = [&](const std::string& folder) {
+    std::vector<std::string> arguments = run;
+    arguments.push_back(folder);
+    return arguments;
+  };
+  ProgramResult broken = RunProgram(dir_, (copy / "corvellane").string(), with_folder(dir_.File("broken")));
+  ProgramResult clean = RunProgram(dir_, CORVELLANE_PROGRAM, with_folder(dir_.File("clean")));
+  ASSERT_EQ(broken.exit_code, 0) << broken.err;
+  ASSERT_EQ(clean.exit_code, 0) << clean.err;
+
+  auto lines_with = [&](std::initializer_list<std::string_view> parts) {
+    int count = 0;
+    std::istringstream lines(broken.err);
+    for (std::string line; std::getline(lines, line);) {
+      bool all = true;
+      for (std::string_view part : parts) all = all && line.find(part) != std::string::npos;
+      count += all;
+    }
+    return count;
+  };
+  EXPECT_EQ(lines_with({"warning:", "data/screens/main.xml", "broken_type", "unknown type \"fancy_widget\""}), 1)
+      << broken.err;
+  EXPECT_EQ(lines_with({"warning:", "data/screens/main.xml", "broken_number", "\"width\" is \"wide\""}), 1)
+      << broken.err;
+  EXPECT_EQ(lines_with({"warning:", "broken_resource", "image_no_such_picture"}), 1) << broken.err;
+
+  Ref<TSurface> shown = ReadPng(dir_.File("broken/last.png"));
+  Ref<TSurface> expected = ReadPng(dir_.File("clean/last.png"));
+  ASSERT_TRUE(shown && expected);
+  int differing = 0;
+  for (int32_t y = 0; y < expected->GetHeight(); ++y)
+    for (int32_t x = 0; x < expected->GetWidth(); ++x) differing += shown->GetPixel(x, y) != expected->GetPixel(x, y);
+  EXPECT_EQ(differing, 0);
 }
 
 }  // namespace
