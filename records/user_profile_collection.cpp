@@ -93,9 +93,10 @@ void TUserProfileCollection::LoadProfiles(IEngine* engine) {
   if (!FileExists(path)) return;
   Ref<IHierStorageRoot> root = ReadRecordFile(*engine, file_, false);
   if (!root) {
+    // Setting the file aside reports it; one still in place must not be
+    // overwritten by an empty list.
     damaged_file_in_place_ = FileExists(path);
-    LogWarning(path + (damaged_file_in_place_ ? " cannot be read and could not be moved aside; the players are not saved"
-                                               : " cannot be read; it was kept aside and the players start afresh"));
+    if (damaged_file_in_place_) LogWarning(path + " stays as it is: the players of this run are not saved");
     return;
   }
   // What was read before a fault stays.
