@@ -4,11 +4,13 @@
 #include <optional>
 #include <ostream>
 #include <string_view>
+#include <vector>
 
 #include "persistence/cipher.h"
 #include "persistence/storage.h"
 #include "shell/declarations.h"
 #include "shell/text_files.h"
+#include "tools/data_tool/content_check.h"
 
 namespace corvellane::data_tool {
 
@@ -75,6 +77,18 @@ void PrintXml(std::span<const std::string> rest, std::ostream& out) {
   out << root->SaveToText();
 }
 
+void CheckFolder(std::span<const std::string> rest, std::ostream& out) {
+  if (rest.size() != 1 || rest[0].empty()) throw Usage("expected one FOLDER");
+  std::error_code ec;
+  if (!std::filesystem::is_directory(rest[0], ec)) throw ECommandError{kExitBadInput, rest[0] + " is not a folder"};
+  const std::vector<std::string> problems = CheckProgramFolder(rest[0]);
+  for (const std::string& problem : problems) out << problem << '\n';
+  if (!problems.empty())
+    throw ECommandError{kExitBadInput, rest[0] + ": " + std::to_string(problems.size()) +
+                                           (problems.size() == 1 ? " problem" : " problems")};
+  out << rest[0] << ": no problems found\n";
+}
+
 void Dispatch(std::span<const std::string> arguments, int input_fd, std::ostream& out) {
   if (arguments.empty()) throw Usage("no command given");
   const std::string& command = arguments[0];
@@ -87,6 +101,8 @@ void Dispatch(std::span<const std::string> arguments, int input_fd, std::ostream
     Decrypt(rest, input_fd, out);
   } else if (command == "xml") {
     PrintXml(rest, out);
+  } else if (command == "check") {
+    CheckFolder(rest, out);
   } else {
     throw Usage("unknown command \"" + command + "\"");
   }
@@ -99,6 +115,8 @@ std::string DataToolUsage() {
          "  corvellane-data encrypt KEY | --key NAME   standard input -> enciphered hexadecimal form\n"
          "  corvellane-data decrypt KEY | --key NAME   enciphered hexadecimal form -> plain text\n"
          "  corvellane-data xml FILE                   print FILE as the game reads it\n"
+         "  corvellane-data check FOLDER               load every data file of a program folder as the\n"
+         "                                             game does and report each problem\n"
          "  corvellane-data --help                     show this text\n"
          "\nKey names: " +
          KeyNames() + "\n";

@@ -5,6 +5,9 @@
 //   corvellane-data encrypt --key NAME   the same with one of the game's own keys
 //   corvellane-data xml FILE             FILE read the way the game reads data
 //                                        files, printed back in the stored form
+//   corvellane-data check FOLDER         every data file of a program folder loaded
+//                                        as the game loads it; one line per problem
+//                                        (content_check.h)
 //
 // The tool uses the game's own cipher, storage and keys, so what it writes
 // the game reads, and what it prints is what the game sees.
