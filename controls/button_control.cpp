@@ -8,7 +8,7 @@
 #include "persistence/object_io.h"
 #include "persistence/param_string.h"
 #include "persistence/params.h"
-#include "persistence/value_access.h"
+#include "persistence/property_table.h"
 #include "shell/lower_case.h"
 #include "widgets/event_handler_interface.h"
 #include "widgets/game_screen_owner_interface.h"
@@ -27,10 +27,6 @@ constexpr std::string_view kRoles[] = {kNormal, kSelected, kDisabled};
 constexpr std::string_view kClickSound = "sound_buttonclick";
 constexpr std::string_view kHoverSound = "sound_buttonhover";
 
-// The text keys, in the order they are written.
-constexpr std::string_view kTextKeys[] = {"actiontype", "GSParams", "gamescreenname",
-                                          "url", "file_to_run", "props_to_change"};
-
 Ref<IParamCollection> ScreenParameters(std::string_view list) {
   if (list.empty()) return nullptr;
   Ref<TParamCollection> params = CreateObject<TParamCollection>();
@@ -45,49 +41,22 @@ Ref<IParamCollection> ScreenParameters(std::string_view list) {
 
 }  // namespace
 
-// ---- Persistence and properties ----
+// ---- Properties ----
 
-std::string* TButtonControl::TextField(std::string_view name) {
-  if (name == "actiontype") return &action_type_;
-  if (name == "GSParams") return &screen_params_;
-  if (name == "gamescreenname") return &screen_name_;
-  if (name == "url") return &url_;
-  if (name == "file_to_run") return &file_to_run_;
-  if (name == "props_to_change") return &props_to_change_;
-  return nullptr;
-}
-
-void TButtonControl::LoadProperties(IHierStorage* node) {
-  TControlWidget::LoadProperties(node);
-  for (std::string_view key : kTextKeys) *TextField(key) = ReadText(node, key);
-  action_type_ = ToLowerAscii(action_type_);
-  check_images_ = ReadBool(node, "check_images", false);
-}
-
-void TButtonControl::SaveProperties(IHierStorage* node) {
-  TControlWidget::SaveProperties(node);
-  for (std::string_view key : kTextKeys) {
-    const std::string& text = *TextField(key);
-    WriteText(node, key, text, !text.empty());
-  }
-}
-
-std::optional<Variant> TButtonControl::ReadDynamicProperty(std::string_view name) {
-  if (const std::string* text = TextField(name)) return Variant(*text);
-  if (name == "check_images") return Variant(check_images_);
-  return TControlWidget::ReadDynamicProperty(name);
-}
-
-bool TButtonControl::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (std::string* text = TextField(name)) {
-    *text = value.ToText();
-    return true;
-  }
-  if (name == "check_images") {
-    check_images_ = value.ToBool(check_images_);
-    return true;
-  }
-  return TControlWidget::WriteDynamicProperty(name, value);
+const TPropertyTable& TButtonControl::Properties() {
+  using W = TButtonControl;
+  using Table = TPropertyTableOf<W>;
+  static const TPropertyTable table =
+      Table(TControlWidget::Properties())
+          .Text("actiontype", &W::action_type_)
+          .LoadsWith([](W& w, const Variant& v) { w.action_type_ = ToLowerAscii(v.ToText()); })
+          .Text("GSParams", &W::screen_params_)
+          .Text("gamescreenname", &W::screen_name_)
+          .Text("url", &W::url_)
+          .Text("file_to_run", &W::file_to_run_)
+          .Text("props_to_change", &W::props_to_change_)
+          .Bool("check_images", &W::check_images_, false, Table::Never());
+  return table;
 }
 
 // ---- Looks ----

@@ -37,7 +37,9 @@
 //   </widget>
 //
 // With "check_images" the button hides itself as long as one of its
-// children names an image resource without pixels.
+// children names an image resource without pixels ("check_images" is not
+// saved back). Every key reads and writes by name as the text it is; a
+// written "actiontype" is taken as it is, not lower-cased.
 #pragma once
 
 #include <cstdint>
@@ -51,8 +53,8 @@ enum class TButtonLook : int32_t { kNormal = 0, kSelected = 1, kDisabled = 2, kN
 
 class TButtonControl : public TControlWidget {
  public:
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
   void SetOwner(IWidgetOwner* owner) override;
   void Advance(int32_t elapsed_ms) override;
   void SetEnabled(bool enabled) override;
@@ -68,13 +70,7 @@ class TButtonControl : public TControlWidget {
 
   const std::string& GetActionType() const { return action_type_; }
 
- protected:
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
-
  private:
-  // The text field behind a property / data key, or none.
-  std::string* TextField(std::string_view name);
   void CheckImages();
   void PerformAction();
   void CloseHoldingScreen();

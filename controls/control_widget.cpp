@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "engine/engine_interface.h"
-#include "persistence/value_access.h"
+#include "persistence/property_table.h"
 #include "widgets/event_handler_interface.h"
 #include "widgets/input_messages.h"
 #include "widgets/pixel_rounding.h"
@@ -44,34 +44,18 @@ std::optional<MouseMessage> DecodeMouseMessage(int32_t message) {
 
 // ---- Persistence and properties ----
 
-void TControlWidget::LoadProperties(IHierStorage* node) {
-  TVisualGroupWidget::LoadProperties(node);
-  SetSize(ReadInt(node, "width", 0), ReadInt(node, "height", 0));
-  enabled_ = ReadBool(node, "enabled", false);
-  tab_stop_ = ReadBool(node, "tabstop", false);
-  mask_widget_ = ReadText(node, "maskwidget");
-}
-
-void TControlWidget::SaveProperties(IHierStorage* node) {
-  TVisualGroupWidget::SaveProperties(node);
-  WriteInt(node, "width", width_, true);
-  WriteInt(node, "height", height_, true);
-  WriteBool(node, "enabled", enabled_, enabled_);
-  WriteBool(node, "tabstop", tab_stop_, tab_stop_);
-  WriteText(node, "maskwidget", mask_widget_, !mask_widget_.empty());
-}
-
-std::optional<Variant> TControlWidget::ReadDynamicProperty(std::string_view name) {
-  if (name == "maskwidget") return Variant(mask_widget_);
-  return TVisualGroupWidget::ReadDynamicProperty(name);
-}
-
-bool TControlWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (name == "maskwidget") {
-    mask_widget_ = value.ToText();
-    return true;
-  }
-  return TVisualGroupWidget::WriteDynamicProperty(name, value);
+const TPropertyTable& TControlWidget::Properties() {
+  using W = TControlWidget;
+  using Table = TPropertyTableOf<W>;
+  static const TPropertyTable table = Table(TVisualGroupWidget::Properties())
+                                          .Int("width", &W::GetWidth, &W::SetWidth, 0, Table::Always())
+                                          .ReadOnly()
+                                          .Int("height", &W::GetHeight, &W::SetHeight, 0, Table::Always())
+                                          .ReadOnly()
+                                          .Bool("enabled", &W::IsEnabled, &W::SetEnabled, false)
+                                          .Bool("tabstop", &W::IsTabStop, &W::SetTabStop, false)
+                                          .Text("maskwidget", &W::GetMaskWidget, &W::SetMaskWidget);
+  return table;
 }
 
 void TControlWidget::ClearOwner() {

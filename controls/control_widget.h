@@ -48,14 +48,17 @@ enum class TMouseButton : int32_t { kLeft = 0, kRight = 1, kMiddle = 2 };
 
 class TControlWidget : public TVisualGroupWidget {
  public:
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
   void ClearOwner() override;
 
+  // The size is read by name but not written (it is the data's).
   int32_t GetWidth() override { return width_; }
   int32_t GetHeight() override { return height_; }
   TRect GetRect() override;
   void SetSize(int32_t width, int32_t height);
+  void SetWidth(int32_t width) { SetSize(width, height_); }
+  void SetHeight(int32_t height) { SetSize(width_, height); }
 
   bool IsEnabled() const override { return enabled_; }
   void SetEnabled(bool enabled) override { enabled_ = enabled; }
@@ -85,9 +88,6 @@ class TControlWidget : public TVisualGroupWidget {
   bool IsHovered() const { return hover_; }
 
  protected:
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
-
   // Reads the cursor through the engine and answers whether the hover state
   // changed; nothing changes without an engine. A hidden control is never
   // hovered.

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "persistence/number_text.h"
-#include "persistence/value_access.h"
+#include "persistence/property_table.h"
 #include "shell/formatting.h"
 #include "widgets/pixel_rounding.h"
 #include "widgets/widget_collection_interface.h"
@@ -23,52 +23,29 @@ std::optional<int32_t> WrittenInt(const Variant& value) {
 
 }  // namespace
 
-// ---- Persistence and properties ----
+// ---- Properties ----
 
-void TNumLabelControl::LoadProperties(IHierStorage* node) {
-  TControlWidget::LoadProperties(node);
-  SetAnimation(ReadBool(node, "animation", true));
-  min_rate_ = ReadInt(node, "minincrementalvaluepersecond", 0);
-  max_duration_ = ReadInt(node, "maxincrementaldurationtime", 0);
-}
-
-void TNumLabelControl::SaveProperties(IHierStorage* node) {
-  TControlWidget::SaveProperties(node);
-  WriteBool(node, "animation", animation_, true);
-  WriteInt(node, "minincrementalvaluepersecond", min_rate_, true);
-  WriteInt(node, "maxincrementaldurationtime", max_duration_, true);
-}
-
-std::optional<Variant> TNumLabelControl::ReadDynamicProperty(std::string_view name) {
-  if (name == "value") return Variant(value_);
-  if (name == "current_value") return Variant(current_value_);
-  if (name == "animation") return Variant(animation_);
-  if (name == "animation_complete") return Variant(IsAnimationComplete());
-  if (name == "maxincrementaldurationtime") return Variant(max_duration_);
-  if (name == "minincrementalvaluepersecond") return Variant(min_rate_);
-  return TControlWidget::ReadDynamicProperty(name);
-}
-
-bool TNumLabelControl::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (name == "value") {
-    if (std::optional<int32_t> v = WrittenInt(value)) SetValue(*v);
-    return true;
-  }
-  if (name == "animation") {
-    SetAnimation(value.ToBool(animation_));
-    return true;
-  }
-  if (name == "maxincrementaldurationtime") {
-    max_duration_ = WrittenInt(value).value_or(max_duration_);
-    return true;
-  }
-  if (name == "minincrementalvaluepersecond") {
-    min_rate_ = WrittenInt(value).value_or(min_rate_);
-    return true;
-  }
-  // The shown number and the completion flag only follow the target.
-  if (name == "current_value" || name == "animation_complete") return true;
-  return TControlWidget::WriteDynamicProperty(name, value);
+const TPropertyTable& TNumLabelControl::Properties() {
+  using W = TNumLabelControl;
+  using Table = TPropertyTableOf<W>;
+  static const TPropertyTable table =
+      Table(TControlWidget::Properties())
+          .Bool("animation", &W::IsAnimated, &W::SetAnimation, true, Table::Always())
+          .Int("minincrementalvaluepersecond", &W::min_rate_, 0, Table::Always())
+          .Int("maxincrementaldurationtime", &W::max_duration_, 0, Table::Always())
+          // Every write restarts the count, so one that does not convert is
+          // no write at all.
+          .Custom(
+              "value", [](W& w) { return Variant(w.value_); },
+              [](W& w, const Variant& v) {
+                if (std::optional<int32_t> value = WrittenInt(v)) w.SetValue(*value);
+                return true;
+              },
+              nullptr, nullptr)
+          // The shown number and the completion flag only follow the target.
+          .Computed("current_value", &W::GetCurrentValue)
+          .Computed("animation_complete", &W::IsAnimationComplete);
+  return table;
 }
 
 // ---- Attaching ----

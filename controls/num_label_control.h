@@ -23,8 +23,8 @@ namespace corvellane {
 
 class TNumLabelControl : public TControlWidget {
  public:
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
   void SetOwner(IWidgetOwner* owner) override;
   void ClearOwner() override;
   void Advance(int32_t elapsed_ms) override;
@@ -37,10 +37,6 @@ class TNumLabelControl : public TControlWidget {
   // Turning animation on shows the target at once.
   void SetAnimation(bool animation);
   bool IsAnimationComplete() const { return value_ == current_value_; }
-
- protected:
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   // The shown number after dt more ms of counting; counts the time too.

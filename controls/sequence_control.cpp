@@ -2,36 +2,25 @@
 
 #include "controls/empty_image.h"
 #include "controls/role_images.h"
-#include "persistence/value_access.h"
+#include "persistence/property_table.h"
 #include "widgets/event_handler_interface.h"
 
 namespace corvellane {
 
+const TPropertyTable& TSequenceControl::Properties() {
+  using W = TSequenceControl;
+  using Table = TPropertyTableOf<W>;
+  static const TPropertyTable table =
+      Table(TControlWidget::Properties()).Int("step_duration_time", &W::step_duration_, 0, Table::Always());
+  return table;
+}
+
 void TSequenceControl::LoadProperties(IHierStorage* node) {
   TControlWidget::LoadProperties(node);
-  step_duration_ = ReadInt(node, "step_duration_time", 0);
   // Nothing shows before the first step.
   TWidgetCollection& children = Children();
   for (int i = 0; i < children.Count(); ++i)
     if (Ref<IWidget> child = children.GetWidgetAt(i)) ShowWidget(*child, false);
-}
-
-void TSequenceControl::SaveProperties(IHierStorage* node) {
-  TControlWidget::SaveProperties(node);
-  WriteInt(node, "step_duration_time", step_duration_, true);
-}
-
-std::optional<Variant> TSequenceControl::ReadDynamicProperty(std::string_view name) {
-  if (name == "step_duration_time") return Variant(step_duration_);
-  return TControlWidget::ReadDynamicProperty(name);
-}
-
-bool TSequenceControl::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (name == "step_duration_time") {
-    step_duration_ = value.ToInt(step_duration_);
-    return true;
-  }
-  return TControlWidget::WriteDynamicProperty(name, value);
 }
 
 void TSequenceControl::Advance(int32_t elapsed_ms) {

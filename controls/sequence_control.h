@@ -25,8 +25,10 @@ namespace corvellane {
 
 class TSequenceControl : public TControlWidget {
  public:
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
+  // After the keys and steps: every step hidden until the first advance.
   void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
   void Advance(int32_t elapsed_ms) override;
   bool MouseDown(TPoint point, uint32_t keys, TMouseButton button) override;
 
@@ -36,10 +38,6 @@ class TSequenceControl : public TControlWidget {
   // -1 before the first step.
   int32_t GetCurrentStep() const { return current_step_; }
   int32_t GetStepDuration() const { return step_duration_; }
-
- protected:
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   int32_t step_duration_ = 0;

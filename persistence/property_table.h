@@ -39,8 +39,20 @@
 // the property as it is.
 //
 // Modifiers apply to the row added last: ReadOnly() (no write by name),
-// DataOnly() (only loaded and saved), NameOnly() (only by name). A row with
-// the save rule Never() is loaded but not written back.
+// WriteOnly() (no read by name), DataOnly() (only loaded and saved),
+// NameOnly() (only by name). A row with the save rule Never() is loaded but
+// not written back. LoadsWith(f) loads the row through f instead of its
+// setter, for a value that data treats otherwise than a write by name does
+// (a key lower-cased when loaded, a flag that needs another value):
+//
+//   .Text("actiontype", &W::action_type_)
+//   .LoadsWith([](W& w, const Variant& v) { w.action_type_ = ToLowerAscii(v.ToText()); })
+//
+// A default may be another property's value, a function of the object, for
+// Bool and Int rows; that property's row must come first, since rows load in
+// order:
+//
+//   .Int("secondperiod", &W::second_period_, &W::second_period_, [](W& w) { return w.first_period_; })
 //
 // Order: rows load and save parent first, each table in its own order; a
 // lookup by name tries the class's own rows before its parent's, and a row
@@ -121,19 +133,31 @@ class TPropertyTableOf {
   // Written when the object says so ("fixedwidth" only with "usefixedwidth").
   static SaveRule When(std::function<bool(C&)> when) { return {SaveRule::Kind::When, std::move(when)}; }
 
+  // Exactly a bool: a lambda default would otherwise convert to one too.
   template <class Get, class Set>
-  TPropertyTableOf& Bool(std::string_view key, Get get, Set set, bool fallback, SaveRule save = {}) {
-    return Typed<bool>(key, get, set, fallback, save, ReadBool, WriteBool,
+  TPropertyTableOf& Bool(std::string_view key, Get get, Set set, std::same_as<bool> auto fallback,
+                         SaveRule save = {}) {
+    return Bool(key, get, set, Fixed<bool>(fallback), save);
+  }
+  template <class Get, class Set>
+  TPropertyTableOf& Bool(std::string_view key, Get get, Set set, std::function<bool(C&)> fallback,
+                         SaveRule save = {}) {
+    return Typed<bool>(key, get, set, std::move(fallback), save, ReadBool, WriteBool,
                        [](const Variant& v, bool current) { return v.ToBool(current); });
   }
   template <class Get, class Set>
   TPropertyTableOf& Int(std::string_view key, Get get, Set set, int32_t fallback, SaveRule save = {}) {
-    return Typed<int32_t>(key, get, set, fallback, save, ReadInt, WriteInt,
+    return Int(key, get, set, Fixed(fallback), save);
+  }
+  template <class Get, class Set>
+  TPropertyTableOf& Int(std::string_view key, Get get, Set set, std::function<int32_t(C&)> fallback,
+                        SaveRule save = {}) {
+    return Typed<int32_t>(key, get, set, std::move(fallback), save, ReadInt, WriteInt,
                           [](const Variant& v, int32_t current) { return v.ToInt(current); });
   }
   template <class Get, class Set>
   TPropertyTableOf& Float(std::string_view key, Get get, Set set, double fallback, SaveRule save = {}) {
-    return Typed<double>(key, get, set, fallback, save, ReadFloat, WriteFloat,
+    return Typed<double>(key, get, set, Fixed(fallback), save, ReadFloat, WriteFloat,
                          [](const Variant& v, double current) { return v.ToFloat(current); });
   }
   template <class Get, class Set>
@@ -143,12 +167,12 @@ class TPropertyTableOf {
     auto write = [](IHierStorage* n, std::string_view k, const std::string& v, bool force) {
       WriteText(n, k, v, force);
     };
-    return Typed<std::string>(key, get, set, std::string(fallback), save, read, write,
+    return Typed<std::string>(key, get, set, Fixed(std::string(fallback)), save, read, write,
                               [](const Variant& v, const std::string&) { return v.ToText(); });
   }
   template <class Get, class Set>
   TPropertyTableOf& Color(std::string_view key, Get get, Set set, uint32_t fallback, SaveRule save = {}) {
-    Typed<uint32_t>(key, get, set, fallback, save, ReadHexInt, WriteHexInt,
+    Typed<uint32_t>(key, get, set, Fixed(fallback), save, ReadHexInt, WriteHexInt,
                     [](const Variant& v, uint32_t current) {
                       return static_cast<uint32_t>(v.ToInt(static_cast<int32_t>(current)));
                     });
@@ -195,13 +219,14 @@ class TPropertyTableOf {
     };
     auto get_index = [get](C& c) { return static_cast<int>(Value<E>(get, c)); };
     auto set_index = [set](C& c, int index) { Assign<E>(set, c, static_cast<E>(index)); };
-    return Typed<int>(key, get_index, set_index, static_cast<int>(fallback), save, read, write, convert);
+    return Typed<int>(key, get_index, set_index, Fixed(static_cast<int>(fallback)), save, read, write, convert);
   }
   // An object value, by name only: a widget, a surface. Writing a null or
   // empty value clears it; a value that is no such object is ignored.
   template <class T, class Get, class Set>
   TPropertyTableOf& Object(std::string_view key, Get get, Set set) {
     TPropertyRow row;
+    last_read_ = nullptr;
     row.key = std::string(key);
     row.get = [get](TPropertyObject& o) { return Variant(Value<Ref<T>>(get, Self(o))); };
     row.set = [set](TPropertyObject& o, const Variant& v) {
@@ -215,6 +240,7 @@ class TPropertyTableOf {
   template <class Get>
   TPropertyTableOf& Computed(std::string_view key, Get get) {
     TPropertyRow row;
+    last_read_ = nullptr;
     row.key = std::string(key);
     row.get = [get](TPropertyObject& o) { return Variant(std::invoke(get, Self(o))); };
     rows_.push_back(std::move(row));
@@ -226,6 +252,7 @@ class TPropertyTableOf {
                            std::function<bool(C&, const Variant&)> set, std::function<void(C&, IHierStorage*)> load,
                            std::function<void(C&, IHierStorage*)> save) {
     TPropertyRow row;
+    last_read_ = nullptr;
     row.key = std::string(key);
     if (get) row.get = [get](TPropertyObject& o) { return get(Self(o)); };
     if (set) row.set = [set](TPropertyObject& o, const Variant& v) { return set(Self(o), v); };
@@ -237,6 +264,19 @@ class TPropertyTableOf {
 
   TPropertyTableOf& ReadOnly() {
     rows_.back().set = nullptr;
+    return *this;
+  }
+  TPropertyTableOf& WriteOnly() {
+    rows_.back().get = nullptr;
+    return *this;
+  }
+  // Only for the typed rows (Bool to Enum): the value is read from data as
+  // the row reads it, with its default, and handed to `load` as a variant.
+  TPropertyTableOf& LoadsWith(std::function<void(C&, const Variant&)> load) {
+    rows_.back().load = [read = last_read_, load](TPropertyObject& o, IHierStorage* n) {
+      C& c = Self(o);
+      load(c, read(c, n));
+    };
     return *this;
   }
   TPropertyTableOf& DataOnly() {
@@ -254,6 +294,11 @@ class TPropertyTableOf {
 
  private:
   static C& Self(TPropertyObject& object) { return static_cast<C&>(object); }
+
+  template <class T>
+  static std::function<T(C&)> Fixed(T fallback) {
+    return [fallback](C&) { return fallback; };
+  }
 
   // The getter's value: a member function, a field or a callable on C&.
   template <class T, class Get>
@@ -284,8 +329,8 @@ class TPropertyTableOf {
   }
 
   template <class T, class Get, class Set, class Read, class Write, class Convert>
-  TPropertyTableOf& Typed(std::string_view key, Get get, Set set, T fallback, SaveRule save, Read read, Write write,
-                          Convert convert) {
+  TPropertyTableOf& Typed(std::string_view key, Get get, Set set, std::function<T(C&)> fallback, SaveRule save,
+                          Read read, Write write, Convert convert) {
     TPropertyRow row;
     row.key = std::string(key);
     row.get = [get](TPropertyObject& o) { return Variant(Value<T>(get, Self(o))); };
@@ -294,14 +339,16 @@ class TPropertyTableOf {
       Assign<T>(set, c, convert(v, Value<T>(get, c)));
       return true;
     };
+    last_read_ = [read, fallback, k = row.key](C& c, IHierStorage* n) { return Variant(read(n, k, fallback(c))); };
     row.load = [set, read, fallback, k = row.key](TPropertyObject& o, IHierStorage* n) {
-      Assign<T>(set, Self(o), read(n, k, fallback));
+      C& c = Self(o);
+      Assign<T>(set, c, read(n, k, fallback(c)));
     };
     if (save.kind != SaveRule::Kind::Never) {
       row.save = [get, write, fallback, save, k = row.key](TPropertyObject& o, IHierStorage* n) {
         C& c = Self(o);
         const T value = Value<T>(get, c);
-        write(n, k, value, Forced(save, c, value == fallback));
+        write(n, k, value, Forced(save, c, value == fallback(c)));
       };
     }
     rows_.push_back(std::move(row));
@@ -318,6 +365,8 @@ class TPropertyTableOf {
 
   const TPropertyTable* parent_;
   std::vector<TPropertyRow> rows_;
+  // How the typed row added last reads its value from data (LoadsWith).
+  std::function<Variant(C&, IHierStorage*)> last_read_;
 };
 
 }  // namespace corvellane

@@ -13,7 +13,13 @@
 //
 // "startdelaytime" sets both start-delay bounds and "cycledelaytime" both
 // repeat bounds; the _min / _max keys then refine them. A looping sound is
-// stoppable by group unless "stoppable_by_group" says otherwise.
+// stoppable by group unless "stoppable_by_group" says otherwise. Only a
+// looping sound saves its delays: one key when both bounds agree, the pair
+// otherwise, nothing without a maximum.
+//
+// By name every key but "stoppable_by_group" reads and writes; "startdelaytime"
+// and "cycledelaytime" read the minimum and write both bounds. A value that
+// does not convert leaves the property as it is.
 //
 // A music definition ("Music") names a music resource. Both live in
 // collections filed by name ("sounds"/"sound", "musics"/"music"); the first
@@ -70,11 +76,9 @@ class TSound : public TPropertyObject, public virtual ISound {
   static constexpr int32_t kKeepVolume = -1;
   static constexpr int32_t kKeepPan = -101;
 
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
   void Init() override;
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
-  Variant GetProperty(std::string_view name) override;
-  void SetProperty(std::string_view name, const Variant& value) override;
 
   std::string GetResourceName() const override { return resource_name_; }
   void SetResourceName(std::string_view name) override { resource_name_ = std::string(name); }
@@ -110,11 +114,10 @@ class TSound : public TPropertyObject, public virtual ISound {
 
 class TMusic : public TPropertyObject, public virtual IMusic {
  public:
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
+  // Music collections hold only music, so a music has no "type" to write.
   void Init() override;
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
-  Variant GetProperty(std::string_view name) override;
-  void SetProperty(std::string_view name, const Variant& value) override;
 
   std::string GetResourceName() const override { return resource_name_; }
   void SetResourceName(std::string_view name) override { resource_name_ = std::string(name); }

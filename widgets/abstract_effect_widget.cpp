@@ -1,7 +1,7 @@
 #include "widgets/abstract_effect_widget.h"
 
 #include "persistence/object_io.h"
-#include "persistence/value_access.h"
+#include "persistence/property_table.h"
 #include "widgets/pixel_rounding.h"
 
 namespace corvellane {
@@ -13,6 +13,17 @@ constexpr std::string_view kEffectsElement = "effects";
 }  // namespace
 
 TAbstractEffectWidget::~TAbstractEffectWidget() { ReleaseEffects(); }
+
+const TPropertyTable& TAbstractEffectWidget::Properties() {
+  using W = TAbstractEffectWidget;
+  auto effect_state = [](W& w) { return w.effects_ ? Variant(w.effects_->GetEffectState()) : Variant::Null(); };
+  static const TPropertyTable table = TPropertyTableOf<W>(TVisualGroupWidget::Properties())
+                                          .Bool("enable_effects", &W::effects_enabled_, true)
+                                          .Bool("skip_process_mouse", &W::skip_mouse_, true)
+                                          .Computed("applyingeffect", &W::IsApplyingEffect)
+                                          .Computed("effect_state", effect_state);
+  return table;
+}
 
 void TAbstractEffectWidget::ReleaseEffects() {
   if (!effects_) return;
@@ -31,13 +42,10 @@ void TAbstractEffectWidget::LoadProperties(IHierStorage* node) {
   ReleaseEffects();
   effects_ = CreateAndLoadChild<TAppearanceEffectCollection>(node, kEffectsElement);
   if (effects_ && GetOwner()) effects_->SetOwner(AsOwner());
-  effects_enabled_ = ReadBool(node, "enable_effects", true);
-  skip_mouse_ = ReadBool(node, "skip_process_mouse", true);
 }
 
 void TAbstractEffectWidget::SaveProperties(IHierStorage* node) {
-  WriteBool(node, "enable_effects", effects_enabled_, !effects_enabled_);
-  WriteBool(node, "skip_process_mouse", skip_mouse_, !skip_mouse_);
+  // The effects come before the group's children in the element.
   if (effects_) SaveChild(effects_.get(), node, kEffectsElement);
   TVisualGroupWidget::SaveProperties(node);
 }
@@ -132,30 +140,6 @@ void TAbstractEffectWidget::UpdateDirtyRegion(bool force_old, bool force_new) {
     if (effects_->IsInvalidated()) SetInvalidated(true);
   }
   force_redraw_ = false;
-}
-
-// ---- Properties ----
-
-std::optional<Variant> TAbstractEffectWidget::ReadDynamicProperty(std::string_view name) {
-  if (name == "applyingeffect") return Variant(applying_);
-  if (name == "effect_state") return effects_ ? Variant(effects_->GetEffectState()) : Variant::Null();
-  if (name == "enable_effects") return Variant(effects_enabled_);
-  if (name == "skip_process_mouse") return Variant(skip_mouse_);
-  return TVisualGroupWidget::ReadDynamicProperty(name);
-}
-
-bool TAbstractEffectWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (name == "enable_effects") {
-    effects_enabled_ = value.ToBool(effects_enabled_);
-    return true;
-  }
-  if (name == "skip_process_mouse") {
-    skip_mouse_ = value.ToBool(skip_mouse_);
-    return true;
-  }
-  // Read-only: the state of the effect belongs to the effect.
-  if (name == "applyingeffect" || name == "effect_state") return true;
-  return TVisualGroupWidget::WriteDynamicProperty(name, value);
 }
 
 }  // namespace corvellane

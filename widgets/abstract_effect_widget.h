@@ -16,6 +16,7 @@
 //
 //   widget->ApplyEffect("zoom_effect");
 //   widget->GetProperty("applyingeffect");   // true while it runs
+//   widget->GetProperty("effect_state");     // the collection's state (read only)
 //
 // The picture is placed where the group's visible children were: its corner
 // keeps a whole-pixel offset from the group's rounded anchor, the same for
@@ -36,7 +37,11 @@ class TAbstractEffectWidget : public TVisualGroupWidget {
  public:
   ~TAbstractEffectWidget() override;
 
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
+
   void Cleanup() override;
+  // The "effects" element; it is saved before the group's children.
   void LoadProperties(IHierStorage* node) override;
   void SaveProperties(IHierStorage* node) override;
 
@@ -62,8 +67,6 @@ class TAbstractEffectWidget : public TVisualGroupWidget {
  protected:
   virtual void OnEffectStarted(std::string_view name, bool applying) {}
   virtual void OnEffectFinished(std::string_view name) {}
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   void ReleaseEffects();

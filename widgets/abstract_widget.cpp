@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "engine/engine_interface.h"
+#include "persistence/log.h"
 #include "persistence/object_io.h"
 #include "persistence/param_string.h"
 #include "persistence/property_table.h"
@@ -162,8 +163,10 @@ void TAbstractWidget::SetProperty(std::string_view name, const Variant& value) {
   bool handled = true;
   try {
     handled = WriteDynamicProperty(name, value) || GetPropertyTable().Write(*this, name, value);
-  } catch (const std::exception&) {
+  } catch (const std::exception& error) {
     // A value the class could not apply is a write that did not happen.
+    LogWarning(GetPath() + ": property \"" + std::string(name) + "\" could not be set to \"" + value.ToText() +
+               "\" (" + error.what() + "); ignored");
   }
   if (!handled) WriteUnknownProperty(name, value);
 }
@@ -224,8 +227,10 @@ void TAbstractWidget::ApplyRedefinedParams() {
   for (const ParamPair& pair : ParseParamString(redefined_params_)) {
     try {
       SetProperty(pair.key, GetProperty(pair.value));
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
       // One broken entry must not keep the others from being applied.
+      LogWarning(GetPath() + ": redefined parameter \"" + pair.key + "=" + pair.value + "\" could not be applied (" +
+                 error.what() + "); skipped");
     }
   }
 }

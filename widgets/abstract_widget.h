@@ -16,7 +16,9 @@
 // asked of it. A name is looked up in this order: the class's dynamic names
 // (ReadDynamicProperty, for names that are not fixed), its property table
 // (property_table.h: every subclass adds its rows there), the extra params,
-// the aliases, then "name" and "_object_guid".
+// the aliases, then "name" and "_object_guid". A value a class cannot apply
+// (its setter throws) is no write, and so is a re-defined parameter that
+// fails; each is logged with the widget's path.
 //
 //   widget->SetProperty("timetolive", 1000);
 //   widget->Update(16);                         // scaled by "time_rate"

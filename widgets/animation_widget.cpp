@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "persistence/value_access.h"
+#include "persistence/property_table.h"
 
 namespace corvellane {
 
@@ -12,14 +12,20 @@ constexpr int32_t kNoFrame = INT32_MIN;
 
 }  // namespace
 
-void TAnimationWidget::LoadProperties(IHierStorage* node) {
-  TBaseAnimationWidget::LoadProperties(node);
-  SetAnimationTime(ReadInt(node, "animationtime", 0));
-}
-
-void TAnimationWidget::SaveProperties(IHierStorage* node) {
-  TBaseAnimationWidget::SaveProperties(node);
-  WriteInt(node, "animationtime", GetAnimationTime(), GetAnimationTime() != 0);
+const TPropertyTable& TAnimationWidget::Properties() {
+  using W = TAnimationWidget;
+  static const TPropertyTable table =
+      TPropertyTableOf<W>(TBaseAnimationWidget::Properties())
+          .Int("animationtime", &W::GetAnimationTime, &W::SetAnimationTime, 0)
+          // A value that is no number leaves the frame alone.
+          .Custom(
+              "currentframe", [](W& w) { return Variant(w.GetCurrentFrame()); },
+              [](W& w, const Variant& v) {
+                if (const int32_t frame = v.ToInt(kNoFrame); frame != kNoFrame) w.ShowFrame(frame);
+                return true;
+              },
+              nullptr, nullptr);
+  return table;
 }
 
 void TAnimationWidget::ShowFrame(int32_t frame) {
@@ -38,24 +44,6 @@ void TAnimationWidget::ShowAt(int32_t time, int32_t pass_length) {
 void TAnimationWidget::Stopped() {
   ShowFrame(Clock().GetStopOnFirst() ? 0 : GetFramesCount() - 1);
   if (IsHideOnStop()) SetVisible(false);
-}
-
-std::optional<Variant> TAnimationWidget::ReadDynamicProperty(std::string_view name) {
-  if (name == "currentframe") return Variant(GetCurrentFrame());
-  if (name == "framescount") return Variant(GetFramesCount());
-  return TBaseAnimationWidget::ReadDynamicProperty(name);
-}
-
-bool TAnimationWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (name == "currentframe") {
-    // A value that is no number leaves the frame alone.
-    if (const int32_t frame = value.ToInt(kNoFrame); frame != kNoFrame) ShowFrame(frame);
-  } else if (name == "animationtime") {
-    SetAnimationTime(value.ToInt(GetAnimationTime()));
-  } else {
-    return TBaseAnimationWidget::WriteDynamicProperty(name, value);
-  }
-  return true;
 }
 
 }  // namespace corvellane

@@ -18,16 +18,13 @@ namespace corvellane {
 
 class TAnimationWidget : public TBaseAnimationWidget {
  public:
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
 
   // Frame i of the pass (mapped to framescount - i - 1 when reversed).
   void ShowFrame(int32_t frame);
 
  protected:
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
-
   void ShowRest() override { ShowFrame(0); }
   void ShowAt(int32_t time, int32_t pass_length) override;
   void Stopped() override;

@@ -21,6 +21,10 @@
 // started with are kept as a private copy and read and written as extra
 // properties of the effect (after "durationtime" and "state", before the
 // decorator's own names).
+//
+// The picture reaches the effect as a property value: StartEffect writes it
+// to the property "surfaceparamname" names, usually a path to a surface
+// widget's "surface" inside the effect, like any other property write.
 #pragma once
 
 #include <cstdint>
@@ -46,8 +50,8 @@ inline constexpr int32_t kEffectDone = 1;
 
 class TAppearanceEffect : public TBehaviourWidget, public virtual IAppearanceEffect {
  public:
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
 
   void StartEffect(Ref<ISurface> surface, IParamCollection* parameters) override;
   int32_t GetEffectState() const override { return state_; }
@@ -60,10 +64,15 @@ class TAppearanceEffect : public TBehaviourWidget, public virtual IAppearanceEff
 
  protected:
   virtual void SetEffectSurface(Ref<ISurface> surface) = 0;
+  // The start parameters, whose names are known only once started.
   std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
   bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
+  // A start parameter of that name, unless the name is one of this class's
+  // own rows, which come first.
+  bool IsParameter(std::string_view name) const;
+
   int32_t state_ = kEffectNeverStarted;
   int32_t duration_ = 0;
   Ref<IParamCollection> params_;
@@ -71,8 +80,8 @@ class TAppearanceEffect : public TBehaviourWidget, public virtual IAppearanceEff
 
 class TFunctionAppearanceEffect : public TAppearanceEffect {
  public:
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
 
   const std::string& GetSurfaceParamName() const { return surface_param_name_; }
 
@@ -84,10 +93,5 @@ class TFunctionAppearanceEffect : public TAppearanceEffect {
  private:
   std::string surface_param_name_;
 };
-
-// Writes a surface to the property at a path below the widget: the part
-// before the last "/" finds the widget, the last name is the property. Only
-// a surface widget's "surface" takes a picture; anything else is ignored.
-void WriteSurfaceProperty(IWidget& from, std::string_view path, Ref<ISurface> surface);
 
 }  // namespace corvellane

@@ -1,6 +1,17 @@
 #include "widgets/appearance_effect_collection.h"
 
+#include "persistence/property_table.h"
+
 namespace corvellane {
+
+const TPropertyTable& TAppearanceEffectCollection::Properties() {
+  using W = TAppearanceEffectCollection;
+  static const TPropertyTable table =
+      TPropertyTableOf<W>(TVisualGroupWidget::Properties())
+          .Int("state", &W::GetEffectState, &W::SetEffectState, kEffectNeverStarted)
+          .NameOnly();
+  return table;
+}
 
 void TAppearanceEffectCollection::LoadProperties(IHierStorage* node) {
   TVisualGroupWidget::LoadProperties(node);
@@ -60,19 +71,6 @@ void TAppearanceEffectCollection::FollowCurrentEffect() {
 void TAppearanceEffectCollection::ClearOwner() {
   current_ = nullptr;
   TVisualGroupWidget::ClearOwner();
-}
-
-std::optional<Variant> TAppearanceEffectCollection::ReadDynamicProperty(std::string_view name) {
-  if (name == "state") return Variant(state_);
-  return TVisualGroupWidget::ReadDynamicProperty(name);
-}
-
-bool TAppearanceEffectCollection::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (name == "state") {
-    SetEffectState(value.ToInt(state_));
-    return true;
-  }
-  return TVisualGroupWidget::WriteDynamicProperty(name, value);
 }
 
 }  // namespace corvellane

@@ -40,6 +40,8 @@ struct IAppearanceEffects : virtual IWidget {
 
 class TAppearanceEffectCollection : public TVisualGroupWidget, public virtual IAppearanceEffects {
  public:
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
   // Whatever the data says, the collection itself is visible and its
   // effects hidden and paused until started.
   void LoadProperties(IHierStorage* node) override;
@@ -53,10 +55,6 @@ class TAppearanceEffectCollection : public TVisualGroupWidget, public virtual IA
   void ClearOwner() override;
 
   const Ref<IAppearanceEffect>& GetCurrentEffect() const { return current_; }
-
- protected:
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   // Adopts the running effect's "state" once per advance.

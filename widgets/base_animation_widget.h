@@ -2,8 +2,9 @@
 // in an image, played by a phase clock (phase_clock.h); the base of
 // TAnimationWidget and TSequenceAnimationWidget.
 //
-// The sheet starts at (resourceleft, resourcetop) and is "resourcewidth"
-// pixels wide; frames are the widget's size and fill it row by row:
+// The sheet starts at (resourceleft, resourcetop), the image widget's source
+// position, and is "resourcewidth" pixels wide; frames are the widget's size
+// and fill it row by row:
 //
 //   <widget type="animation_widget" resourcename="butterfly" width="32"
 //           height="32" resourcewidth="128" framescount="8"
@@ -12,6 +13,10 @@
 // Frame f sits at (width * (f mod per_row), height * (f div per_row)) from
 // the sheet's corner, per_row = resourcewidth div width; a sheet narrower
 // than one frame draws nothing. Restart plays again from the start delay.
+//
+// Every key reads and writes by name too; "animationtime" reads here, and
+// the frame animation loads, saves and writes it ("currentframe" is each
+// subclass's own).
 #pragma once
 
 #include <cstdint>
@@ -23,8 +28,8 @@ namespace corvellane {
 
 class TBaseAnimationWidget : public TImageWidget, protected IPhasePlayer {
  public:
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
 
   void Advance(int32_t elapsed_ms) override;
   void Restart() override;
@@ -39,9 +44,6 @@ class TBaseAnimationWidget : public TImageWidget, protected IPhasePlayer {
   bool IsHideOnStop() const { return hide_on_stop_; }
 
  protected:
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
-
   // A different frame is stored and marks the widget changed.
   void SetCurrentFrame(int32_t frame);
   void SetAnimationTime(int32_t ms) { animation_time_ = ms; }
@@ -55,9 +57,10 @@ class TBaseAnimationWidget : public TImageWidget, protected IPhasePlayer {
   TPhaseClock clock_;
 
  private:
+  // A different sheet width redraws the frame.
+  void SetSheetWidth(int32_t width);
+
   int32_t frames_count_ = 0;
-  int32_t sheet_left_ = 0;
-  int32_t sheet_top_ = 0;
   int32_t sheet_width_ = 0;
   int32_t sheet_height_ = 0;
   int32_t current_frame_ = 0;

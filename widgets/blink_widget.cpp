@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "persistence/value_access.h"
 #include "widgets/pixel_rounding.h"
 
 namespace corvellane {
@@ -13,26 +12,23 @@ int32_t Level(int32_t value) { return std::clamp(value, 0, 255); }
 
 }  // namespace
 
-void TBlinkWidget::LoadProperties(IHierStorage* node) {
-  TImageWidget::LoadProperties(node);
-  loops_count_ = ReadInt(node, "loops_count", 0);
-  clock_.Load(node);
-  first_period_ = ReadInt(node, "firstperiod", 1);
-  second_period_ = ReadInt(node, "secondperiod", first_period_);
-  start_level_ = Level(ReadInt(node, "start_transparentlevel", 0));
-  peak_level_ = Level(ReadInt(node, "peak_transparentlevel", 0));
-  end_level_ = Level(ReadInt(node, "end_transparentlevel", start_level_));
-}
-
-void TBlinkWidget::SaveProperties(IHierStorage* node) {
-  TImageWidget::SaveProperties(node);
-  WriteInt(node, "loops_count", loops_count_, loops_count_ != 0);
-  clock_.Save(node);
-  WriteInt(node, "firstperiod", first_period_, first_period_ != 1);
-  WriteInt(node, "secondperiod", second_period_, second_period_ != first_period_);
-  WriteInt(node, "start_transparentlevel", start_level_, true);
-  WriteInt(node, "peak_transparentlevel", peak_level_, true);
-  WriteInt(node, "end_transparentlevel", end_level_, end_level_ != start_level_);
+const TPropertyTable& TBlinkWidget::Properties() {
+  using W = TBlinkWidget;
+  using Table = TPropertyTableOf<W>;
+  // Levels are held to a byte, whoever writes them.
+  auto level = [](int32_t W::*field) { return [field](W& w, int32_t value) { w.*field = Level(value); }; };
+  static const TPropertyTable table = [&] {
+    Table rows(TImageWidget::Properties());
+    rows.Int("loops_count", &W::loops_count_, 0);
+    AddPhaseClockRows(rows, &W::clock_);
+    rows.Int("firstperiod", &W::first_period_, 1)
+        .Int("secondperiod", &W::second_period_, &W::second_period_, [](W& w) { return w.first_period_; })
+        .Int("start_transparentlevel", &W::start_level_, level(&W::start_level_), 0, Table::Always())
+        .Int("peak_transparentlevel", &W::peak_level_, level(&W::peak_level_), 0, Table::Always())
+        .Int("end_transparentlevel", &W::end_level_, level(&W::end_level_), [](W& w) { return w.start_level_; });
+    return TPropertyTable(rows);
+  }();
+  return table;
 }
 
 void TBlinkWidget::Advance(int32_t elapsed_ms) {
@@ -66,35 +62,5 @@ bool TBlinkWidget::PassCompleted() {
 }
 
 void TBlinkWidget::Stopped() { SetTransparentLevel(FinalLevel()); }
-
-// ---- Properties ----
-
-std::optional<Variant> TBlinkWidget::ReadDynamicProperty(std::string_view name) {
-  if (std::optional<Variant> value = clock_.ReadProperty(name)) return value;
-  if (name == "firstperiod") return Variant(first_period_);
-  if (name == "secondperiod") return Variant(second_period_);
-  if (name == "start_transparentlevel") return Variant(start_level_);
-  if (name == "peak_transparentlevel") return Variant(peak_level_);
-  if (name == "end_transparentlevel") return Variant(end_level_);
-  return TImageWidget::ReadDynamicProperty(name);
-}
-
-bool TBlinkWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (clock_.WriteProperty(name, value)) return true;
-  if (name == "firstperiod") {
-    first_period_ = value.ToInt(first_period_);
-  } else if (name == "secondperiod") {
-    second_period_ = value.ToInt(second_period_);
-  } else if (name == "start_transparentlevel") {
-    start_level_ = Level(value.ToInt(start_level_));
-  } else if (name == "peak_transparentlevel") {
-    peak_level_ = Level(value.ToInt(peak_level_));
-  } else if (name == "end_transparentlevel") {
-    end_level_ = Level(value.ToInt(end_level_));
-  } else {
-    return TImageWidget::WriteDynamicProperty(name, value);
-  }
-  return true;
-}
 
 }  // namespace corvellane

@@ -23,8 +23,8 @@ namespace corvellane {
 
 class TBlinkWidget : public TImageWidget, protected IPhasePlayer {
  public:
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
 
   void Advance(int32_t elapsed_ms) override;
 
@@ -32,9 +32,6 @@ class TBlinkWidget : public TImageWidget, protected IPhasePlayer {
   int32_t GetLoopsCount() const { return loops_count_; }
 
  protected:
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
-
   int32_t PhaseTime() const override { return GetCurrentTime(); }
   void SetPhaseTime(int32_t ms) override { SetCurrentTime(ms); }
   void Replay() override { Advance(0); }

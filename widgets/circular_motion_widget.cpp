@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "persistence/value_access.h"
+#include "persistence/property_table.h"
 
 namespace corvellane {
 
@@ -26,9 +26,16 @@ Polar AroundCentre(TPoint point, TPoint centre) {
 
 }  // namespace
 
-void TCircularMotionWidget::LoadProperties(IHierStorage* node) {
-  TMoveWidget::LoadProperties(node);
-  centre_ = {ReadInt(node, "centerx", 0), ReadInt(node, "centery", 0)};
+const TPropertyTable& TCircularMotionWidget::Properties() {
+  using W = TCircularMotionWidget;
+  using Table = TPropertyTableOf<W>;
+  static const TPropertyTable table =
+      Table(TMoveWidget::Properties())
+          .Int("centerx", [](W& w) { return w.centre_.x; }, [](W& w, int32_t x) { w.centre_.x = x; }, 0, Table::Never())
+          .DataOnly()
+          .Int("centery", [](W& w) { return w.centre_.y; }, [](W& w, int32_t y) { w.centre_.y = y; }, 0, Table::Never())
+          .DataOnly();
+  return table;
 }
 
 void TCircularMotionWidget::UpdatePosition() {

@@ -30,7 +30,8 @@ namespace corvellane {
 
 class TCircularMotionWidget : public TMoveWidget {
  public:
-  void LoadProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
 
   TPoint GetCentre() const { return centre_; }
   void SetCentre(TPoint centre) { centre_ = centre; }

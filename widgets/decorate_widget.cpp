@@ -1,6 +1,7 @@
 #include "widgets/decorate_widget.h"
 
 #include "persistence/object_io.h"
+#include "persistence/property_table.h"
 #include "widgets/pixel_rounding.h"
 #include "widgets/widget_collections.h"
 
@@ -14,6 +15,13 @@ constexpr std::string_view kInnerElement = "widget";
 }  // namespace
 
 TDecorateWidget::~TDecorateWidget() { ReleaseInner(); }
+
+const TPropertyTable& TDecorateWidget::Properties() {
+  using W = TDecorateWidget;
+  static const TPropertyTable table = TPropertyTableOf<W>(TContainerWidget::Properties())
+                                          .Object<IWidget>("widget", &W::GetInnerWidget, &W::SetInnerWidget);
+  return table;
+}
 
 void TDecorateWidget::ReleaseInner() {
   if (inner_ && inner_->GetOwner() == AsOwner()) inner_->ClearOwner();
@@ -44,6 +52,10 @@ void TDecorateWidget::SetInnerWidget(Ref<IWidget> inner) {
   if (inner == inner_ || IsOwnerOrAbove(AsOwner(), inner.get())) return;
   ReleaseInner();
   inner_ = std::move(inner);
+  // What the decorator covers changes with its inner widget: the old area
+  // and the new one are redrawn.
+  SetGeometryChanged();
+  SetChanged(true);
   if (!inner_) return;
   if (inner_->GetOwner()) DetachFromOwner(*inner_);
   if (GetOwner()) inner_->SetOwner(AsOwner());

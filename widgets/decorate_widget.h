@@ -18,6 +18,11 @@
 //
 //   decorator->SetInnerWidget(image);    // old one detached, new one attached
 //   Ref<IWidget> inner = decorator->FindWidget("anything");
+//   decorator->SetProperty("widget", Variant(other));   // the same by name
+//
+// "widget" reads the inner widget as an object value and writing it replaces
+// the inner widget as SetInnerWidget does; a value that is no widget is
+// ignored, null removes the inner widget.
 #pragma once
 
 #include <cstdint>
@@ -30,7 +35,11 @@ class TDecorateWidget : public TContainerWidget {
  public:
   ~TDecorateWidget() override;
 
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
+
   void Cleanup() override;
+  // After the keys: the inner widget, in the "widgets" element.
   void LoadProperties(IHierStorage* node) override;
   void SaveProperties(IHierStorage* node) override;
 

@@ -1,47 +1,23 @@
 #include "widgets/image_widget.h"
 
-#include "persistence/number_text.h"
-#include "persistence/value_access.h"
+#include "persistence/property_table.h"
 #include "widgets/pixel_rounding.h"
 
 namespace corvellane {
 
-namespace {
-
-constexpr int kDrawModeCount = 2;
-
-// Integers outside the enumeration keep the current mode.
-std::optional<TBlendMode> BlendModeFromIndex(int32_t index) {
-  if (index < 0 || index >= kBlendModeCount) return std::nullopt;
-  return static_cast<TBlendMode>(index);
-}
-
-std::optional<TDrawMode> DrawModeFromIndex(int32_t index) {
-  if (index < 0 || index >= kDrawModeCount) return std::nullopt;
-  return static_cast<TDrawMode>(index);
-}
-
-}  // namespace
-
-void TImageWidget::LoadProperties(IHierStorage* node) {
-  TResourceWidget::LoadProperties(node);
-  source_left_ = ReadInt(node, "resourceleft", 0);
-  source_top_ = ReadInt(node, "resourcetop", 0);
-  fill_color_ = ReadHexInt(node, "fillcolor", 0);
-  draw_mode_ = DrawModeFromIndex(ReadEnum(node, "drawmode", kDrawModeNames, 0)).value_or(TDrawMode::CopyRect);
-  blend_mode_ =
-      BlendModeFromIndex(ReadEnum(node, "blendingmode", kBlendModeNames, 0)).value_or(TBlendMode::Normal);
-}
-
-void TImageWidget::SaveProperties(IHierStorage* node) {
-  TResourceWidget::SaveProperties(node);
-  const bool placed = source_left_ != 0 || source_top_ != 0;
-  WriteInt(node, "resourceleft", source_left_, placed);
-  WriteInt(node, "resourcetop", source_top_, placed);
-  WriteHexInt(node, "fillcolor", fill_color_, fill_color_ != 0);
-  WriteEnum(node, "drawmode", kDrawModeNames, static_cast<int>(draw_mode_), draw_mode_ != TDrawMode::CopyRect);
-  WriteEnum(node, "blendingmode", kBlendModeNames, static_cast<int>(blend_mode_),
-            blend_mode_ != TBlendMode::Normal);
+const TPropertyTable& TImageWidget::Properties() {
+  using W = TImageWidget;
+  using Table = TPropertyTableOf<W>;
+  // Both source coordinates are written when either is not 0.
+  auto placed = Table::When([](W& w) { return w.source_left_ != 0 || w.source_top_ != 0; });
+  static const TPropertyTable table =
+      Table(TResourceWidget::Properties())
+          .Int("resourceleft", &W::GetSourceLeft, &W::SetSourceLeft, 0, placed)
+          .Int("resourcetop", &W::GetSourceTop, &W::SetSourceTop, 0, placed)
+          .Color("fillcolor", &W::GetFillColor, &W::SetFillColor, 0)
+          .Enum("drawmode", kDrawModeNames, &W::GetDrawMode, &W::SetDrawMode, TDrawMode::CopyRect)
+          .Enum("blendingmode", kBlendModeNames, &W::GetBlendMode, &W::SetBlendMode, TBlendMode::Normal);
+  return table;
 }
 
 void TImageWidget::SetSourceLeft(int32_t left) {
@@ -106,34 +82,6 @@ bool TImageWidget::ContainsPoint(TPoint point, bool ignore_visibility) {
   const int32_t x = SaturatingAdd(point.x - RoundToPixel(GetAnchorLeft()), source.left);
   const int32_t y = SaturatingAdd(point.y - RoundToPixel(GetAnchorTop()), source.top);
   return (picture->GetPixel(x, y) >> 24) != 0;
-}
-
-// ---- Properties ----
-
-std::optional<Variant> TImageWidget::ReadDynamicProperty(std::string_view name) {
-  if (name == "fillcolor") return Variant(FormatHex32(fill_color_));
-  if (name == "drawmode") return Variant(static_cast<int32_t>(draw_mode_));
-  if (name == "blendingmode") return Variant(static_cast<int32_t>(blend_mode_));
-  if (name == "resourceleft") return Variant(source_left_);
-  if (name == "resourcetop") return Variant(source_top_);
-  return TResourceWidget::ReadDynamicProperty(name);
-}
-
-bool TImageWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (name == "fillcolor") {
-    SetFillColor(static_cast<uint32_t>(value.ToInt(static_cast<int32_t>(fill_color_))));
-  } else if (name == "drawmode") {
-    SetDrawMode(DrawModeFromIndex(value.ToInt(-1)).value_or(draw_mode_));
-  } else if (name == "blendingmode") {
-    SetBlendMode(BlendModeFromIndex(value.ToInt(-1)).value_or(blend_mode_));
-  } else if (name == "resourceleft") {
-    SetSourceLeft(value.ToInt(source_left_));
-  } else if (name == "resourcetop") {
-    SetSourceTop(value.ToInt(source_top_));
-  } else {
-    return TResourceWidget::WriteDynamicProperty(name, value);
-  }
-  return true;
 }
 
 }  // namespace corvellane

@@ -25,8 +25,8 @@ namespace corvellane {
 
 class TImageWidget : public TResourceWidget {
  public:
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
 
   void Draw(ISurface* surface, int32_t x, int32_t y) override;
   bool ContainsPoint(TPoint point, bool ignore_visibility) override;
@@ -47,8 +47,6 @@ class TImageWidget : public TResourceWidget {
   void SetBlendMode(TBlendMode mode);
 
  protected:
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
   // Draws part of an image surface into the destination the way this
   // widget's draw mode says; texts use it for every symbol.
   void DrawPart(ISurface* target, const ISurface* image, const TRect& source, const TRect& dest,

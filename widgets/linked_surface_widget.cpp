@@ -1,35 +1,16 @@
 #include "widgets/linked_surface_widget.h"
 
-#include "persistence/value_access.h"
+#include "persistence/property_table.h"
 #include "widgets/widget_collections.h"
 
 namespace corvellane {
 
-namespace {
-
-constexpr std::string_view kLinkedWidgetKey = "linked_widget_name";
-
-}  // namespace
-
-void TLinkedSurfaceWidget::LoadProperties(IHierStorage* node) {
-  TSurfaceWidget::LoadProperties(node);
-  linked_widget_name_ = ReadText(node, kLinkedWidgetKey);
-}
-
-void TLinkedSurfaceWidget::SaveProperties(IHierStorage* node) {
-  TSurfaceWidget::SaveProperties(node);
-  WriteText(node, kLinkedWidgetKey, linked_widget_name_, !linked_widget_name_.empty());
-}
-
-std::optional<Variant> TLinkedSurfaceWidget::ReadDynamicProperty(std::string_view name) {
-  if (name == kLinkedWidgetKey) return Variant(linked_widget_name_);
-  return TSurfaceWidget::ReadDynamicProperty(name);
-}
-
-bool TLinkedSurfaceWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (name != kLinkedWidgetKey) return TSurfaceWidget::WriteDynamicProperty(name, value);
-  linked_widget_name_ = value.ToText();
-  return true;
+const TPropertyTable& TLinkedSurfaceWidget::Properties() {
+  using W = TLinkedSurfaceWidget;
+  static const TPropertyTable table = TPropertyTableOf<W>(TSurfaceWidget::Properties())
+                                          .Text("linked_widget_name", &W::GetLinkedWidgetName,
+                                                &W::SetLinkedWidgetName);
+  return table;
 }
 
 void TLinkedSurfaceWidget::Advance(int32_t elapsed_ms) {

@@ -19,16 +19,12 @@ namespace corvellane {
 
 class TLinkedSurfaceWidget : public TSurfaceWidget {
  public:
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
   void Advance(int32_t elapsed_ms) override;
 
   const std::string& GetLinkedWidgetName() const { return linked_widget_name_; }
   void SetLinkedWidgetName(std::string_view path) { linked_widget_name_ = std::string(path); }
-
- protected:
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   // Whether the linked widget is this one or a container above it.

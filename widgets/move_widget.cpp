@@ -1,15 +1,15 @@
 #include "widgets/move_widget.h"
 
 #include <algorithm>
+#include <utility>
 
-#include "persistence/value_access.h"
+#include "persistence/property_table.h"
 #include "widgets/pixel_rounding.h"
 
 namespace corvellane {
 
 namespace {
 
-int32_t ReadLevel(IHierStorage* node, std::string_view name) { return std::clamp(ReadInt(node, name, 255), 0, 255); }
 
 // nearest((to - from) * t / T): the product in 64 bits, the division real.
 int32_t Travelled(int32_t from, int32_t to, int32_t time, int32_t duration) {
@@ -19,24 +19,45 @@ int32_t Travelled(int32_t from, int32_t to, int32_t time, int32_t duration) {
 
 }  // namespace
 
+const TPropertyTable& TMoveWidget::Properties() {
+  using W = TMoveWidget;
+  using Table = TPropertyTableOf<W>;
+  auto level = [](int32_t W::*field) {
+    return [field](W& w, int32_t value) { w.*field = std::clamp(value, 0, 255); };
+  };
+  // A coordinate of a point, written at run time, never read back.
+  auto x_of = [](TPoint W::*point) {
+    return std::pair([point](W& w) { return (w.*point).x; }, [point](W& w, int32_t x) { (w.*point).x = x; });
+  };
+  auto y_of = [](TPoint W::*point) {
+    return std::pair([point](W& w) { return (w.*point).y; }, [point](W& w, int32_t y) { (w.*point).y = y; });
+  };
+  auto [start_x, set_start_x] = x_of(&W::start_);
+  auto [start_y, set_start_y] = y_of(&W::start_);
+  auto [end_x, set_end_x] = x_of(&W::end_);
+  auto [end_y, set_end_y] = y_of(&W::end_);
+  static const TPropertyTable table =
+      Table(TSurfaceWidget::Properties())
+          .Int("start_trans_level", &W::start_level_, level(&W::start_level_), 255, Table::Never())
+          .DataOnly()
+          .Int("end_trans_level", &W::end_level_, level(&W::end_level_), 255, Table::Never())
+          .DataOnly()
+          .Int("startposx", start_x, set_start_x, 0, Table::Never())
+          .WriteOnly()
+          .Int("startposy", start_y, set_start_y, 0, Table::Never())
+          .WriteOnly()
+          .Int("endposx", end_x, set_end_x, 0, Table::Never())
+          .WriteOnly()
+          .Int("endposy", end_y, set_end_y, 0, Table::Never())
+          .WriteOnly();
+  return table;
+}
+
 void TMoveWidget::LoadProperties(IHierStorage* node) {
   TSurfaceWidget::LoadProperties(node);
-  start_level_ = ReadLevel(node, "start_trans_level");
-  end_level_ = ReadLevel(node, "end_trans_level");
-  start_ = {ReadInt(node, "startposx", 0), ReadInt(node, "startposy", 0)};
-  end_ = {ReadInt(node, "endposx", 0), ReadInt(node, "endposy", 0)};
   SetAnchorLeft(start_.x);
   SetAnchorTop(start_.y);
   SetTransparentLevel(start_level_);
-}
-
-bool TMoveWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (name == "startposx") start_.x = value.ToInt(start_.x);
-  else if (name == "startposy") start_.y = value.ToInt(start_.y);
-  else if (name == "endposx") end_.x = value.ToInt(end_.x);
-  else if (name == "endposy") end_.y = value.ToInt(end_.y);
-  else return TSurfaceWidget::WriteDynamicProperty(name, value);
-  return true;
 }
 
 void TMoveWidget::Advance(int32_t elapsed_ms) {

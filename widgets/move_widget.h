@@ -37,6 +37,9 @@ namespace corvellane {
 
 class TMoveWidget : public TSurfaceWidget {
  public:
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
+  // After the keys: the widget stands at the start point with the start level.
   void LoadProperties(IHierStorage* node) override;
   void Advance(int32_t elapsed_ms) override;
 
@@ -50,7 +53,6 @@ class TMoveWidget : public TSurfaceWidget {
   virtual void UpdatePosition();
   // t / T, 0 for a motion of no duration.
   double MotionFraction() const;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   void UpdateLevel();

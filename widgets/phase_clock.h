@@ -12,18 +12,20 @@
 //   }
 //
 // Keys and properties shared by every widget that has such a clock: "loop",
-// "startdelaytime", "cycledelaytime", "stoponfirst" (and "playing", read only).
+// "startdelaytime", "cycledelaytime", "stoponfirst" (and "playing", read
+// only). The widget adds them to its property table where they belong in
+// its saved element:
+//
+//   AddPhaseClockRows(table, &TMyWidget::clock_);
 #pragma once
 
 #include <cstdint>
-#include <optional>
-#include <string_view>
+#include <functional>
+#include <utility>
 
-#include "persistence/variant.h"
+#include "persistence/property_table.h"
 
 namespace corvellane {
-
-struct IHierStorage;
 
 enum class TPlayPhase : uint8_t { StartDelay = 0, Playing = 1, CycleDelay = 2, Stopped = 3 };
 
@@ -50,13 +52,6 @@ struct IPhasePlayer {
 
 class TPhaseClock {
  public:
-  // The shared keys; values that do not convert keep their defaults.
-  void Load(IHierStorage* node);
-  void Save(IHierStorage* node) const;
-  // The shared property names; none / false for other names.
-  std::optional<Variant> ReadProperty(std::string_view name) const;
-  bool WriteProperty(std::string_view name, const Variant& value);
-
   void Step(IPhasePlayer& player);
 
   bool IsRunning() const { return running_; }
@@ -71,8 +66,11 @@ class TPhaseClock {
   // Switching loop on brings a stopped clock back to the start delay.
   void SetLoop(bool loop);
   bool GetStopOnFirst() const { return stop_on_first_; }
+  void SetStopOnFirst(bool on) { stop_on_first_ = on; }
   int32_t GetStartDelay() const { return start_delay_; }
+  void SetStartDelay(int32_t ms) { start_delay_ = ms; }
   int32_t GetCycleDelay() const { return cycle_delay_; }
+  void SetCycleDelay(int32_t ms) { cycle_delay_ = ms; }
 
  private:
   void StepDelay(IPhasePlayer& player, int32_t delay);
@@ -85,5 +83,25 @@ class TPhaseClock {
   bool running_ = true;
   TPlayPhase phase_ = TPlayPhase::StartDelay;
 };
+
+// The clock's rows, in the order they are saved; `clock` is the widget's
+// clock member.
+template <class C>
+void AddPhaseClockRows(TPropertyTableOf<C>& table, TPhaseClock C::*clock) {
+  // A getter and a setter of the clock, made to work on the widget.
+  auto through_clock = [clock](auto get, auto set) {
+    return std::pair([clock, get](C& c) { return std::invoke(get, c.*clock); },
+                     [clock, set](C& c, auto value) { std::invoke(set, c.*clock, value); });
+  };
+  auto [loop_get, loop_set] = through_clock(&TPhaseClock::GetLoop, &TPhaseClock::SetLoop);
+  auto [start_get, start_set] = through_clock(&TPhaseClock::GetStartDelay, &TPhaseClock::SetStartDelay);
+  auto [cycle_get, cycle_set] = through_clock(&TPhaseClock::GetCycleDelay, &TPhaseClock::SetCycleDelay);
+  auto [first_get, first_set] = through_clock(&TPhaseClock::GetStopOnFirst, &TPhaseClock::SetStopOnFirst);
+  table.Bool("loop", loop_get, loop_set, false)
+      .Int("startdelaytime", start_get, start_set, 0)
+      .Int("cycledelaytime", cycle_get, cycle_set, 0)
+      .Bool("stoponfirst", first_get, first_set, false)
+      .Computed("playing", [clock](C& c) { return (c.*clock).IsPlaying(); });
+}
 
 }  // namespace corvellane

@@ -1,31 +1,19 @@
 #include "widgets/rect_widget.h"
 
 #include "engine/engine_interface.h"
-#include "persistence/number_text.h"
-#include "persistence/value_access.h"
+#include "widgets/colour_number_row.h"
 #include "widgets/pixel_rounding.h"
 
 namespace corvellane {
 
-void TRectWidget::LoadProperties(IHierStorage* node) {
-  TSingleWidget::LoadProperties(node);
-  color_ = ReadHexInt(node, "color", 0);
-}
-
-void TRectWidget::SaveProperties(IHierStorage* node) {
-  TSingleWidget::SaveProperties(node);
-  WriteHexInt(node, "color", color_, true);
-}
-
-std::optional<Variant> TRectWidget::ReadDynamicProperty(std::string_view name) {
-  if (name == "color") return Variant(color_);
-  return TSingleWidget::ReadDynamicProperty(name);
-}
-
-bool TRectWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (name != "color") return TSingleWidget::WriteDynamicProperty(name, value);
-  SetColor(static_cast<uint32_t>(ParseInt(value.ToText()).value_or(0)));
-  return true;
+const TPropertyTable& TRectWidget::Properties() {
+  using W = TRectWidget;
+  static const TPropertyTable table = [] {
+    TPropertyTableOf<W> rows(TSingleWidget::Properties());
+    AddColourNumberRow(rows, "color", &W::GetColor, &W::SetColor);
+    return TPropertyTable(rows);
+  }();
+  return table;
 }
 
 void TRectWidget::SetColor(uint32_t color) {

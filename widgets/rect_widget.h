@@ -25,8 +25,8 @@ namespace corvellane {
 
 class TRectWidget : public TSingleWidget {
  public:
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
 
   void ClearOwner() override;
   void Draw(ISurface* surface, int32_t x, int32_t y) override;
@@ -34,10 +34,6 @@ class TRectWidget : public TSingleWidget {
   uint32_t GetColor() const { return color_; }
   // A different colour is redrawn next frame.
   void SetColor(uint32_t color);
-
- protected:
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   // The mask for the current size; none without an engine.

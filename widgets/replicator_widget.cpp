@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "persistence/value_access.h"
+#include "persistence/property_table.h"
 #include "widgets/pixel_rounding.h"
 
 namespace corvellane {
@@ -33,34 +33,13 @@ CopyRange VisibleCopies(int64_t origin, int64_t step, int64_t count, int64_t lim
 
 }  // namespace
 
-void TReplicatorWidget::LoadProperties(IHierStorage* node) {
-  TDecorateWidget::LoadProperties(node);
-  cols_ = BoundCount(ReadInt(node, "cols", 1));
-  rows_ = BoundCount(ReadInt(node, "rows", 1));
-}
-
-void TReplicatorWidget::SaveProperties(IHierStorage* node) {
-  TDecorateWidget::SaveProperties(node);
-  WriteInt(node, "cols", cols_, true);
-  WriteInt(node, "rows", rows_, true);
-}
-
-std::optional<Variant> TReplicatorWidget::ReadDynamicProperty(std::string_view name) {
-  if (name == "cols") return Variant(cols_);
-  if (name == "rows") return Variant(rows_);
-  return TDecorateWidget::ReadDynamicProperty(name);
-}
-
-bool TReplicatorWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (name == "cols") {
-    SetCols(value.ToInt(cols_));
-    return true;
-  }
-  if (name == "rows") {
-    SetRows(value.ToInt(rows_));
-    return true;
-  }
-  return TDecorateWidget::WriteDynamicProperty(name, value);
+const TPropertyTable& TReplicatorWidget::Properties() {
+  using W = TReplicatorWidget;
+  using Table = TPropertyTableOf<W>;
+  static const TPropertyTable table = Table(TDecorateWidget::Properties())
+                                          .Int("cols", &W::GetCols, &W::SetCols, 1, Table::Always())
+                                          .Int("rows", &W::GetRows, &W::SetRows, 1, Table::Always());
+  return table;
 }
 
 void TReplicatorWidget::SetCols(int32_t cols) {

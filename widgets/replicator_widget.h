@@ -27,8 +27,8 @@ inline constexpr int32_t kMaxReplicatorCount = 16384;
 
 class TReplicatorWidget : public TDecorateWidget {
  public:
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
 
   int32_t GetWidth() override;
   int32_t GetHeight() override;
@@ -38,10 +38,6 @@ class TReplicatorWidget : public TDecorateWidget {
   int32_t GetRows() const { return rows_; }
   void SetCols(int32_t cols);
   void SetRows(int32_t rows);
-
- protected:
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   int32_t cols_ = 1;

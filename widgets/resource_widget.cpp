@@ -1,23 +1,24 @@
 #include "widgets/resource_widget.h"
 
 #include "engine/engine_interface.h"
-#include "persistence/value_access.h"
+#include "persistence/log.h"
+#include "persistence/property_table.h"
 
 namespace corvellane {
 
-void TResourceWidget::LoadProperties(IHierStorage* node) {
-  TSingleWidget::LoadProperties(node);
-  resource_name_ = ReadText(node, "resourcename");
-}
-
-void TResourceWidget::SaveProperties(IHierStorage* node) {
-  TSingleWidget::SaveProperties(node);
-  WriteText(node, "resourcename", resource_name_, true);
+const TPropertyTable& TResourceWidget::Properties() {
+  using W = TResourceWidget;
+  using Table = TPropertyTableOf<W>;
+  static const TPropertyTable table = Table(TSingleWidget::Properties())
+                                          .Text("resourcename", &W::GetResourceName, &W::SetResourceName, "",
+                                                Table::Always());
+  return table;
 }
 
 void TResourceWidget::SetResourceName(std::string_view name) {
   if (name == resource_name_) return;
   resource_name_ = std::string(name);
+  missing_reported_ = false;
   SetChanged(true);
   ResourceNameChanged();
 }
@@ -30,20 +31,17 @@ IEngine* TResourceWidget::Engine() {
 Ref<IImageResource> TResourceWidget::GetImageResource() {
   IEngine* engine = Engine();
   if (!engine || resource_name_.empty()) return nullptr;
-  return QueryInterface<IImageResource>(engine->GetResource(resource_name_));
+  Ref<IResource> resource = engine->GetResource(resource_name_);
+  Ref<IImageResource> image = QueryInterface<IImageResource>(resource);
+  if (!image) ReportMissing(resource != nullptr);
+  return image;
 }
 
-std::optional<Variant> TResourceWidget::ReadDynamicProperty(std::string_view name) {
-  if (name == "resourcename") return Variant(resource_name_);
-  return TSingleWidget::ReadDynamicProperty(name);
-}
-
-bool TResourceWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (name == "resourcename") {
-    SetResourceName(value.ToText());
-    return true;
-  }
-  return TSingleWidget::WriteDynamicProperty(name, value);
+void TResourceWidget::ReportMissing(bool found_something) {
+  if (missing_reported_) return;
+  missing_reported_ = true;
+  LogWarning(GetPath() + ": image resource '" + resource_name_ + "' " +
+             (found_something ? "is not an image" : "not found"));
 }
 
 }  // namespace corvellane

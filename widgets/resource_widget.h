@@ -7,10 +7,13 @@
 //
 // The resource is looked up by name through the owner chain's engine on every
 // draw and hit-test; the widget keeps no reference to it, so unloading or
-// removing resources never leaves a widget holding a stale one.
+// removing resources never leaves a widget holding a stale one. A name that
+// finds no image is logged once, with the widget's path, the first time the
+// widget looks for it while attached (once more after the name changes):
+//
+//   warning: main/ui_group/image_logo: image resource 'logo' not found
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,8 +26,8 @@ struct IEngine;
 
 class TResourceWidget : public TSingleWidget {
  public:
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
 
   const std::string& GetResourceName() const { return resource_name_; }
   // A different name is stored and marks the widget changed.
@@ -40,11 +43,12 @@ class TResourceWidget : public TSingleWidget {
   // Called after the resource name changed.
   virtual void ResourceNameChanged() {}
 
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
-
  private:
+  // Logs the missing image once per name.
+  void ReportMissing(bool found_something);
+
   std::string resource_name_;
+  bool missing_reported_ = false;
 };
 
 }  // namespace corvellane

@@ -3,14 +3,24 @@
 #include <algorithm>
 #include <limits>
 
+#include "persistence/property_table.h"
 #include "persistence/storage.h"
 #include "persistence/value_access.h"
 
 namespace corvellane {
 
+const TPropertyTable& TSequenceAnimationWidget::Properties() {
+  using W = TSequenceAnimationWidget;
+  using Table = TPropertyTableOf<W>;
+  static const TPropertyTable table = Table(TBaseAnimationWidget::Properties())
+                                          .Int("default_duration", &W::default_duration_, 0, Table::Always())
+                                          .Int("currentframe", &W::GetCurrentEntry, &W::SelectEntry, -1)
+                                          .NameOnly();
+  return table;
+}
+
 void TSequenceAnimationWidget::LoadProperties(IHierStorage* node) {
   TBaseAnimationWidget::LoadProperties(node);
-  default_duration_ = ReadInt(node, "default_duration", 0);
   LoadFrames(node);
 }
 
@@ -32,7 +42,6 @@ void TSequenceAnimationWidget::LoadFrames(IHierStorage* node) {
 
 void TSequenceAnimationWidget::SaveProperties(IHierStorage* node) {
   TBaseAnimationWidget::SaveProperties(node);
-  WriteInt(node, "default_duration", default_duration_, true);
   if (!node) return;
   for (const TSequenceFrame& frame : frames_) {
     Ref<IHierStorage> child = node->AddChild("frame");
@@ -74,23 +83,6 @@ void TSequenceAnimationWidget::SelectEntryByTime(int32_t time) {
 void TSequenceAnimationWidget::Stopped() {
   SelectEntryByTime(Clock().GetStopOnFirst() ? 0 : GetAnimationTime() - 1);
   if (IsHideOnStop()) SetVisible(false);
-}
-
-std::optional<Variant> TSequenceAnimationWidget::ReadDynamicProperty(std::string_view name) {
-  if (name == "default_duration") return Variant(default_duration_);
-  if (name == "currentframe") return Variant(current_entry_);
-  return TBaseAnimationWidget::ReadDynamicProperty(name);
-}
-
-bool TSequenceAnimationWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (name == "default_duration") {
-    default_duration_ = value.ToInt(default_duration_);
-  } else if (name == "currentframe") {
-    SelectEntry(value.ToInt(-1));
-  } else {
-    return TBaseAnimationWidget::WriteDynamicProperty(name, value);
-  }
-  return true;
 }
 
 }  // namespace corvellane

@@ -34,6 +34,9 @@ class TSequenceAnimationWidget : public TBaseAnimationWidget {
   // Entries beyond this many in a data file are ignored.
   static constexpr int kMaxFrames = 4096;
 
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
+  // The frame list, after the keys.
   void LoadProperties(IHierStorage* node) override;
   void SaveProperties(IHierStorage* node) override;
 
@@ -45,9 +48,6 @@ class TSequenceAnimationWidget : public TBaseAnimationWidget {
   void SelectEntryByTime(int32_t time);
 
  protected:
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
-
   void ShowRest() override { SelectEntryByTime(0); }
   void ShowAt(int32_t time, int32_t) override { SelectEntryByTime(time); }
   void Stopped() override;

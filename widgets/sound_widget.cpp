@@ -1,24 +1,33 @@
 #include "widgets/sound_widget.h"
 
-#include "persistence/value_access.h"
+#include "persistence/property_table.h"
 
 namespace corvellane {
 
+const TPropertyTable& TSoundWidget::Properties() {
+  using W = TSoundWidget;
+  using Table = TPropertyTableOf<W>;
+  static const TPropertyTable table =
+      Table(TAbstractWidget::Properties())
+          .Text("resourcename", &W::sound_name_, "", Table::Always())
+          .Bool("loop", [](W& w) { return w.settings_.loop; }, [](W& w, bool on) { w.settings_.loop = on; }, false,
+                Table::Never())
+          .DataOnly()
+          .Int("startdelaytime", [](W& w) { return w.GetSoundDelay(TDelay::Start); },
+               [](W& w, int32_t ms) { w.SetSoundDelay(TDelay::Start, ms); }, 0, Table::Never())
+          .LoadsWith([](W& w, const Variant& v) { w.settings_.start_delay = v.ToInt(); })
+          .Int("cycledelaytime", [](W& w) { return w.GetSoundDelay(TDelay::Cycle); },
+               [](W& w, int32_t ms) { w.SetSoundDelay(TDelay::Cycle, ms); }, 0, Table::Never())
+          .LoadsWith([](W& w, const Variant& v) { w.settings_.cycle_delay = v.ToInt(); });
+  return table;
+}
+
 void TSoundWidget::LoadProperties(IHierStorage* node) {
   TAbstractWidget::LoadProperties(node);
-  sound_name_ = ReadText(node, "resourcename");
-  settings_.loop = ReadBool(node, "loop", false);
-  settings_.start_delay = ReadInt(node, "startdelaytime", 0);
-  settings_.cycle_delay = ReadInt(node, "cycledelaytime", 0);
   // Usually the sound is a screen's or the game's, out of reach until the
   // widget is attached: the settings then wait for SetOwner.
   settings_pending_ = !ApplySettings();
   start_allowed_ = !IsPaused();
-}
-
-void TSoundWidget::SaveProperties(IHierStorage* node) {
-  TAbstractWidget::SaveProperties(node);
-  WriteText(node, "resourcename", sound_name_, true);
 }
 
 void TSoundWidget::SetOwner(IWidgetOwner* owner) {
@@ -30,15 +39,27 @@ bool TSoundWidget::ApplySettings() {
   Ref<ISound> sound = FindSound(sound_name_);
   if (!sound) return false;
   if (settings_.loop) sound->SetLoop(true);
-  if (settings_.start_delay != 0) {
-    sound->SetStartDelayMin(settings_.start_delay);
-    sound->SetStartDelayMax(settings_.start_delay);
-  }
-  if (settings_.cycle_delay != 0) {
-    sound->SetCycleDelayMin(settings_.cycle_delay);
-    sound->SetCycleDelayMax(settings_.cycle_delay);
-  }
+  if (settings_.start_delay != 0) SetSoundDelay(TDelay::Start, settings_.start_delay);
+  if (settings_.cycle_delay != 0) SetSoundDelay(TDelay::Cycle, settings_.cycle_delay);
   return true;
+}
+
+int32_t TSoundWidget::GetSoundDelay(TDelay delay) {
+  Ref<ISound> sound = FindSound(sound_name_);
+  if (!sound) return 0;
+  return delay == TDelay::Start ? sound->GetStartDelayMin() : sound->GetCycleDelayMin();
+}
+
+void TSoundWidget::SetSoundDelay(TDelay delay, int32_t ms) {
+  Ref<ISound> sound = FindSound(sound_name_);
+  if (!sound) return;
+  if (delay == TDelay::Start) {
+    sound->SetStartDelayMin(ms);
+    sound->SetStartDelayMax(ms);
+  } else {
+    sound->SetCycleDelayMin(ms);
+    sound->SetCycleDelayMax(ms);
+  }
 }
 
 void TSoundWidget::Advance(int32_t elapsed_ms) {
@@ -69,32 +90,6 @@ void TSoundWidget::SetPaused(bool paused) {
     Pause();
   else
     Restart();
-}
-
-std::optional<Variant> TSoundWidget::ReadDynamicProperty(std::string_view name) {
-  if (name == "startdelaytime" || name == "cycledelaytime") {
-    Ref<ISound> sound = FindSound(sound_name_);
-    if (!sound) return Variant(0);
-    return Variant(name == "startdelaytime" ? sound->GetStartDelayMin() : sound->GetCycleDelayMin());
-  }
-  return TAbstractWidget::ReadDynamicProperty(name);
-}
-
-bool TSoundWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  const bool start = name == "startdelaytime";
-  if (!start && name != "cycledelaytime") return TAbstractWidget::WriteDynamicProperty(name, value);
-  Ref<ISound> sound = FindSound(sound_name_);
-  if (!sound) return true;
-  const int32_t current = start ? sound->GetStartDelayMin() : sound->GetCycleDelayMin();
-  const int32_t delay = value.ToInt(current);
-  if (start) {
-    sound->SetStartDelayMin(delay);
-    sound->SetStartDelayMax(delay);
-  } else {
-    sound->SetCycleDelayMin(delay);
-    sound->SetCycleDelayMax(delay);
-  }
-  return true;
 }
 
 }  // namespace corvellane

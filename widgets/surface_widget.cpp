@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "persistence/value_access.h"
+#include "widgets/colour_number_row.h"
 #include "widgets/pixel_rounding.h"
 #include "widgets/single_widget.h"
 
@@ -17,37 +17,29 @@ int32_t BoundedShift(int32_t shift) { return std::clamp(shift, -kMaxPixelCoordin
 
 }  // namespace
 
-void TSurfaceWidget::LoadProperties(IHierStorage* node) {
-  TVisualWidget::LoadProperties(node);
-  draw_mode_ = static_cast<TDrawMode>(ReadEnum(node, "drawmode", kDrawModeNames, 0));
-  fill_color_ = ReadHexInt(node, "fillcolor", 0);
-}
-
-void TSurfaceWidget::SaveProperties(IHierStorage* node) {
-  TVisualWidget::SaveProperties(node);
-  const int mode = static_cast<int>(draw_mode_);
-  WriteEnum(node, "drawmode", kDrawModeNames, mode, mode != 0);
-  WriteHexInt(node, "fillcolor", fill_color_, true);
-}
-
-std::optional<Variant> TSurfaceWidget::ReadDynamicProperty(std::string_view name) {
-  if (name == "fillcolor") return Variant(fill_color_);
-  if (name == "drawmode") return Variant(static_cast<int32_t>(draw_mode_));
-  if (name == "shifttop") return Variant(shift_top_);
-  if (name == "shiftleft") return Variant(shift_left_);
-  return TVisualWidget::ReadDynamicProperty(name);
-}
-
-bool TSurfaceWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (name == "width") SetGeometryValue(width_, BoundedSide(value.ToInt(width_)));
-  else if (name == "height") SetGeometryValue(height_, BoundedSide(value.ToInt(height_)));
-  else if (name == "shifttop") SetGeometryValue(shift_top_, BoundedShift(value.ToInt(shift_top_)));
-  else if (name == "shiftleft") SetGeometryValue(shift_left_, BoundedShift(value.ToInt(shift_left_)));
-  // An unreadable colour is black-transparent, as a colour key would read.
-  else if (name == "fillcolor") SetFillColor(static_cast<uint32_t>(value.ToInt(0)));
-  else if (name == "drawmode") SetDrawMode(value.ToInt(static_cast<int32_t>(draw_mode_)));
-  else return TVisualWidget::WriteDynamicProperty(name, value);
-  return true;
+const TPropertyTable& TSurfaceWidget::Properties() {
+  using W = TSurfaceWidget;
+  using Table = TPropertyTableOf<W>;
+  // A size or shift setter: held within its range, redrawn when different.
+  auto geometry = [](int32_t W::*field, int32_t (*bound)(int32_t)) {
+    return [field, bound](W& w, int32_t value) { w.SetGeometryValue(w.*field, bound(value)); };
+  };
+  static const TPropertyTable table = [&] {
+    Table rows(TVisualWidget::Properties());
+    rows.Object<ISurface>("surface", &W::GetSurface, &W::SetSurface)
+        .Enum("drawmode", kDrawModeNames, &W::GetDrawMode, &W::SetDrawMode, TDrawMode::CopyRect);
+    AddColourNumberRow(rows, "fillcolor", &W::GetFillColor, &W::SetFillColor);
+    rows.Int("width", &W::width_, geometry(&W::width_, BoundedSide), 0)
+        .NameOnly()
+        .Int("height", &W::height_, geometry(&W::height_, BoundedSide), 0)
+        .NameOnly()
+        .Int("shifttop", &W::shift_top_, geometry(&W::shift_top_, BoundedShift), 0)
+        .NameOnly()
+        .Int("shiftleft", &W::shift_left_, geometry(&W::shift_left_, BoundedShift), 0)
+        .NameOnly();
+    return TPropertyTable(rows);
+  }();
+  return table;
 }
 
 void TSurfaceWidget::SetGeometryValue(int32_t& field, int32_t value) {
@@ -56,11 +48,9 @@ void TSurfaceWidget::SetGeometryValue(int32_t& field, int32_t value) {
   SetGeometryChanged();
 }
 
-void TSurfaceWidget::SetDrawMode(int32_t mode) {
-  // Only the two modes the widget can draw are taken.
-  if (mode != static_cast<int32_t>(TDrawMode::CopyRect) && mode != static_cast<int32_t>(TDrawMode::FillColor)) return;
-  if (mode == static_cast<int32_t>(draw_mode_)) return;
-  draw_mode_ = static_cast<TDrawMode>(mode);
+void TSurfaceWidget::SetDrawMode(TDrawMode mode) {
+  if (mode == draw_mode_) return;
+  draw_mode_ = mode;
   SetChanged(true);
 }
 

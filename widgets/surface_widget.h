@@ -6,13 +6,16 @@
 //
 //   preview->SetSurface(scene->GetImage());   // size taken from the surface
 //   preview->SetProperty("shiftleft", 16);    // show the surface from x = 16
+//   other->SetProperty("panel/preview/surface", preview->GetProperty("surface"));
 //
 // Draw modes: "copyrect" draws the part (shift left, shift top, width,
 // height) of the surface at the widget's origin with normal blending at the
 // widget's transparency; "fillcolor" paints the fill colour through that part
 // of the surface, which acts as a mask. Width, height and shifts are run-time
 // properties; setting a surface resets the shifts and takes its size.
-// Detaching the widget releases the surface.
+// Detaching the widget releases the surface. "surface" reads and writes the
+// picture as an object value; writing one that is no surface is ignored,
+// writing null clears it. "fillcolor" reads as a number (colour_number_row.h).
 //
 // Width and height written as properties are held within 0 ..
 // kMaxWidgetSide, shifts within the pixel coordinate range.
@@ -27,8 +30,8 @@ namespace corvellane {
 
 class TSurfaceWidget : public TVisualWidget {
  public:
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
 
   void ClearOwner() override;
   int32_t GetWidth() override { return width_; }
@@ -41,14 +44,10 @@ class TSurfaceWidget : public TVisualWidget {
   TDrawMode GetDrawMode() const { return draw_mode_; }
   uint32_t GetFillColor() const { return fill_color_; }
 
- protected:
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
-
  private:
   // Stores a new size or shift value; a different value is redrawn.
   void SetGeometryValue(int32_t& field, int32_t value);
-  void SetDrawMode(int32_t mode);
+  void SetDrawMode(TDrawMode mode);
   void SetFillColor(uint32_t colour);
 
   Ref<ISurface> surface_;

@@ -4,7 +4,7 @@
 
 #include "engine/engine_interface.h"
 #include "persistence/localization.h"
-#include "persistence/value_access.h"
+#include "persistence/property_table.h"
 #include "widgets/pixel_rounding.h"
 #include "widgets/text_characters.h"
 
@@ -23,28 +23,31 @@ void TTextWidget::Cleanup() {
   TImageWidget::Cleanup();
 }
 
-// ---- Persistence ----
+// ---- Properties ----
 
-void TTextWidget::LoadProperties(IHierStorage* node) {
-  TImageWidget::LoadProperties(node);
-  text_ = ReadDisplayText(node, "text");
-  fixed_width_ = BoundedSize(ReadInt(node, "fixedwidth", 0));
-  use_fixed_width_ = ReadBool(node, "usefixedwidth", false) && fixed_width_ != 0;
-  align_ = ReadText(node, "textalign", "left");
-  multiline_ = ReadBool(node, "multiline", false);
-  line_height_ = BoundedSize(ReadInt(node, "textlineheight", 0));
-  vert_align_ = ReadText(node, "textvertalign", "top");
-  cache_dirty_ = true;
-}
-
-void TTextWidget::SaveProperties(IHierStorage* node) {
-  TImageWidget::SaveProperties(node);
-  WriteInt(node, "textlineheight", line_height_, line_height_ > 0);
-  WriteBool(node, "usefixedwidth", use_fixed_width_, use_fixed_width_);
-  WriteBool(node, "multiline", multiline_, multiline_);
-  WriteInt(node, "fixedwidth", fixed_width_, use_fixed_width_);
-  WriteText(node, "textalign", align_, align_ != "left");
-  WriteText(node, "textvertalign", vert_align_, vert_align_ != "top");
+const TPropertyTable& TTextWidget::Properties() {
+  using W = TTextWidget;
+  using Table = TPropertyTableOf<W>;
+  // A setter that lays the text out again when the value changes.
+  auto layout = [](auto W::*field, auto bound) {
+    return [field, bound](W& w, auto value) { w.SetLayoutValue(w.*field, bound(std::move(value))); };
+  };
+  auto as_is = [](auto value) { return value; };
+  static const TPropertyTable table =
+      Table(TImageWidget::Properties())
+          .Text("text", &W::GetText, &W::SetText, "", Table::Never())
+          .Text("text_utf8", &W::GetText, &W::SetText)
+          .NameOnly()
+          .Int("fixedwidth", &W::fixed_width_, layout(&W::fixed_width_, BoundedSize), 0,
+               Table::When([](W& w) { return w.use_fixed_width_; }))
+          .Bool("usefixedwidth", &W::use_fixed_width_, layout(&W::use_fixed_width_, as_is), false)
+          .LoadsWith([](W& w, const Variant& v) { w.use_fixed_width_ = v.ToBool() && w.fixed_width_ != 0; })
+          .Text("textalign", &W::align_, layout(&W::align_, as_is), "left")
+          .Bool("multiline", &W::multiline_, layout(&W::multiline_, as_is), false)
+          // Takes effect at the next layout.
+          .Int("textlineheight", &W::line_height_, [](W& w, int32_t v) { w.line_height_ = BoundedSize(v); }, 0)
+          .Text("textvertalign", &W::vert_align_, layout(&W::vert_align_, as_is), "top");
+  return table;
 }
 
 // ---- Place in the tree ----
@@ -224,41 +227,6 @@ std::optional<TRect> TTextWidget::GetCharRect(int32_t index) {
   const int32_t top = RoundToPixel(GetAnchorTop());
   return TRect{left + info.rect.left - info.left_bearing, top + info.rect.top, left + info.rect.right + info.right_bearing,
                top + info.rect.bottom};
-}
-
-// ---- Properties ----
-
-std::optional<Variant> TTextWidget::ReadDynamicProperty(std::string_view name) {
-  if (name == "text" || name == "text_utf8") return Variant(text_);
-  if (name == "multiline") return Variant(multiline_);
-  if (name == "usefixedwidth") return Variant(use_fixed_width_);
-  if (name == "fixedwidth") return Variant(fixed_width_);
-  if (name == "textlineheight") return Variant(line_height_);
-  if (name == "textalign") return Variant(align_);
-  if (name == "textvertalign") return Variant(vert_align_);
-  return TImageWidget::ReadDynamicProperty(name);
-}
-
-bool TTextWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (name == "text" || name == "text_utf8") {
-    SetText(value.ToText());
-  } else if (name == "multiline") {
-    SetLayoutValue(multiline_, value.ToBool(multiline_));
-  } else if (name == "usefixedwidth") {
-    SetLayoutValue(use_fixed_width_, value.ToBool(use_fixed_width_));
-  } else if (name == "fixedwidth") {
-    SetLayoutValue(fixed_width_, BoundedSize(value.ToInt(fixed_width_)));
-  } else if (name == "textlineheight") {
-    // Takes effect at the next layout.
-    line_height_ = BoundedSize(value.ToInt(line_height_));
-  } else if (name == "textalign") {
-    SetLayoutValue(align_, value.ToText());
-  } else if (name == "textvertalign") {
-    SetLayoutValue(vert_align_, value.ToText());
-  } else {
-    return TImageWidget::WriteDynamicProperty(name, value);
-  }
-  return true;
 }
 
 }  // namespace corvellane

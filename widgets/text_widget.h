@@ -8,7 +8,7 @@
 //
 //   <widget type="text_widget" name="text_greeting" resourcename="font_body"
 //           width="300" height="120" multiline="yes" textlineheight="22"
-//           textvertalign="middle" text_utf8="Hello, welcome to town!"/>
+//           textvertalign="middle" text="Hello, welcome to town!"/>
 //
 // The resource must be a font (or a font substitute). Texts are UTF-8;
 // a text holding references between percent signs ("%title%") shows the
@@ -25,6 +25,10 @@
 // or the font change, on attaching and on Invalidate, and rendered once into
 // a cache surface; drawing is one surface draw. Its rectangle is the box
 // joined with the text, so text overflowing the box is redrawn and hit too.
+//
+// "text" is loaded but not saved back (what shows is the localised text,
+// not the reference the data holds). By name "text" and "text_utf8" are the
+// same UTF-8 text; "usefixedwidth" loads as "no" without a "fixedwidth".
 #pragma once
 
 #include <cstdint>
@@ -52,9 +56,10 @@ struct ITextWidget : virtual IWidget {
 
 class TTextWidget : public TImageWidget, public virtual ITextWidget {
  public:
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
+
   void Cleanup() override;
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
 
   void SetOwner(IWidgetOwner* owner) override;
   void ClearOwner() override;
@@ -76,8 +81,6 @@ class TTextWidget : public TImageWidget, public virtual ITextWidget {
   const std::vector<TSymbolInfo>& Symbols() const { return symbols_; }
 
  protected:
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
   void ResourceNameChanged() override { LayOut(); }
 
  private:
@@ -87,6 +90,7 @@ class TTextWidget : public TImageWidget, public virtual ITextWidget {
   void LayOut();
   // Brings the cache up to date; false when there is nothing to draw.
   bool RenderCache(IFontResource& font);
+  // Stores a layout value; a different one lays the text out again.
   template <class T>
   void SetLayoutValue(T& field, T value);
 

@@ -1,39 +1,20 @@
 #include "widgets/visual_group_widget.h"
 
-#include "persistence/value_access.h"
+#include "persistence/property_table.h"
 #include "widgets/pixel_rounding.h"
 
 namespace corvellane {
 
-void TVisualGroupWidget::LoadProperties(IHierStorage* node) {
-  TGroupWidget::LoadProperties(node);
-  // The cache itself is built when the screen first invalidates the tree.
-  caching_ = ReadBool(node, "caching", false);
-  return_self_by_pos_ = ReadBool(node, "returnselfbypos", false);
-}
-
-void TVisualGroupWidget::SaveProperties(IHierStorage* node) {
-  TGroupWidget::SaveProperties(node);
-  WriteBool(node, "caching", caching_, caching_);
-  WriteBool(node, "returnselfbypos", return_self_by_pos_, return_self_by_pos_);
-}
-
-std::optional<Variant> TVisualGroupWidget::ReadDynamicProperty(std::string_view name) {
-  if (name == "caching") return Variant(caching_);
-  if (name == "returnselfbypos") return Variant(return_self_by_pos_);
-  return TGroupWidget::ReadDynamicProperty(name);
-}
-
-bool TVisualGroupWidget::WriteDynamicProperty(std::string_view name, const Variant& value) {
-  if (name == "caching") {
-    SetCaching(value.ToBool(caching_));
-    return true;
-  }
-  if (name == "returnselfbypos") {
-    return_self_by_pos_ = value.ToBool(return_self_by_pos_);
-    return true;
-  }
-  return TGroupWidget::WriteDynamicProperty(name, value);
+const TPropertyTable& TVisualGroupWidget::Properties() {
+  using W = TVisualGroupWidget;
+  static const TPropertyTable table =
+      TPropertyTableOf<W>(TGroupWidget::Properties())
+          .Bool("caching", &W::IsCaching, &W::SetCaching, false)
+          // The cache itself is built when the screen first invalidates the tree.
+          .LoadsWith([](W& w, const Variant& v) { w.caching_ = v.ToBool(); })
+          .Bool("returnselfbypos", &W::ReturnsSelfByPos, &W::SetReturnSelfByPos, false)
+          .Computed("cachesurface", &W::GetCache);
+  return table;
 }
 
 void TVisualGroupWidget::SetCaching(bool caching) {

@@ -22,6 +22,10 @@
 // group's space; with "returnselfbypos" a point on a child that is not a
 // mouse stop hits the group itself. A group is only searched when it is
 // visible and a mouse stop.
+//
+// By name: "caching" (writing it invalidates the group; loading it does
+// not, the screen's first Invalidate builds the cache), "returnselfbypos",
+// and "cachesurface", the cached picture as an object value (read only).
 #pragma once
 
 #include "widgets/group_widget.h"
@@ -30,8 +34,8 @@ namespace corvellane {
 
 class TVisualGroupWidget : public TGroupWidget {
  public:
-  void LoadProperties(IHierStorage* node) override;
-  void SaveProperties(IHierStorage* node) override;
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
 
   void Invalidate() override;
   double GetLeft() override;
@@ -51,10 +55,6 @@ class TVisualGroupWidget : public TGroupWidget {
   // The image the group is drawn from while caching; none before the first
   // Invalidate while attached.
   Ref<ISurface> GetCache() const { return cache_; }
-
- protected:
-  std::optional<Variant> ReadDynamicProperty(std::string_view name) override;
-  bool WriteDynamicProperty(std::string_view name, const Variant& value) override;
 
  private:
   TPoint RoundedAnchor() const;

@@ -2,9 +2,10 @@
 
 #include <exception>
 
+#include "persistence/log.h"
 #include "persistence/object_io.h"
 #include "persistence/param_string.h"
-#include "persistence/value_access.h"
+#include "persistence/property_table.h"
 #include "xml/xml_writer.h"
 
 namespace corvellane {
@@ -17,54 +18,61 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
     text.replace(at, from.size(), to);
 }
 
-// The root element of the text; none when the text does not parse or holds
-// no element.
-Ref<IHierStorageRoot> ParseTemplate(std::string_view text) {
-  try {
-    Ref<IHierStorageRoot> document = OpenStorageText(text);
-    if (document && !document->GetNodeName().empty()) return document;
-  } catch (const EStorageParseError&) {
-    // An unparsable template makes no widget; the owner chain goes on.
-  }
-  return nullptr;
-}
-
-// The widget the element describes, loaded from it; none when its type is
-// unknown, is not a widget or fails to load.
-Ref<IWidget> WidgetFromElement(IHierStorage* element) {
-  try {
-    return QueryInterface<IWidget>(CreateFromStorage(element));
-  } catch (const std::exception&) {
-    return nullptr;
-  }
-}
-
 void MarkNotStored(IWidget& widget) {
   if (auto* persistent = dynamic_cast<IPersistObject*>(&widget)) persistent->SetStored(false);
 }
 
 }  // namespace
 
+const TPropertyTable& TWidgetFactory::Properties() {
+  using W = TWidgetFactory;
+  static const TPropertyTable table = TPropertyTableOf<W>(TPropertyObject::Properties())
+                                          .Bool("usemacros", &W::GetUseMacros, &W::SetUseMacros, true)
+                                          .Text("redefinedparams", &W::GetRedefinedParams, &W::SetRedefinedParams);
+  return table;
+}
+
 void TWidgetFactory::Init() {
-  TPersistObject::Init();
+  TPropertyObject::Init();
   SetStorageName("widgetfactory");
   use_macros_ = true;
 }
 
 void TWidgetFactory::LoadProperties(IHierStorage* node) {
-  TPersistObject::LoadProperties(node);
+  TPropertyObject::LoadProperties(node);
   // The template is usually escaped text or character data; markup written
   // straight into the element is taken as its text too.
   SetWidgetString(node->GetChildContent(kWidgetStringKey).ToText());
-  use_macros_ = ReadBool(node, "usemacros", true);
-  redefined_params_ = ReadText(node, "redefinedparams");
 }
 
 void TWidgetFactory::SaveProperties(IHierStorage* node) {
-  TPersistObject::SaveProperties(node);
+  TPropertyObject::SaveProperties(node);
   if (!widget_string_.empty()) node->SetChildText(kWidgetStringKey, Variant(widget_string_));
-  WriteBool(node, "usemacros", use_macros_, !use_macros_);
-  WriteText(node, "redefinedparams", redefined_params_, !redefined_params_.empty());
+}
+
+std::string TWidgetFactory::Describe() const { return "widget factory \"" + GetName() + "\""; }
+
+Ref<IHierStorageRoot> TWidgetFactory::ParseTemplate(std::string_view text) const {
+  try {
+    Ref<IHierStorageRoot> document = OpenStorageText(text);
+    if (document && !document->GetNodeName().empty()) return document;
+    LogWarning(Describe() + ": the template holds no element; no widget made");
+  } catch (const EStorageParseError& error) {
+    LogWarning(Describe() + ": the template does not parse (" + error.what() + "); no widget made");
+  }
+  return nullptr;
+}
+
+Ref<IWidget> TWidgetFactory::WidgetFromElement(IHierStorage* element) const {
+  try {
+    Ref<TAbstractObject> object = CreateFromStorage(element);
+    Ref<IWidget> widget = QueryInterface<IWidget>(object);
+    if (object && !widget) LogWarning(Describe() + ": the template makes no widget; skipped");
+    return widget;
+  } catch (const std::exception& error) {
+    LogDataWarning(element, Describe() + ": the widget could not be loaded (" + error.what() + "); skipped");
+    return nullptr;
+  }
 }
 
 void TWidgetFactory::SetWidgetString(std::string_view text) {
@@ -109,8 +117,10 @@ void TWidgetFactory::ApplyRedefinedParams(IWidget& widget, IParamCollection& par
       const std::string& name = entry.value;
       Ref<IParam> param = params.GetParam(Variant(name));
       widget.SetProperty(name, param ? param->GetParamValue() : Variant());
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
       // One entry that cannot be applied does not stop the others.
+      LogWarning(Describe() + ": redefined parameter \"" + entry.value + "\" could not be applied (" + error.what() +
+                 "); skipped");
     }
   }
 }

@@ -37,8 +37,11 @@
 //   <widgetfactory type="WidgetFactory" name="sparkle" usemacros="no"
 //                  redefinedparams="\a=anchor_left\b=anchor_top">
 //
-// Failures are quiet: unparsable text, an unknown type or an error while
-// loading gives no widget (the owner chain then tries farther factories).
+// Failures give no widget (the owner chain then tries farther factories) and
+// a warning naming the factory: unparsable text, an unknown type, an error
+// while loading; a redefined parameter that cannot be applied is skipped
+// with a warning too. "usemacros" and "redefinedparams" read and write by
+// name; the template is the "widgetstring" element.
 #pragma once
 
 #include <string>
@@ -62,9 +65,12 @@ struct IWidgetFactory : virtual INamedObject {
   virtual Ref<IWidget> CreateWidget(IParamCollection* params) = 0;
 };
 
-class TWidgetFactory : public TPersistObject, public virtual IWidgetFactory {
+class TWidgetFactory : public TPropertyObject, public virtual IWidgetFactory {
  public:
+  static const TPropertyTable& Properties();
+  const TPropertyTable& GetPropertyTable() const override { return Properties(); }
   void Init() override;
+  // After the keys: the "widgetstring" element.
   void LoadProperties(IHierStorage* node) override;
   void SaveProperties(IHierStorage* node) override;
 
@@ -85,6 +91,14 @@ class TWidgetFactory : public TPersistObject, public virtual IWidgetFactory {
   Ref<IHierStorage> TemplateElement(IParamCollection* params);
   // The kept parse of the widget string (use macros off).
   Ref<IHierStorage> ParsedDefinition();
+  // The root element of the text; none (and a warning) when it does not
+  // parse or holds no element.
+  Ref<IHierStorageRoot> ParseTemplate(std::string_view text) const;
+  // The widget the element describes, loaded from it; none (and a warning)
+  // when its type is unknown, is not a widget or fails to load.
+  Ref<IWidget> WidgetFromElement(IHierStorage* element) const;
+  // How warnings name this factory.
+  std::string Describe() const;
   void ApplyRedefinedParams(IWidget& widget, IParamCollection& params) const;
 
   std::string widget_string_;

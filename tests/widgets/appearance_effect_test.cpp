@@ -291,7 +291,7 @@ TEST_F(AppearanceEffectTest, CollectionStatesAndUnknownEffects) {
   EXPECT_FALSE(EffectNamed(*window, "show_effect")->IsVisible());
 }
 
-TEST_F(AppearanceEffectTest, SavesItsFlagsAndEffectsFirst) {
+TEST_F(AppearanceEffectTest, SavesItsFlagsAfterTheGroupsKeysAndItsEffectsBeforeTheChildren) {
   Ref<TAppearanceEffectWidget> window =
       LoadWidget<TAppearanceEffectWidget>(Window("0", Effect("show_effect", 0), R"(enable_effects="no")"));
   const std::string xml = SavedXml(*window);
@@ -299,7 +299,7 @@ TEST_F(AppearanceEffectTest, SavesItsFlagsAndEffectsFirst) {
   EXPECT_EQ(xml.find("skip_process_mouse"), std::string::npos) << xml;
   EXPECT_NE(xml.find(R"(durationtime="0")"), std::string::npos) << xml;  // always written
   EXPECT_NE(xml.find(R"(surfaceparamname="picture/surface")"), std::string::npos) << xml;
-  EXPECT_LT(xml.find("enable_effects"), xml.find("mousestop")) << xml;
+  EXPECT_GT(xml.find("enable_effects"), xml.find("mousestop")) << xml;  // parent's rows first
   EXPECT_LT(xml.find("</effects>"), xml.find(R"(name="box")")) << xml;
   Ref<TAppearanceEffectWidget> again = LoadWidget<TAppearanceEffectWidget>(xml);
   EXPECT_FALSE(again->GetProperty("enable_effects").ToBool(true));

@@ -115,6 +115,30 @@ TEST_F(DecoratorTest, InnerWidgetIsAttachedDetachedAndReplacedWithTheDecorator) 
   EXPECT_EQ(other->GetOwner(), nullptr);
 }
 
+TEST_F(DecoratorTest, InnerWidgetReadAndReplacedByNameThroughAPath) {
+  Load(kTiles);
+  Ref<IWidget> tile = screen->Root()->GetProperty("tiles/widget").ToObject<IWidget>();
+  ASSERT_TRUE(tile);
+  EXPECT_EQ(tile->GetName(), "tile");
+  ASSERT_TRUE(checker.RunFrame(*screen));
+
+  Ref<IWidget> wide = WidgetFromXml(R"(<widget type="test_box" name="wide" width="6" height="4"/>)");
+  screen->Root()->SetProperty("tiles/widget", Variant(wide));
+  EXPECT_EQ(tile->GetOwner(), nullptr) << "the old inner widget is detached";
+  EXPECT_EQ(wide->GetOwner(), dynamic_cast<IWidgetOwner*>(Tiles().get()));
+  EXPECT_EQ(Tiles()->GetWidth(), 18);
+  ASSERT_TRUE(checker.RunFrame(*screen));  // the wider grid, through the dirty rectangles
+  EXPECT_PRED2(LooksLike, Pixel(21, 4), kInk);
+
+  Tiles()->SetProperty("widget", Variant("not a widget"));
+  EXPECT_EQ(Tiles()->GetInnerWidget(), wide);
+  Tiles()->SetProperty("widget", Variant::Null());
+  EXPECT_EQ(wide->GetOwner(), nullptr);
+  EXPECT_TRUE(Tiles()->GetProperty("widget").IsNull());
+  ASSERT_TRUE(checker.RunFrame(*screen));
+  EXPECT_PRED2(LooksLike, Pixel(4, 4), kBackground);
+}
+
 TEST_F(DecoratorTest, InnerWidgetRunsOnTheDecoratorsTimeUnlessPaused) {
   Load(kTiles);
   Ref<TTestBox> tile = Box("tiles/tile");

@@ -135,6 +135,21 @@ TEST_F(GroupDrawTest, CachedGroupDrawsNothingUntilInvalidatedWhileAttached) {
   EXPECT_PRED2(LooksLike, Pixel(6, 6), Box("cached/a")->colour);
 }
 
+TEST_F(GroupDrawTest, CacheSurfaceReadsThePictureTheGroupIsDrawnFrom) {
+  Load(kCachedGroup);
+  EXPECT_TRUE(screen->Root()->GetProperty("cached/cachesurface").IsNull());
+  screen->Root()->Invalidate();
+  ASSERT_TRUE(checker.RunFrame(*screen));
+  Ref<ISurface> picture = screen->Root()->GetProperty("cached/cachesurface").ToObject<ISurface>();
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture, Group("cached")->GetCache());
+  // Both boxes, from the corner of the first (2, 2) to the far side of the second (14, 6).
+  EXPECT_EQ(picture->GetWidth(), 12);
+  EXPECT_EQ(picture->GetHeight(), 4);
+  EXPECT_PRED2(LooksLike, picture->GetPixel(0, 0), Box("cached/a")->colour);
+  EXPECT_EQ(picture->GetPixel(5, 0) >> 24, 0u) << "between the boxes";
+}
+
 TEST_F(GroupDrawTest, ChangesInsideACachedGroupShowOnlyAfterTheNextInvalidate) {
   Load(kCachedGroup);
   screen->Root()->Invalidate();

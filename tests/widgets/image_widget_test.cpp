@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/image_resource.h"
+#include "persistence/log.h"
 #include "tests/widgets/resource_fixture.h"
 #include "tests/widgets/test_widgets.h"
 #include "widgets/image_widget.h"
@@ -82,6 +83,24 @@ TEST_F(ImageWidgetTest, WithoutItsPictureNothingIsDrawn) {
   }
   auto detached = LoadWidget<TImageWidget>(R"(<widget visible="yes" width="4" height="2" resourcename="pic"/>)");
   EXPECT_EQ(Drawn(*detached)->GetPixel(0, 0), kBackground);
+}
+
+TEST_F(ImageWidgetTest, AMissingPictureIsReportedOnceWithTheWidgetsPath) {
+  TLogCapture log;
+  auto detached = LoadWidget<TImageWidget>(R"(<widget visible="yes" width="4" height="2" resourcename="logo"/>)");
+  Drawn(*detached);
+  EXPECT_TRUE(log.Lines().empty()) << "not looked for while detached";
+
+  auto image = Attach<TImageWidget>(R"(<widget type="image_widget" name="image_logo" visible="yes" mousestop="yes"
+      width="4" height="2" resourcename="logo"/>)");
+  for (int frame = 0; frame < 3; ++frame) Drawn(*image);
+  image->ContainsPoint({1, 1}, false);
+  image->SetProperty("resourcename", "pic");
+  Drawn(*image);
+  image->SetProperty("resourcename", "logo_2");
+  Drawn(*image);
+  EXPECT_EQ(log.Lines(), (std::vector<std::string>{"GS_Test/image_logo: image resource 'logo' not found",
+                                                   "GS_Test/image_logo: image resource 'logo_2' not found"}));
 }
 
 TEST_F(ImageWidgetTest, ClicksHitOnlyNonTransparentPixels) {

@@ -108,6 +108,27 @@ TEST_F(SurfaceWidgetTest, SavesFillColourAlwaysAndDrawModeWhenNotTheDefault) {
   EXPECT_EQ(copy->GetFillColor(), 0x80FF0000u);
 }
 
+TEST_F(SurfaceWidgetTest, SurfaceIsHandedToAnotherWidgetByPath) {
+  Load(R"(<widget type="group_widget" name="root" visible="yes"><widgets>
+      <widget type="surface_widget" name="source" visible="yes"/>
+      <widget type="group_widget" name="panel" visible="yes" anchor_left="20"><widgets>
+        <widget type="surface_widget" name="target" visible="yes" anchor_top="5"/>
+      </widgets></widget></widgets></widget>)");
+  QueryInterface<TSurfaceWidget>(Find("source"))->SetSurface(Stripes());
+  screen->Root()->SetProperty("panel/target/surface", screen->Root()->GetProperty("source/surface"));
+  Ref<TSurfaceWidget> target = QueryInterface<TSurfaceWidget>(Find("panel/target"));
+  EXPECT_EQ(target->GetSurface(), QueryInterface<TSurfaceWidget>(Find("source"))->GetSurface());
+  EXPECT_EQ(target->GetWidth(), 4);
+  ASSERT_TRUE(checker.RunFrame(*screen));
+  EXPECT_PRED2(LooksLike, Pixel(23, 6), 0xFFFFFFFF);
+
+  target->SetProperty("surface", Variant("stripes"));
+  EXPECT_TRUE(target->GetSurface()) << "a value that is no surface is ignored";
+  target->SetProperty("surface", Variant::Null());
+  EXPECT_FALSE(target->GetSurface());
+  EXPECT_EQ(target->GetWidth(), 0);
+}
+
 TEST_F(SurfaceWidgetTest, DetachingReleasesTheSurface) {
   Load(R"(<widget type="group_widget" name="root" visible="yes"/>)");
   Ref<TSurfaceWidget> widget = AddSurfaceWidget(R"(<widget type="surface_widget" name="picture" visible="yes"/>)");

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "persistence/log.h"
 #include "persistence/object_io.h"
 #include "persistence/params.h"
 #include "persistence/storage.h"
@@ -154,6 +155,26 @@ TEST(WidgetFactoryCreate, TemplatesThatMakeNoWidgetGiveNone) {
   for (const auto& [what, text] : cases) {
     EXPECT_FALSE(Factory(text)->CreateWidget(nullptr)) << what;
     EXPECT_FALSE(Factory(text, false)->CreateWidget(nullptr)) << what << " (parsed once)";
+  }
+}
+
+TEST(WidgetFactoryCreate, ATemplateThatMakesNoWidgetIsReportedWithTheFactorysName) {
+  RegisterContainerTestClasses();
+  const std::vector<std::pair<const char*, const char*>> cases = {
+      {"", "no element"},
+      {"just words", "no element"},
+      {R"(<widget type="test_box" name="a">)", "does not parse"},
+      {R"(<widget type="WidgetFactory" name="a"/>)", "makes no widget"},
+  };
+  for (const auto& [text, reason] : cases) {
+    SCOPED_TRACE(text);
+    Ref<TWidgetFactory> factory = Factory(text);
+    factory->SetName("sparkle");
+    TLogCapture log;
+    factory->CreateWidget(nullptr);
+    ASSERT_EQ(log.Lines().size(), 1u);
+    EXPECT_EQ(log.Count("widget factory \"sparkle\""), 1);
+    EXPECT_EQ(log.Count(reason), 1) << log.Lines()[0];
   }
 }
 
