@@ -20,18 +20,19 @@ constexpr double kWidth = 180, kHeight = 220;
 constexpr double kHeadX = 90, kHeadY = 96, kHeadRx = 40, kHeadRy = 50;
 
 enum class THair { kBun, kTousled, kCropped, kLongWaves, kGreyCurls, kUnderCap };
+// What a person carries about them, as bits of TPerson::extras.
 enum TExtras : unsigned {
   kNone = 0,
-  kGlasses = 1,
-  kFreckles = 2,
-  kMoustache = 4,
-  kBeard = 8,
-  kEarrings = 16,
-  kPearls = 32,
-  kFlower = 64,
-  kCap = 128,
-  kWrinkles = 256,
-  kFlour = 512,
+  kGlasses = 1u << 0,
+  kFreckles = 1u << 1,
+  kMoustache = 1u << 2,
+  kBeard = 1u << 3,
+  kEarrings = 1u << 4,
+  kPearls = 1u << 5,
+  kFlower = 1u << 6,
+  kCap = 1u << 7,
+  kWrinkles = 1u << 8,
+  kFlour = 1u << 9,
 };
 
 struct TPerson {
