@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "persistence/log.h"
+#include "story/category.h"
 #include "story/scene_def.h"
 #include "story/scene_def_ref.h"
 #include "tests/story/story_fixture.h"
@@ -199,6 +200,24 @@ TEST(SceneDef, WithoutChildrenSavesTheFourKeysOnly) {
             "<scene_def name=\"x\" categories=\";a;\" identical_part_shift=\"256\" scene_show_factories=\"\" "
             "identical_show_factories=\"\"/>");
   EXPECT_FALSE(def->CreateSceneWidget("nothing", nullptr));
+}
+
+TEST(Category, WithoutChildrenSavesItsThreeKeysAndAttachesNothingWithoutAManager) {
+  const std::string text = R"(<category name="flowers" caption="%c%" description=""/>)";
+  auto category = Parse<TCorvellaneCategory>(text);
+  EXPECT_EQ(Saved(*category, "category"), text);
+  category->AttachCategoryResources(nullptr);
+  category->DetachCategoryResources();
+  auto categories = Parse<TCorvellaneCategoryCollection>(
+      R"(<categories><category name="a"/><category name="b"><resource_defs resourcegroup="cat">)"
+      R"(<resource_def name="r" type="ImageResource" file="r.png"/></resource_defs></category></categories>)");
+  auto manager = MakeRef<TRecordingManager>();
+  categories->AttachCategoryResources(manager.get());
+  categories->DetachCategoryResources();
+  EXPECT_EQ(manager->calls, (std::vector<std::string>{"load cat 1", "remove group cat"}));
+  EXPECT_FALSE(categories->Get(Variant("zzz")));
+  EXPECT_EQ(Parse<TCorvellaneCategoryCollection>(categories->SaveCategoriesText())->SaveCategoriesText(),
+            categories->SaveCategoriesText());
 }
 
 }  // namespace
