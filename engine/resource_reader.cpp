@@ -9,6 +9,7 @@
 #include "engine/resource_folder_index.h"
 #include "persistence/data_files.h"
 #include "persistence/paths.h"
+#include "persistence/whole_file.h"
 #include "xml/ascii_case.h"
 
 namespace corvellane {
@@ -47,12 +48,10 @@ std::optional<std::string> ExistingFile(std::string_view path) {
   return std::nullopt;
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
-  return bytes;
+std::optional<std::string> ReadFileBytes(const std::string& path) {
+  FileBytes file = ReadWholeFile(path);
+  if (!file.ok()) return std::nullopt;
+  return std::move(file.bytes);
 }
 
 // A bare file name is read from the current folder.
@@ -138,7 +137,7 @@ std::optional<std::string> TResourceReader::Read(std::string_view entry) {
   if (archive_) return archive_->ReadEntry(entry);
   std::optional<std::string> path = FolderEntryPath(entry);
   if (!path) return std::nullopt;
-  return ReadWholeFile(*path);
+  return ReadFileBytes(*path);
 }
 
 std::vector<std::string> TResourceReader::EntryNames() const {

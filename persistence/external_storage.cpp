@@ -12,13 +12,13 @@
 #include <stdexcept>
 #include <unordered_map>
 
-#include "persistence/atomic_file.h"
 #include "persistence/cipher.h"
 #include "persistence/data_files.h"
 #include "persistence/log.h"
 #include "persistence/param_string.h"
 #include "persistence/paths.h"
 #include "persistence/storage.h"
+#include "persistence/whole_file.h"
 #include "persistence/xml_storage.h"
 #include "xml/ascii_case.h"
 

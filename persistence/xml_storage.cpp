@@ -1,8 +1,8 @@
 #include "persistence/xml_storage.h"
 
-#include "persistence/atomic_file.h"
 #include "persistence/data_files.h"
 #include "persistence/paths.h"
+#include "persistence/whole_file.h"
 #include "xml/ascii_case.h"
 #include "xml/xml_path.h"
 #include "xml/xml_text.h"

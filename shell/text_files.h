@@ -1,4 +1,5 @@
-// text_files.h: whole-file text reading and safe whole-file text writing.
+// text_files.h: whole-file text reading and safe whole-file text writing
+// (over persistence/whole_file.h).
 //
 // The game keeps its options, profiles, high scores and level records as
 // small text files that are replaced as a whole on every save. Two rules keep
@@ -27,9 +28,9 @@
 #include <string>
 #include <string_view>
 
-namespace corvellane {
+#include "persistence/whole_file.h"
 
-enum class FileReadStatus { Ok, Missing, Unreadable };
+namespace corvellane {
 
 struct TextFileContent {
   FileReadStatus status = FileReadStatus::Missing;
@@ -38,11 +39,9 @@ struct TextFileContent {
   bool ok() const { return status == FileReadStatus::Ok; }
 };
 
+// At most kMaxSettingsFileBytes; a file that is no regular file or is larger
+// is Unreadable.
 TextFileContent ReadTextLines(std::string_view path);
-
-// Everything that can still be read from an open descriptor (a file, a pipe,
-// standard input); none on a read error.
-std::optional<std::string> ReadWholeDescriptor(int fd);
 
 // The text's lines, each followed by CR LF ("a\nb" -> "a\r\nb\r\n").
 std::string JoinLinesCrLf(std::string_view text);

@@ -188,7 +188,7 @@ bool THeadlessPlatform::OpenAudio(IAudioSource& source) {
   if (!options_.audio_out_path.empty()) {
     audio_out_ = std::make_unique<TWavWriter>();
     if (!audio_out_->Open(options_.audio_out_path, kAudioSampleRate, kAudioChannels)) {
-      std::fprintf(stderr, "cannot write the audio file %s\n", options_.audio_out_path.c_str());
+      write_failures_.push_back(options_.audio_out_path);
       audio_out_.reset();
     }
   }
@@ -197,7 +197,9 @@ bool THeadlessPlatform::OpenAudio(IAudioSource& source) {
 
 void THeadlessPlatform::CloseAudio() {
   audio_source_ = nullptr;
-  if (audio_out_) audio_out_->Close();
+  // A recording that lost samples (a full disk) is a failed output, like a
+  // picture that could not be written.
+  if (audio_out_ && !audio_out_->Close()) write_failures_.push_back(options_.audio_out_path);
   audio_out_.reset();
 }
 

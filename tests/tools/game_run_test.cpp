@@ -90,6 +90,17 @@ TEST_F(GameRun, LeavingFromTheQuitQuestionEndsTheGame) {
   EXPECT_TRUE(ReadPng(dir_.File("shots/last.png")));
 }
 
+// Outputs that could not be written make the run fail and say which, like a
+// capture that could not be written.
+TEST_F(GameRun, AnOutputThatCannotBeWrittenFailsTheRun) {
+  const std::string outputs[] = {"/dev/full", dir_.File("no_such_folder/visit.wav")};
+  for (const std::string& output : outputs) {
+    ProgramResult result = RunProgram(dir_, CORVELLANE_PROGRAM, {"--headless", "--frames", "30", "--audio-out", output});
+    EXPECT_NE(result.exit_code, 0) << output;
+    EXPECT_NE(result.err.find(output), std::string::npos) << result.err;
+  }
+}
+
 // A copy of the demo's program folder with one thing broken at a time: the
 // game still runs to its end and writes its last frame.
 TEST_F(GameRun, DamagedContentNeverStopsTheGame) {
