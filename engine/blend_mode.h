@@ -22,6 +22,10 @@ enum class TDrawMode : int { CopyRect, FillColor };
 
 inline constexpr int kBlendModeCount = 7;
 
+// The "/"-separated name lists the modes are stored by in data files.
+inline constexpr std::string_view kBlendModeNames = "/normal/screen/overlay/linearlight/addition/maxopaque/bltfast";
+inline constexpr std::string_view kDrawModeNames = "/copyrect/fillcolor";
+
 // Lower-case data name of a mode, and back (exact match; none when unknown).
 std::string_view BlendModeName(TBlendMode mode);
 std::optional<TBlendMode> BlendModeFromName(std::string_view name);

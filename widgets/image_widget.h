@@ -60,8 +60,4 @@ class TImageWidget : public TResourceWidget {
   TBlendMode blend_mode_ = TBlendMode::Normal;
 };
 
-// The "/"-separated name lists the modes are stored by.
-inline constexpr std::string_view kDrawModeNames = "/copyrect/fillcolor";
-inline constexpr std::string_view kBlendModeNames = "/normal/screen/overlay/linearlight/addition/maxopaque/bltfast";
-
 }  // namespace corvellane

@@ -10,8 +10,6 @@ namespace corvellane {
 
 namespace {
 
-constexpr std::string_view kDrawModeNames = "/copyrect/fillcolor";
-
 int32_t BoundedSide(int32_t side) { return std::clamp(side, 0, kMaxWidgetSide); }
 int32_t BoundedShift(int32_t shift) { return std::clamp(shift, -kMaxPixelCoordinate, kMaxPixelCoordinate); }
 
