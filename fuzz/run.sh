@@ -3,7 +3,9 @@
 # undefined-behaviour sanitizers) in fuzz-build/ and runs each one for
 # ${FUZZ_SECONDS:-60} seconds. Fails when any fuzzer finds a crash; the input
 # that caused it is left in fuzz-build/crashes/<fuzzer>/. Seeds come from
-# fuzz/corpus/<fuzzer>/ and a libFuzzer dictionary from fuzz/<fuzzer>.dict.
+# fuzz/corpus/<fuzzer>/ and from the source files that the lines of
+# fuzz/<fuzzer>.seeds name (globs from the repository root: the demo content),
+# and a libFuzzer dictionary from fuzz/<fuzzer>.dict.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/fuzz-build"
@@ -23,6 +25,14 @@ for fuzzer in "$build"/fuzz/*_fuzzer; do
   mkdir -p "$corpus" "$crashes"
   seeds=()
   [ -d "$root/fuzz/corpus/$name" ] && seeds=("$root/fuzz/corpus/$name")
+  if [ -f "$root/fuzz/$name.seeds" ]; then
+    content="$build/seeds/$name"
+    rm -rf "$content" && mkdir -p "$content"
+    while read -r pattern; do
+      [ -n "$pattern" ] && (cd "$root" && cp $pattern "$content/" 2>/dev/null) || true
+    done <"$root/fuzz/$name.seeds"
+    seeds+=("$content")
+  fi
   dict=()
   [ -f "$root/fuzz/$name.dict" ] && dict=(-dict="$root/fuzz/$name.dict")
   echo "== $name for ${seconds}s"

@@ -3,6 +3,7 @@
 #include "persistence/object_io.h"
 #include "persistence/property_table.h"
 #include "persistence/storage.h"
+#include "xml/text_encoding.h"
 
 namespace corvellane {
 
@@ -20,7 +21,7 @@ const TPropertyTable& TUserProfile::Properties() {
       .Custom(
           kDataElement, [](P& p) { return Variant(p.data_text_); },
           [](P& p, const Variant& v) {
-            p.data_text_ = v.ToText();
+            p.SetDataText(v.ToText());
             return true;
           },
           [](P& p, IHierStorage* node) {
@@ -30,6 +31,10 @@ const TPropertyTable& TUserProfile::Properties() {
             if (!p.data_text_.empty()) node->SetChildText(kDataElement, Variant(p.data_text_));
           });
   return table;
+}
+
+void TUserProfile::SetDataText(std::string_view text) {
+  data_text_ = IsValidUtf8(text) ? std::string(text) : Windows1252ToUtf8(text);
 }
 
 void TUserProfile::Init() {

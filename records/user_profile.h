@@ -9,6 +9,8 @@
 //     <params><param name="avatar" value="2"/></params>
 //   </userprofile>
 //
+// The data text is always kept as valid UTF-8 (see SetDataText).
+//
 // Loading into a profile that already has values (two elements of one name
 // in the file) replaces the values the element holds and keeps the others.
 #pragma once
@@ -35,7 +37,9 @@ class TUserProfile : public TPropertyObject, public virtual IUserProfile {
 
   Ref<IParamCollection> GetParams() override { return params_; }
   std::string GetDataText() const override { return data_text_; }
-  void SetDataText(std::string_view text) override { data_text_ = std::string(text); }
+  // Text that is not valid UTF-8 is taken as Windows-1252: one bad byte
+  // would otherwise make the whole "users.dat" read back as nothing.
+  void SetDataText(std::string_view text) override;
 
  private:
   Ref<TParamCollection> params_;

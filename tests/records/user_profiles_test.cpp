@@ -115,6 +115,17 @@ TEST_F(UserProfiles, ADamagedFileIsKeptAsideReportedAndNeverOverwritten) {
   }
 }
 
+TEST_F(UserProfiles, ADataTextThatIsNotUtf8CannotEmptyTheFile) {
+  Ref<TUserProfileCollection> profiles = NewProfiles();
+  profiles->GetOrCreateProfile("Ann")->SetDataText("caf\xE9 <x/>");
+  profiles->GetOrCreateProfile("Bob");
+  ASSERT_TRUE(profiles->SaveProfiles(engine()));
+  Ref<TUserProfileCollection> loaded = NewProfiles();
+  loaded->LoadProfiles(engine());
+  ASSERT_EQ(loaded->Count(), 2);
+  EXPECT_EQ(loaded->GetProfile(Variant("Ann"))->GetDataText(), "caf\xC3\xA9 <x/>");
+}
+
 TEST_F(UserProfiles, AFailedSaveLeavesTheOldFile) {
   Ref<TUserProfileCollection> profiles = NewProfiles();
   profiles->GetOrCreateProfile("Ann");
