@@ -7,6 +7,7 @@
 #include "game/game.h"
 #include "persistence/class_registry.h"
 #include "records/record_classes.h"
+#include "scenarios/scenario_classes.h"
 #include "screens/screen_classes.h"
 #include "screens/splash_screens.h"
 #include "sound/sound_definitions.h"
@@ -23,6 +24,7 @@ void RegisterAllGameClasses() {
   RegisterFunctionClasses();
   RegisterWidgetClasses();
   RegisterControlClasses();
+  RegisterScenarioClasses();
   RegisterScreenClasses();
   RegisterSplashScreenClasses();
   RegisterRecordClasses();
