@@ -1,12 +1,17 @@
 // Group passes: a quiet frame (advance, re-sort, dirty pass) over a group of
 // N children must stay linear in N — one comparison per child in the z pass
 // when nothing moved — and a frame in which every child moves must cost no
-// more than reporting each rectangle.
+// more than reporting each rectangle. Loading and releasing a file of groups
+// nested N deep must stay linear in N too (the tree is cut at the nesting
+// bound; what remains is parsing).
 #include <benchmark/benchmark.h>
 
 #include <string>
 
+#include "persistence/log.h"
 #include "persistence/object_io.h"
+#include "persistence/storage.h"
+#include "widgets/widget_classes.h"
 #include "widgets/plain_widget_owner.h"
 #include "widgets/surface_widget.h"
 #include "widgets/visual_group_widget.h"
@@ -71,6 +76,26 @@ void BM_EveryChildMoves(benchmark::State& state) {
   group->ClearOwner();
 }
 BENCHMARK(BM_EveryChildMoves)->RangeMultiplier(4)->Range(64, 4096)->Complexity(benchmark::oN);
+
+std::string NestedGroups(int depth) {
+  std::string xml;
+  for (int i = 0; i < depth; ++i) xml += R"(<widget type="group_widget" visible="yes"><widgets>)";
+  for (int i = 0; i < depth; ++i) xml += "</widgets></widget>";
+  return xml;
+}
+
+void BM_LoadNestedGroups(benchmark::State& state) {
+  RegisterWidgetClasses();
+  SetLogLevel(LogLevel::Silent);
+  const std::string xml = NestedGroups(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    Ref<IHierStorageRoot> doc = OpenStorageText(xml, "deep.xml");
+    Ref<TAbstractObject> root = CreateFromStorage(doc.get());
+    benchmark::DoNotOptimize(root.get());
+  }
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_LoadNestedGroups)->RangeMultiplier(4)->Range(16, 16384)->Complexity(benchmark::oN);
 
 }  // namespace
 

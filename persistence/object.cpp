@@ -3,6 +3,7 @@
 #include <typeinfo>
 
 #include "persistence/class_registry.h"
+#include "persistence/load_nesting.h"
 #include "persistence/params.h"
 #include "persistence/property_table.h"
 #include "persistence/storage.h"
@@ -41,6 +42,7 @@ void TPersistObject::AssignTo(TNamedObject& target) const {
 
 void TPersistObject::LoadFrom(IHierStorage* node) {
   if (!node) return;
+  TLoadNestingScope nesting;
   // An element with "_outstorage" already reads through to the external file,
   // so its text only needs remembering for saving.
   out_storage_ = ReadText(node, "_outstorage");

@@ -1,5 +1,8 @@
 #include "persistence/xml_storage.h"
 
+#include <string>
+#include <vector>
+
 #include "persistence/data_files.h"
 #include "persistence/paths.h"
 #include "persistence/whole_file.h"
@@ -44,6 +47,25 @@ std::shared_ptr<XmlDocument> ParseOrThrow(std::string_view bytes) {
   }
 }
 
+// The steps from the node up to the root, written root first. A path through
+// a deeply nested file keeps its first and last steps: enough to find the
+// place, and a message stays one readable line.
+std::string JoinLocationSteps(const std::vector<std::string>& node_to_root) {
+  constexpr size_t kShownAtEachEnd = 4;
+  const size_t count = node_to_root.size();
+  std::string path;
+  for (size_t i = count; i-- > 0;) {
+    const size_t from_root = count - 1 - i;
+    if (count > 2 * kShownAtEachEnd + 1 && from_root >= kShownAtEachEnd && i >= kShownAtEachEnd) {
+      if (from_root == kShownAtEachEnd) path += "/... " + std::to_string(count - 2 * kShownAtEachEnd) + " levels ...";
+      continue;
+    }
+    if (!path.empty()) path += '/';
+    path += node_to_root[i];
+  }
+  return path;
+}
+
 }  // namespace
 
 Ref<TXMLStorage> TXMLStorage::Wrap(XmlNode element, std::shared_ptr<XmlDocument> document) {
@@ -80,12 +102,13 @@ void TXMLStorage::DetachNode() {
 std::string TXMLStorage::GetNodeName() { return std::string(node_.Name()); }
 
 std::string TXMLStorage::GetLocation() {
-  std::string path;
+  std::vector<std::string> steps;
   for (XmlNode element = node_; element && element.IsElement(); element = element.Parent()) {
     std::string step(element.Name());
     if (std::optional<std::string_view> name = element.Attribute("name")) step += " \"" + std::string(*name) + "\"";
-    path = path.empty() ? step : step + "/" + path;
+    steps.push_back(std::move(step));
   }
+  std::string path = JoinLocationSteps(steps);
   const std::string file = document_ ? document_->SourceName() : std::string();
   if (file.empty()) return path;
   return path.empty() ? file : file + ", " + path;

@@ -160,7 +160,10 @@ void TWidgetCollection::Add(Ref<IWidget> widget) {
     if (widget->GetOwner()) DetachFromOwner(*widget);
     if (owner_) widget->SetOwner(owner_);
   }
-  widget->UpdateDirtyRegion(false, true);
+  // A detached collection (a group being loaded) has nobody to report the
+  // rectangle to; its group's first dirty pass reports the whole subtree.
+  // Skipping the pass keeps loading a tree linear in its size.
+  if (owner_) widget->UpdateDirtyRegion(false, true);
   redraw_needed_ = true;
   const int position = sorted_by_z_ ? ZPlacement(widget->GetZ()) : Count();
   const std::string name = widget->GetName();
@@ -258,8 +261,10 @@ void TWidgetCollection::SetOwner(IWidgetOwner* owner) {
 
 void TWidgetCollection::ClearOwner() {
   owner_ = nullptr;
+  // A child without an owner has already let go of its own children, so a
+  // tree is walked once, not once per level, when it is released.
   for (int i = Count() - 1; i >= 0; --i)
-    if (Ref<IWidget> child = GetWidgetAt(i)) child->ClearOwner();
+    if (Ref<IWidget> child = GetWidgetAt(i); child && child->GetOwner()) child->ClearOwner();
 }
 
 }  // namespace corvellane
