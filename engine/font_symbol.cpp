@@ -4,6 +4,7 @@
 #include <charconv>
 #include <optional>
 
+#include "engine/surface.h"
 #include "persistence/value_access.h"
 
 namespace corvellane {
@@ -18,6 +19,13 @@ std::optional<uint32_t> ParseCode(std::string_view text) {
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), code);
   if (error != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
   return code;
+}
+
+// A symbol lies on its font sheet, a surface: every value of its rectangle
+// is held to a surface's side, so a damaged table cannot make left + width
+// (or a bearing summed into an advance) overflow.
+int32_t ReadSheetValue(IHierStorage* node, std::string_view key) {
+  return std::clamp(ReadInt(node, key, 0), -kMaxSurfaceSide, kMaxSurfaceSide);
 }
 
 }  // namespace
@@ -41,11 +49,11 @@ void TSymbol::LoadProperties(IHierStorage* node) {
     scan_code_ = 0;
     SetName(text);
   }
-  const int32_t left = ReadInt(node, "left", 0);
-  const int32_t top = ReadInt(node, "top", 0);
-  rect_ = {left, top, left + ReadInt(node, "width", 0), top + ReadInt(node, "height", 0)};
-  left_bearing_ = ReadInt(node, "wleft", 0);
-  right_bearing_ = ReadInt(node, "wright", 0);
+  const int32_t left = ReadSheetValue(node, "left");
+  const int32_t top = ReadSheetValue(node, "top");
+  rect_ = {left, top, left + ReadSheetValue(node, "width"), top + ReadSheetValue(node, "height")};
+  left_bearing_ = ReadSheetValue(node, "wleft");
+  right_bearing_ = ReadSheetValue(node, "wright");
 }
 
 void TSymbol::SaveProperties(IHierStorage* node) {

@@ -8,6 +8,8 @@
 // A symbol is the rectangle of its character on the font sheet plus the
 // bearings that adjust the advance when text is laid out. Its name is the
 // scan code (the character's code point) in decimal, so "65" is "A".
+// Loaded values are held within +-kMaxSurfaceSide (engine/surface.h), so the
+// rectangle's arithmetic never overflows whatever a table says.
 #pragma once
 
 #include <cstdint>

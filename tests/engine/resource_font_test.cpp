@@ -89,6 +89,34 @@ TEST_F(FontTest, SymbolsAreFoundByTheCodeOfTheFirstCharacter) {
   EXPECT_FALSE(font->GetSymbol("\xC3"));
 }
 
+TEST_F(FontTest, SymbolValuesBeyondAnySheetAreHeldToASurfacesSide) {
+  struct Case {
+    const char* symbol;
+    TRect rect;
+    int32_t left_bearing, right_bearing;
+  };
+  const int32_t side = kMaxSurfaceSide;
+  const Case cases[] = {
+      {R"(left="2147483647" width="2147483647" top="2147483000" height="1000")", {side, side, 2 * side, side + 1000}, 0, 0},
+      {R"(left="-2147483648" width="-2147483648" height="-1")", {-side, 0, -2 * side, -1}, 0, 0},
+      {R"(left="100" width="2147483600" wleft="2147483647" wright="-2147483648")", {100, 0, 100 + side, 0}, side, -side},
+      {R"(left="3" top="4" width="5" height="6" wleft="-7" wright="8")", {3, 4, 8, 10}, -7, 8},
+  };
+  int serial = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.symbol);
+    const std::string name = "f" + std::to_string(serial++);
+    Ref<IFontResource> font = DefineFont(name, 8, std::string(R"(<symbol scancode="65" )") + c.symbol + "/>");
+    ASSERT_TRUE(font);
+    Ref<ISymbol> a = font->GetSymbol("A");
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->GetSymbolRect(), c.rect);
+    EXPECT_EQ(a->GetSymbolWidth(), c.rect.right - c.rect.left);
+    EXPECT_EQ(a->GetLeftBearing(), c.left_bearing);
+    EXPECT_EQ(a->GetRightBearing(), c.right_bearing);
+  }
+}
+
 TEST_F(FontTest, SymbolsSaveTheirKeys) {
   Ref<IFontResource> font = DefineFont("f", 4, R"(<symbol scancode="65" top="3" width="5" height="9"/>)");
   Ref<IHierStorageRoot> saved = CreateStorage("resource");
