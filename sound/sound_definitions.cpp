@@ -1,5 +1,7 @@
 #include "sound/sound_definitions.h"
 
+#include <algorithm>
+
 #include <string>
 #include <utility>
 
@@ -41,7 +43,7 @@ const TPropertyTable& TSound::Properties() {
   static const TPropertyTable table = [] {
     Table rows(TPropertyObject::Properties());
     rows.Text("resourcename", &TSound::resource_name_, "", Table::Always())
-        .Int("volume", &TSound::volume_, kKeepVolume)
+        .Int("volume", &TSound::volume_, &TSound::SetVolume, kKeepVolume)
         .Int("pan", &TSound::pan_, kKeepPan)
         .Bool("mutemusic", &TSound::mute_music_, false)
         .Bool("loop", &TSound::loop_, false);
@@ -54,6 +56,8 @@ const TPropertyTable& TSound::Properties() {
   }();
   return table;
 }
+
+void TSound::SetVolume(int32_t volume) { volume_ = std::min(volume, kFullVolume); }
 
 void TSound::Init() {
   TPropertyObject::Init();

@@ -38,7 +38,8 @@ namespace corvellane {
 struct ISound : virtual IPropertyObject {
   virtual std::string GetResourceName() const = 0;
   virtual void SetResourceName(std::string_view name) = 0;
-  // Percent of the resource's volume; 0 or less keeps the resource's volume.
+  // Percent of the resource's volume, at most 100 (a larger value is held
+  // there); 0 or less keeps the resource's volume.
   virtual int32_t GetVolume() const = 0;
   virtual void SetVolume(int32_t volume) = 0;
   // -100 (left) .. 100 (right); -101 keeps the current pan.
@@ -74,6 +75,7 @@ struct DelayRange {
 class TSound : public TPropertyObject, public virtual ISound {
  public:
   static constexpr int32_t kKeepVolume = -1;
+  static constexpr int32_t kFullVolume = 100;
   static constexpr int32_t kKeepPan = -101;
 
   static const TPropertyTable& Properties();
@@ -83,7 +85,7 @@ class TSound : public TPropertyObject, public virtual ISound {
   std::string GetResourceName() const override { return resource_name_; }
   void SetResourceName(std::string_view name) override { resource_name_ = std::string(name); }
   int32_t GetVolume() const override { return volume_; }
-  void SetVolume(int32_t volume) override { volume_ = volume; }
+  void SetVolume(int32_t volume) override;
   int32_t GetPan() const override { return pan_; }
   void SetPan(int32_t pan) override { pan_ = pan; }
   bool GetMuteMusic() const override { return mute_music_; }

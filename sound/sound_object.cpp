@@ -45,8 +45,10 @@ void TSoundObject::CopyDefinition(const ISound& definition, int32_t master_volum
   repeat_delay_ = DrawDelay(repeat_bounds_);
   // Without a pause between repetitions the mixer loops the channel itself.
   loops_in_mixer_ = loop_ && repeat_bounds_.max <= 0;
-  const int32_t share = definition.GetVolume();
-  volume_factor_ = share > 0 ? share * master_volume / 100 : master_volume;
+  // Both are percentages; held to 0 .. 100 here too, as any ISound may answer.
+  const int32_t share = std::min(definition.GetVolume(), TSound::kFullVolume);
+  const int32_t master = std::clamp(master_volume, 0, TSound::kFullVolume);
+  volume_factor_ = share > 0 ? share * master / 100 : master;
 }
 
 void TSoundObject::SetVolume(int32_t sound_volume) {

@@ -42,6 +42,12 @@ TEST(SoundDefinition, LoadsBoundsAndGroupBehaviour) {
     EXPECT_EQ(sound->GetLoop(), c.loop) << c.xml;
     EXPECT_EQ(sound->IsStoppableByGroup(), c.stoppable) << c.xml;
   }
+  // A share of the resource's volume: above 100 % is 100 %, 0 or less keeps it.
+  for (const auto& [xml, volume] : {std::pair{R"(<sound volume="2147483647"/>)", 100},
+                                    std::pair{R"(<sound volume="101"/>)", 100}, std::pair{R"(<sound volume="37"/>)", 37},
+                                    std::pair{R"(<sound volume="-2147483648"/>)", -2147483647 - 1}}) {
+    EXPECT_EQ(LoadSound(xml)->GetVolume(), volume) << xml;
+  }
   auto plain = LoadSound(R"(<sound name="s" resourcename="r"/>)");
   EXPECT_EQ(plain->GetVolume(), TSound::kKeepVolume);
   EXPECT_EQ(plain->GetPan(), TSound::kKeepPan);

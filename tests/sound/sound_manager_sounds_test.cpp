@@ -217,6 +217,21 @@ TEST_F(SoundsTest, VolumesAreClampedAndAppliedLive) {
   EXPECT_EQ(SoundRig::Left(rig.Run(10), 0), 3200);
 }
 
+TEST_F(SoundsTest, ADefinitionsVolumeAboveAHundredPlaysAtTheResourcesFullVolume) {
+  rig.DefineSounds(R"(
+    <sound name="sound_full" resourcename="res_long" volume="100"/>
+    <sound name="sound_150" resourcename="res_long" volume="150"/>
+    <sound name="sound_huge" resourcename="res_long" volume="2147483647"/>)");
+  rig.manager->SetSoundVolume(100);
+  for (const char* name : {"sound_full", "sound_150", "sound_huge"}) {
+    SCOPED_TRACE(name);
+    rig.manager->StopAllSounds();
+    ASSERT_NE(Play(name), 0u);
+    // The resource's master volume is 80 %.
+    EXPECT_EQ(SoundRig::Left(rig.Run(10), 0), 6400);
+  }
+}
+
 TEST_F(SoundsTest, OutputRunsOnlyWhileEnabledAndTheProgramIsActive) {
   Play("sound_loop");
   EXPECT_EQ(SoundRig::Right(rig.Run(10), 0), 6400);
