@@ -63,6 +63,10 @@ constexpr std::string_view PlayGroupPath(TPlayGroup group) {
   }
 }
 
+// Where the play screen keeps its object panel, as panel item scenarios
+// name the items ("ui_group/panel_scrollarea/ui_obj_list_panel/vase").
+inline constexpr std::string_view kObjectPanelPath = "ui_group/panel_scrollarea/ui_obj_list_panel";
+
 struct IGameManagersOwner : virtual ISceneGeneratorOwner {
   // The game.
   virtual IGameScreenOwner* GetGameScreenOwner() = 0;
