@@ -5,6 +5,7 @@
 #include "engine/resource_types.h"
 #include "functions/function_classes.h"
 #include "game/game.h"
+#include "particles/particle_classes.h"
 #include "persistence/class_registry.h"
 #include "records/record_classes.h"
 #include "scenarios/scenario_classes.h"
@@ -23,6 +24,7 @@ void RegisterAllGameClasses() {
   RegisterSoundClasses();
   RegisterFunctionClasses();
   RegisterWidgetClasses();
+  RegisterParticleClasses();
   RegisterControlClasses();
   RegisterScenarioClasses();
   RegisterScreenClasses();
