@@ -17,7 +17,7 @@ namespace {
 
 int32_t ClampSide(int32_t side) { return std::clamp(side, 0, kMaxWidgetSide); }
 
-enum class MouseAction { kMove, kDown, kUp, kDoubleClick };
+enum class MouseAction { kMove, kDown, kUp, kDoubleClick, kWheel };
 
 struct MouseMessage {
   MouseAction action;
@@ -36,6 +36,7 @@ std::optional<MouseMessage> DecodeMouseMessage(int32_t message) {
     case kMouseMiddleDown: return MouseMessage{MouseAction::kDown, TMouseButton::kMiddle};
     case kMouseMiddleUp: return MouseMessage{MouseAction::kUp, TMouseButton::kMiddle};
     case kMouseMiddleDoubleClick: return MouseMessage{MouseAction::kDoubleClick, TMouseButton::kMiddle};
+    case kMouseWheel: return MouseMessage{MouseAction::kWheel, TMouseButton::kMiddle};
     default: return std::nullopt;
   }
 }
@@ -106,6 +107,7 @@ bool TControlWidget::HandleMouse(int32_t message, TPoint screen_point, uint32_t 
     case MouseAction::kDown: return MouseDown(point, keys, decoded->button);
     case MouseAction::kUp: return MouseUp(point, keys, decoded->button);
     case MouseAction::kDoubleClick: return MouseDoubleClick(point, keys, decoded->button);
+    case MouseAction::kWheel: return MouseWheel(point, keys, WheelTurn(keys));
   }
   return false;
 }
@@ -143,8 +145,13 @@ bool TControlWidget::PollHover() {
   return true;
 }
 
+IEventHandler* TControlWidget::OwnerEventHandler() {
+  IWidgetOwner* owner = GetOwner();
+  return owner ? owner->GetEventHandler() : nullptr;
+}
+
 void TControlWidget::ReportEvent(int32_t code) {
-  if (IEventHandler* handler = GetEventHandler()) handler->HandleWidgetEvent(this, code, Variant(0));
+  if (IEventHandler* handler = OwnerEventHandler()) handler->HandleWidgetEvent(this, code, Variant(0));
 }
 
 // ---- Focus and keys ----

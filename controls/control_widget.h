@@ -23,8 +23,8 @@
 //
 // Mouse: HandleMouse converts the screen point into the control's owner
 // space and calls MouseMove / MouseDown / MouseUp / MouseDoubleClick with
-// the button (0 left, 1 right, 2 middle); each answers whether it handled
-// the message. The base MouseDown asks the window for the keyboard focus
+// the button (0 left, 1 right, 2 middle), and MouseWheel with the wheel's
+// turn; each answers whether it handled the message. The base MouseDown asks the window for the keyboard focus
 // (left button, tab stop) and reports the message unhandled.
 //
 // Keys: while focused, keys go to the inner focus, the first visible
@@ -80,6 +80,8 @@ class TControlWidget : public TVisualGroupWidget {
   virtual bool MouseDown(TPoint point, uint32_t keys, TMouseButton button);
   virtual bool MouseUp(TPoint point, uint32_t keys, TMouseButton button) { return false; }
   virtual bool MouseDoubleClick(TPoint point, uint32_t keys, TMouseButton button) { return false; }
+  // turn: kWheelNotch per notch, positive away from the player.
+  virtual bool MouseWheel(TPoint point, uint32_t keys, int32_t turn) { return false; }
 
   bool IsPressed() const { return pressed_; }
   bool IsFocused() const { return focused_; }
@@ -97,6 +99,10 @@ class TControlWidget : public TVisualGroupWidget {
   // control still holds it) ends the press.
   void BeginPress();
   void EndPress();
+  // The event handler of the owner chain (a container control that handles
+  // its children's events answers GetEventHandler with itself, so its own
+  // events go to its owner's).
+  IEventHandler* OwnerEventHandler();
   // HandleWidgetEvent(this, code, 0) on the owner chain's event handler.
   void ReportEvent(int32_t code);
 

@@ -139,6 +139,16 @@ std::string Localize(std::string_view text) {
   return languages ? languages->Localize(text) : std::string(text);
 }
 
+std::string LiteralText(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    out.push_back(c);
+    if (c == '%') out.push_back('%');
+  }
+  return out;
+}
+
 bool SelectLanguage(std::string_view language_name) {
   TMultiLanguages* languages = MultiLanguages();
   return languages && languages->SelectLanguage(language_name);

@@ -65,6 +65,10 @@ void ReleaseMultiLanguages();
 TMultiLanguages* MultiLanguages();
 
 std::string Localize(std::string_view text);
+// The text with every percent sign doubled, which Localize turns back into
+// exactly the text: for what the player wrote (a name), which holds no
+// references even where it holds percent signs ("50%off%").
+std::string LiteralText(std::string_view text);
 // An empty name selects only the default language file.
 bool SelectLanguage(std::string_view language_name = {});
 void SetMacro(std::string_view name, std::string_view value);

@@ -18,16 +18,6 @@ int& RecordCounter() {
 
 constexpr std::string_view kNamePrefix = "Record";
 
-std::string DoublePercentSigns(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    out.push_back(c);
-    if (c == '%') out.push_back('%');
-  }
-  return out;
-}
-
 // Localize without a language object hands the text back unchanged; the
 // doubled percent signs of the saved form still have to become single ones.
 std::string UndoublePercentSigns(std::string_view text) {
@@ -103,7 +93,7 @@ void TRecord::SaveProperties(IHierStorage* node) {
     Ref<IParam> field = params_->GetParam(Variant(i));
     Ref<IHierStorage> child = fields->AddChild("param");
     WriteText(child.get(), "name", field->GetName(), true);
-    child->SetText(Variant(DoublePercentSigns(field->GetParamValue().ToText())));
+    child->SetText(Variant(LiteralText(field->GetParamValue().ToText())));
   }
 }
 

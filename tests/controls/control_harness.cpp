@@ -6,6 +6,7 @@
 #include "persistence/storage.h"
 #include "tests/engine/test_images.h"
 #include "widgets/resource_widget_classes.h"
+#include "widgets/text_characters.h"
 
 namespace corvellane::testing {
 
@@ -68,7 +69,14 @@ bool ControlHarness::Mouse(int32_t message, TPoint p) {
   return window_->router.DeliverMouse(message, p, 0);
 }
 
-bool ControlHarness::Key(int32_t message, int32_t key) { return window_->router.DeliverKey(message, key, 0); }
+bool ControlHarness::Key(int32_t message, int32_t key, uint32_t flags) {
+  return window_->router.DeliverKey(message, key, flags);
+}
+
+void ControlHarness::Type(std::string_view utf8) {
+  for (const TTextCharacter& character : SplitCharacters(utf8))
+    window_->router.DeliverKey(kKeyChar, static_cast<int32_t>(character.code), 0);
+}
 
 void ControlHarness::Click(TPoint press, TPoint release) {
   Mouse(kMouseLeftDown, press);
@@ -102,6 +110,28 @@ void ControlHarness::DefinePicture(std::string_view name, int32_t width, int32_t
   Ref<IHierStorageRoot> defs = OpenStorageText(R"(<defs><content><resource type="ImageResource" name=")" +
                                                std::string(name) + R"(" format="png" file=")" +
                                                pictures_.File(file) + R"("/></content></defs>)");
+  engine_->LoadResourceDefs(defs.get(), "test", false);
+}
+
+}  // namespace corvellane::testing
+
+namespace corvellane::testing {
+
+void ControlHarness::DefineFont(std::string_view name, std::string_view characters) {
+  const std::vector<TTextCharacter> glyphs = SplitCharacters(characters);
+  const int32_t width = kGlyphWidth * static_cast<int32_t>(glyphs.size());
+  std::vector<uint8_t> rows(size_t(width) * kGlyphHeight * 4, 0xFF);
+  const std::string file = std::string(name) + ".png";
+  pictures_.Write(file, EncodePng(Png(width, kGlyphHeight, PNG_COLOR_TYPE_RGBA, 8, std::move(rows))));
+  std::string symbols;
+  for (size_t i = 0; i < glyphs.size(); ++i)
+    symbols += "<symbol scancode=\"" + std::to_string(glyphs[i].code) + "\" left=\"" +
+               std::to_string(i * kGlyphWidth) + "\" width=\"" + std::to_string(kGlyphWidth) + "\" height=\"" +
+               std::to_string(kGlyphHeight) + "\"/>";
+  Ref<IHierStorageRoot> defs = OpenStorageText(R"(<defs><content><resource type="FontResource" name=")" +
+                                               std::string(name) + R"(" format="png" file=")" +
+                                               pictures_.File(file) + R"("><symbols>)" + symbols +
+                                               "</symbols></resource></content></defs>");
   engine_->LoadResourceDefs(defs.get(), "test", false);
 }
 

@@ -176,7 +176,9 @@ class ControlHarness {
   // The cursor the controls poll; also the router's next mouse position.
   void MoveCursor(TPoint p);
   bool Mouse(int32_t message, TPoint p);
-  bool Key(int32_t message, int32_t key);
+  bool Key(int32_t message, int32_t key, uint32_t flags = 0);
+  // Each code point of the UTF-8 text as a character message, as typed.
+  void Type(std::string_view utf8);
   // Left press and release at the points, each after the cursor got there.
   void Click(TPoint press, TPoint release);
   void Click(TPoint p) { Click(p, p); }
@@ -187,6 +189,11 @@ class ControlHarness {
   // An image resource of one opaque colour, read from a PNG file the way
   // resource definitions load pictures.
   void DefinePicture(std::string_view name, int32_t width, int32_t height, uint32_t colour);
+  // A white font whose glyphs are solid blocks kGlyphWidth x kGlyphHeight
+  // with no bearings, one for each character of the UTF-8 text.
+  static constexpr int32_t kGlyphWidth = 6;
+  static constexpr int32_t kGlyphHeight = 10;
+  void DefineFont(std::string_view name, std::string_view characters);
 
   const Events& EventsSeen() const { return handler_->events; }
   TControlTestEngine& Engine() { return *engine_; }
