@@ -7,6 +7,7 @@
 #include "game/game.h"
 #include "particles/particle_classes.h"
 #include "persistence/class_registry.h"
+#include "play/play_classes.h"
 #include "records/record_classes.h"
 #include "scenarios/scenario_classes.h"
 #include "screens/screen_classes.h"
@@ -31,6 +32,7 @@ void RegisterAllGameClasses() {
   RegisterSplashScreenClasses();
   RegisterRecordClasses();
   RegisterStoryClasses();
+  RegisterPlayClasses();
   RegisterGameClasses();
 }
 

@@ -15,11 +15,23 @@ bool THiddenNamesPanelManager::ReadLayout() {
   return true;
 }
 
+namespace {
+
+// What decides that two objects share an entry: the caption as shown, or,
+// when no language gives it a text, the caption itself, so objects without
+// texts do not all fall into one nameless entry.
+std::string ShownCaption(const ISceneObjectDef& object) {
+  std::string shown = Localize(object.GetCaption());
+  return shown.empty() ? object.GetCaption() : shown;
+}
+
+}  // namespace
+
 void THiddenNamesPanelManager::AddPanelItem(ISceneObjectDef* object) {
   if (!object || !layout_ready_) return;
-  const std::string caption = Localize(object->GetCaption());
+  const std::string caption = ShownCaption(*object);
   auto same = std::find_if(items_.begin(), items_.end(), [&](const TPanelItem& item) {
-    return item.count > 0 && !item.to_hide && !item.hiding && Localize(item.object->GetCaption()) == caption;
+    return item.count > 0 && !item.to_hide && !item.hiding && ShownCaption(*item.object) == caption;
   });
   if (same != items_.end()) {
     if (!same->Holds(object)) same->others.push_back(Ref<ISceneObjectDef>(object));
