@@ -327,8 +327,10 @@ void PlayTest::Frame(int32_t ms) {
 
 std::string Obj(std::string_view name, int type, int width, int height, std::vector<std::string> locations,
                 std::string_view attributes) {
-  std::string xml = "<object_def name=\"" + std::string(name) + "\" objecttype=\"" + FormatInt(type) +
-                    "\" caption=\"%" + std::string(name) + "%\" resourcename=\"img_" + std::string(name) +
+  const std::string caption =
+      attributes.find("caption=") == std::string_view::npos ? " caption=\"%" + std::string(name) + "%\"" : "";
+  std::string xml = "<object_def name=\"" + std::string(name) + "\" objecttype=\"" + FormatInt(type) + "\"" +
+                    caption + " resourcename=\"img_" + std::string(name) +
                     "\" width=\"" + FormatInt(width) + "\" height=\"" + FormatInt(height) + "\" " +
                     std::string(attributes) + "><locations>";
   for (const std::string& location : locations) {
