@@ -4,6 +4,7 @@
 #include "engine/resource_file.h"
 #include "engine/resource_types.h"
 #include "functions/function_classes.h"
+#include "game/custom_settings_commands.h"
 #include "game/game.h"
 #include "particles/particle_classes.h"
 #include "persistence/class_registry.h"
@@ -34,6 +35,7 @@ void RegisterAllGameClasses() {
   RegisterStoryClasses();
   RegisterPlayClasses();
   RegisterGameClasses();
+  RegisterCustomSettingsClasses();
 }
 
 }  // namespace corvellane

@@ -64,6 +64,8 @@ void TGame::LoadProperties(IHierStorage* node) {
   quit_query_screen_ = ReadText(node, "closequerygs", "GS_Quit");
   main_screen_ = ReadText(node, "maings", "GS_Main");
   LoadChild(GlobalReplaceableObjectParams().get(), node, "");
+  custom_settings_ = CreateObject<TCustomSettingsCollection>();
+  LoadChild(custom_settings_.get(), node, "custom_settings");
   LoadChild(cursors_.get(), node, "");
   LoadChild(resource_files_.get(), node, "");
   LoadChild(params_.get(), node, "");
@@ -78,6 +80,7 @@ void TGame::SaveProperties(IHierStorage* node) {
   WriteScreenName(node, "splashgs", loading_screen_);
   WriteScreenName(node, "closequerygs", quit_query_screen_);
   WriteScreenName(node, "maings", main_screen_);
+  if (custom_settings_ && custom_settings_->Count() > 0) SaveChild(custom_settings_.get(), node, "custom_settings");
   SaveChild(cursors_.get(), node, "");
   SaveChild(resource_files_.get(), node, "");
   SaveChild(params_.get(), node, "");
@@ -100,10 +103,13 @@ void TGame::AttachEngine(IEngine* engine) {
     if (Ref<IGameScreenSlave> screen = screens_->GetScreen(i)) screen->SetOwner(this);
   splash_logos_showing_ = ShowScreen(splash_logos_screen_, nullptr);
   border_screen_ = screens_->GetScreen(Variant(kBorderScreen));
+  if (custom_settings_) custom_settings_->StartAll(engine_.get(), this);
 }
 
 void TGame::FinishGame() {
   last_close_result_ = nullptr;
+  if (custom_settings_) custom_settings_->Cleanup();
+  custom_settings_ = nullptr;
   DetachCursors();
   while (!shown_.empty()) shown_.pop_back();
   for (int i = screens_->Count() - 1; i >= 0; --i)

@@ -31,6 +31,7 @@
 //
 //   <game type="Game" maings="GS_Main">
 //     <params><param name="ScreenWidth" value="1024"/></params>
+//     <custom_settings>...</custom_settings>   (custom_settings.h)
 //     <cursors default_cursor_name="cursor_arrow">...</cursors>
 //     <resourcefiles>...</resourcefiles>
 //     <sounds>...</sounds>
@@ -46,6 +47,7 @@
 #include "engine/game_interface.h"
 #include "engine/resource_file.h"
 #include "game/cursor_collection.h"
+#include "game/custom_settings.h"
 #include "persistence/object.h"
 #include "persistence/params.h"
 #include "records/high_scores_interface.h"
@@ -162,6 +164,8 @@ class TGame : public TPersistObject,
   Ref<IParamCollection> last_close_result_;
   Ref<TSoundCollection> sounds_;
   Ref<IGameScreenSlave> border_screen_;
+  // "custom_settings": files of commands run once the engine is attached.
+  Ref<TCustomSettingsCollection> custom_settings_;
 };
 
 // "Game".
