@@ -186,8 +186,17 @@ class TTreeBuilder {
   std::string_view text_;
 };
 
+// The exponent of a power whose exponent is a constant; 0 otherwise.
+float ConstantExponent(const TNode& node) {
+  if (node.args.size() != 2 || !node.args[1].IsLeaf() || node.args[1].Varying()) return 0.0f;
+  return *node.args[1].operand;
+}
+
 TStep StepFor(const TNode& node, std::span<float* const> args) {
-  TStep step{.routine = node.word->routine, .arg_count = static_cast<int>(args.size()), .word = node.word};
+  TStep step{.routine = node.word->routine,
+             .op = OpcodeFor(*node.word, ConstantExponent(node)),
+             .arg_count = static_cast<int>(args.size()),
+             .word = node.word};
   std::copy(args.begin(), args.end(), step.args.begin());
   return step;
 }

@@ -24,8 +24,15 @@
 
 namespace corvellane::expr {
 
+// How a step runs: most call their word's routine; the commonest
+// arithmetic runs inline, without a call, giving exactly the routine's
+// result (an operation on two floats in double precision, rounded once to
+// a float, equals the float operation).
+enum class TOpcode : uint8_t { Call, Copy, Add, Sub, Mul, Div, Square, Cube, Greater, Less, Min, Max, If, Sin, Cos };
+
 struct TStep {
   TEvalRoutine routine = nullptr;
+  TOpcode op = TOpcode::Call;
   std::array<float*, kMaxArguments> args{};
   int arg_count = 0;
   float result = 0.0f;
@@ -61,5 +68,8 @@ class TProgram {
 
 // Runs one step, raising the math error described above.
 void RunStep(TStep& step);
+// The inline form of the word's step, when it has one; `constant_exponent`
+// is the exponent of "^@" when that is a constant (0 otherwise).
+TOpcode OpcodeFor(const TExprWord& word, float constant_exponent);
 
 }  // namespace corvellane::expr

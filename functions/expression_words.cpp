@@ -20,7 +20,6 @@ double Y(A a) { return *a[1]; }
 
 // "rounded to an integer": to the nearest, halves to the even neighbour.
 int64_t RoundInt(double x) { return TruncToInt64(std::nearbyint(x)); }
-bool Truth(double x) { return (RoundInt(x) & 0xFF) != 0; }
 
 double Random01() {
   constexpr uint32_t kSteps = 1u << 24;  // every value a float holds exactly
@@ -176,6 +175,8 @@ TExprWord MakeWord(std::string name, TWordKind kind, int arg_count, TEvalRoutine
 }
 
 }  // namespace
+
+bool Truth(double x) { return (RoundInt(x) & 0xFF) != 0; }
 
 std::string LowerCase(std::string_view text) {
   std::string lower(text);

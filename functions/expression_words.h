@@ -92,5 +92,8 @@ class TWordTable {
 };
 
 std::string LowerCase(std::string_view text);
+// How "if" reads its condition: the lowest 8 bits of the value rounded
+// to an integer (halves to even) are not all zero.
+bool Truth(double x);
 
 }  // namespace corvellane::expr
