@@ -22,6 +22,7 @@
 #include "shell/startup.h"
 #include "shell/text_files.h"
 #include "sound/sound_manager.h"
+#include "story_screens/play_trace.h"
 
 namespace corvellane {
 namespace {
@@ -78,6 +79,10 @@ int main(int argc, char** argv) {
     }
   }
   if (run.seed) GlobalRandom().Seed(*run.seed);
+  if (!run.trace_file.empty() && !OpenPlayTraceFile(Absolute(run.trace_file), run.seed)) {
+    std::cerr << "corvellane: cannot write the play trace " << run.trace_file << "\n";
+    return kExitBadCommandLine;
+  }
   SetLogLevel(run.log_level);
   const bool headless_script_empty = headless.script.empty();
 
@@ -104,6 +109,7 @@ int main(int argc, char** argv) {
     return engine;
   };
   int exit_code = RunProgram(argc, argv, std::move(parts));
+  ClosePlayTrace();
   if (auto* shots = dynamic_cast<THeadlessPlatform*>(platform.get())) {
     shots->Shutdown();
     for (const std::string& path : shots->WriteFailures()) {

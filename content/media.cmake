@@ -152,8 +152,19 @@ endforeach()
 media_command(OUTPUTS ${story_images}/story/unknown_preview.png
   TOOL corvellane-imagemaker ARGS town_scene ${story_images}/story/unknown_preview.png --width 256 --height 192)
 
+# The play screen's interface (play_resources.ini).
+foreach(recipe play_top_bar play_bottom_bar hint_button_normal hint_button_hover hint_button_pressed
+               hint_button_disabled hint_arrow hint_ring clock_face clock_hand_minute clock_hand_second
+               relaxed_badge small_button_normal small_button_hover small_button_pressed complete_part_back
+               ribbon_banner count_badge)
+  media_command(OUTPUTS ${media_dir}/images/play/${recipe}.png
+    TOOL corvellane-imagemaker ARGS ${recipe} ${media_dir}/images/play/${recipe}.png)
+endforeach()
+
 # --- Sounds and music -------------------------------------------------------
-foreach(sound click hover window_show window_hide sparkle found wrong complete)
+foreach(sound click hover window_show window_hide sparkle found wrong complete
+              find_zoom find_fly success_click chain1 chain2 chain3 chain4 wrong_click penalty hint_ready
+              hint_indicate add_scores level_start level_failed accent_time panel_pick panel_slide map_select)
   media_command(OUTPUTS ${media_dir}/sounds/${sound}.wav
     TOOL corvellane-soundmaker ARGS ${sound} ${media_dir}/sounds/${sound}.wav)
 endforeach()

@@ -15,6 +15,7 @@
 #include "screens/splash_screens.h"
 #include "sound/sound_definitions.h"
 #include "story/story_classes.h"
+#include "story_screens/story_screen_classes.h"
 #include "widgets/widget_classes.h"
 
 namespace corvellane {
@@ -34,6 +35,7 @@ void RegisterAllGameClasses() {
   RegisterRecordClasses();
   RegisterStoryClasses();
   RegisterPlayClasses();
+  RegisterStoryScreenClasses();
   RegisterGameClasses();
   RegisterCustomSettingsClasses();
 }

@@ -21,6 +21,7 @@ constexpr std::array kOptions = {
     CommandOption{"--capture", "DIR", CommandAction::RunGame, "write captured frames and DIR/last.png (headless)"},
     CommandOption{"--capture-every", "K", CommandAction::RunGame, "also write every K-th frame (headless)"},
     CommandOption{"--audio-out", "FILE", CommandAction::RunGame, "write the mixed sound as a WAV file (headless)"},
+    CommandOption{"--trace", "FILE", CommandAction::RunGame, "write what happens in play to FILE, one JSON object a line"},
     CommandOption{"--verbose", "", CommandAction::RunGame, "also log what is loaded, besides the warnings"},
     CommandOption{"--quiet", "", CommandAction::RunGame, "log nothing, not even warnings about broken data"},
     CommandOption{"--help", "", CommandAction::ShowHelp, "show this text and end"},

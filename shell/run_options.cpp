@@ -44,6 +44,7 @@ const std::map<std::string, Setter>& ValueSetters() {
       {"--input", NonEmptyText(&RunOptions::input_file)},
       {"--capture", NonEmptyText(&RunOptions::capture_dir)},
       {"--audio-out", NonEmptyText(&RunOptions::audio_out)},
+      {"--trace", NonEmptyText(&RunOptions::trace_file)},
   };
   return setters;
 }

@@ -12,6 +12,8 @@
 //                         and DIR/last.png at the end
 //   --capture-every K     also every K-th frame as DIR/frame_NNNNNN.png
 //   --audio-out FILE      the mixed sound of a headless run as a WAV file
+//   --trace FILE          the play trace: what happens in each level, one
+//                         JSON object a line (headless or in a window)
 //
 // "-changepath FOLDER" is the shell's and skipped here. Anything else, or a
 // number that does not read, is an error naming the option, so a run never
@@ -39,6 +41,7 @@ struct RunOptions {
   std::string capture_dir;
   int32_t capture_every = 0;
   std::string audio_out;
+  std::string trace_file;
   LogLevel log_level = LogLevel::Warning;
 };
 

@@ -69,6 +69,25 @@ void DrawBeach(cairo_t* cr, int width, int height);
 void DrawBeachRocks(cairo_t* cr, int width, int height);
 void DrawStation(cairo_t* cr, int width, int height);
 void DrawStationTrolley(cairo_t* cr, int width, int height);
+// The play screen's interface (play_interface_art.cpp).
+void DrawPlayTopBar(cairo_t* cr, int width, int height);
+void DrawPlayBottomBar(cairo_t* cr, int width, int height);
+void DrawHintButtonNormal(cairo_t* cr, int width, int height);
+void DrawHintButtonHover(cairo_t* cr, int width, int height);
+void DrawHintButtonPressed(cairo_t* cr, int width, int height);
+void DrawHintButtonDisabled(cairo_t* cr, int width, int height);
+void DrawHintArrow(cairo_t* cr, int width, int height);
+void DrawHintRing(cairo_t* cr, int width, int height);
+void DrawClockFace(cairo_t* cr, int width, int height);
+void DrawClockHandMinute(cairo_t* cr, int width, int height);
+void DrawClockHandSecond(cairo_t* cr, int width, int height);
+void DrawRelaxedBadge(cairo_t* cr, int width, int height);
+void DrawSmallButtonNormal(cairo_t* cr, int width, int height);
+void DrawSmallButtonHover(cairo_t* cr, int width, int height);
+void DrawSmallButtonPressed(cairo_t* cr, int width, int height);
+void DrawCompletePartBack(cairo_t* cr, int width, int height);
+void DrawRibbonBanner(cairo_t* cr, int width, int height);
+void DrawCountBadge(cairo_t* cr, int width, int height);
 // Keepsakes broken into pieces in the hidden-parts levels (object_art.cpp).
 void DrawVase(cairo_t* cr, int width, int height);
 void DrawLayerCake(cairo_t* cr, int width, int height);

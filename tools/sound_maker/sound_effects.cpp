@@ -4,6 +4,7 @@
 #include <cmath>
 #include <iterator>
 
+#include "tools/sound_maker/play_sound_effects.h"
 #include "tools/sound_maker/synth.h"
 
 namespace corvellane {
@@ -127,6 +128,24 @@ std::span<const TSoundEffect> SoundEffects() {
       {"found", Found, "an object found"},
       {"wrong", Wrong, "a click on nothing"},
       {"complete", Complete, "a level finished"},
+      {"find_zoom", FindZoomSound, "a found object swells"},
+      {"find_fly", FindFlySound, "a found object flies into the panel"},
+      {"success_click", SuccessClickSound, "a find"},
+      {"chain1", ChainSound1, "the third find in a row"},
+      {"chain2", ChainSound2, "the sixth find in a row"},
+      {"chain3", ChainSound3, "the ninth find in a row"},
+      {"chain4", ChainSound4, "the twelfth find in a row"},
+      {"wrong_click", WrongClickSound, "a miss in the scene"},
+      {"penalty", PenaltySound, "six quick misses cost a minute"},
+      {"hint_ready", HintReadySound, "the hint can be used again"},
+      {"hint_indicate", HintIndicateSound, "the hinted object pulses"},
+      {"add_scores", AddScoresSound, "the score counting up"},
+      {"level_start", LevelStartSound, "a level begins"},
+      {"level_failed", LevelFailedSound, "the clock ran out"},
+      {"accent_time", AccentTimeSound, "the last ten seconds of a timed level"},
+      {"panel_pick", PanelPickSound, "an object taken from the panel"},
+      {"panel_slide", PanelSlideSound, "items sliding along the panel"},
+      {"map_select", MapSelectSound, "a task chosen on the map"},
   };
   return effects;
 }

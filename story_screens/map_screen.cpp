@@ -1,0 +1,435 @@
+#include "story_screens/map_screen.h"
+
+#include <algorithm>
+
+#include "engine/engine_interface.h"
+#include "engine/game_interface.h"
+#include "engine/random_source.h"
+#include "persistence/localization.h"
+#include "persistence/log.h"
+#include "persistence/object_io.h"
+#include "records/game_records_interface.h"
+#include "story/story_file.h"
+#include "story/story_progress.h"
+#include "story/task_scenes.h"
+#include "story/user_game_data.h"
+#include "story_screens/widget_ops.h"
+#include "widgets/event_handler_interface.h"
+#include "widgets/input_messages.h"
+#include "widgets/widget_collection_interface.h"
+#include "widgets/widget_owner_interface.h"
+
+namespace corvellane {
+
+namespace {
+
+constexpr std::string_view kStoryParam = "UserGameData";
+constexpr std::string_view kCountedParam = "progress_counted";
+constexpr std::string_view kPlayScreen = "GS_Game";
+
+bool ParamIsYes(IParamCollection* params, std::string_view name, std::string_view fallback) {
+  return ParamText(params, name, fallback) == "yes";
+}
+
+}  // namespace
+
+// ---- Attaching ----
+
+void TCorvellaneGameScreenMap::SetOwner(IGameScreenOwner* owner) {
+  TGameScreen::SetOwner(owner);
+  label_group_ = FindWidget("task_label_group");
+  background_ = FindWidget("background_widget");
+  animation_group_ = FindWidget("animation_group");
+  label_params_ = CreateObject<TParamCollection>();
+}
+
+void TCorvellaneGameScreenMap::ClearOwner() {
+  selected_label_ = nullptr;
+  RemoveAllChildren(label_group_.get());
+  RemoveAllChildren(animation_group_.get());
+  label_group_ = background_ = animation_group_ = nullptr;
+  ReleaseStory();
+  TGameScreen::ClearOwner();
+}
+
+// ---- Opening and closing ----
+
+void TCorvellaneGameScreenMap::ApplyOpenParams(IParamCollection* parameters) {
+  TGameScreen::ApplyOpenParams(parameters);
+  if (parameters && parameters->GetParam(Variant("play_mode"))) copy_ = ParamInt(parameters, "play_mode", 0) == 1 ? 1 : 0;
+  CreateStory();
+}
+
+void TCorvellaneGameScreenMap::OnOpened(IParamCollection* parameters) {
+  TGameScreen::OnOpened(parameters);
+  CountPendingTasks();
+  ShowCaseBackground();
+  StageStart(Stage().get());
+  UpdateProgress(false);
+}
+
+void TCorvellaneGameScreenMap::Close() {
+  selected_label_ = nullptr;
+  RemoveAllChildren(label_group_.get());
+  ReleaseStory();
+  if (Ref<IWidget> hide = FindWidget("hide_desktop_screen")) hide->Restart();
+  TGameScreen::Close();
+}
+
+void TCorvellaneGameScreenMap::CreateStory() {
+  ReleaseStory();
+  Ref<IGameRecords> records = QueryInterface<IGameRecords>(GetScreenOwner());
+  Ref<IUserProfileCollection> profiles = records ? records->GetUserProfiles() : nullptr;
+  Ref<IUserProfile> profile = profiles ? profiles->GetCurrentProfile() : nullptr;
+  if (!profile) {
+    LogWarning("the map was opened without a current player; there is no story to show");
+    return;
+  }
+  Ref<TUserGameData> story = CreateObject<TUserGameData>();
+  story->AttachAndLoad(profiles.get(), profile.get());
+  const bool new_story = profile->GetDataText().empty();
+  if (Ref<IWidget> black = FindWidget("black_screen")) black->SetVisible(new_story);
+  if (new_story) {
+    Ref<IHierStorageRoot> scenario = OpenStoryFile(kScenarioFile, "scenario");
+    StartNewStory(*story, scenario.get());
+    story->SaveToProfile();
+  }
+  story->SelectCopy(copy_);
+  story_ = story;
+  if (GetScreenOwner()) GetScreenOwner()->SetGameParamTransient(kStoryParam, Variant(story_));
+}
+
+void TCorvellaneGameScreenMap::ReleaseStory() {
+  if (!story_) return;
+  if (GetScreenOwner()) GetScreenOwner()->SetGameParamTransient(kStoryParam, Variant::Null());
+  story_->SaveToProfile();
+  story_->Detach();
+  story_ = nullptr;
+}
+
+void TCorvellaneGameScreenMap::SaveStory() {
+  if (story_ && !story_->SaveToProfile()) LogWarning("the story could not be saved to the player's profile");
+}
+
+Ref<IUGDCase> TCorvellaneGameScreenMap::Case() { return story_ ? CurrentCase(*story_) : nullptr; }
+
+Ref<IUGDStage> TCorvellaneGameScreenMap::Stage() { return story_ ? CurrentStage(*story_) : nullptr; }
+
+void TCorvellaneGameScreenMap::ShowCaseBackground() {
+  Ref<IUGDCase> story_case = Case();
+  if (!background_ || !story_case) return;
+  IParamCollection* params = story_case->GetParams().get();
+  background_->SetProperty("resourcename", Variant(ParamText(params, "map_background_image", "img_SityMap_back")));
+  background_->SetProperty("resourceleft", Variant(ParamInt(params, "map_background_left", 0)));
+  background_->SetProperty("resourcetop", Variant(ParamInt(params, "map_background_top", 0)));
+}
+
+// ---- Stages ----
+
+void TCorvellaneGameScreenMap::StageStart(IUGDStage* stage) {
+  Ref<IParamCollection> params = stage ? stage->GetParams() : nullptr;
+  if (!params) return BuildLabels();
+  if (ParamIsYes(params.get(), "show_start_screen", "yes")) {
+    pending_screen_ = ParamText(params.get(), "start_screen_name", "");
+    if (!pending_screen_.empty()) {
+      no_map_after_screen_ = ParamIsYes(params.get(), "no_map_after_screen", "no");
+      ShowPending();
+    }
+  }
+  params->SetNamedValue("show_start_screen", Variant("no"));
+  BuildLabels();
+  if (pending_screen_.empty() && ParamIsYes(params.get(), "no_map_on_stage", "no")) StartTask();
+}
+
+void TCorvellaneGameScreenMap::ShowPending() {
+  if (Ref<IWidget> black = FindWidget("black_screen")) black->SetVisible(true);
+  if (GetScreenOwner()) GetScreenOwner()->ShowScreen(pending_screen_, nullptr);
+}
+
+// ---- Labels ----
+
+void TCorvellaneGameScreenMap::BuildLabels() {
+  selected_label_ = nullptr;
+  RemoveAllChildren(label_group_.get());
+  Ref<IUGDStage> stage = Stage();
+  Ref<IUGDTaskCollection> tasks = stage ? stage->GetTasks() : nullptr;
+  if (!tasks || tasks->Count() == 0) return;
+  for (int i = 0; i < tasks->Count(); ++i)
+    if (Ref<IUGDTask> task = tasks->Get(Variant(i))) CreateTaskLabel(*task, false);
+  Ref<IUGDTask> first = tasks->Get(Variant(0));
+  if (Ref<IWidget> caption = FindWidget("current_level_caption"); caption && first && first->GetParams()) {
+    std::string text;
+    if (first->GetName() == "tutorial_task") {
+      text = Localize("%tutorial_level%");
+      SetMacro("level_start_string", "");
+    } else {
+      SetMacro("case_index", std::to_string(story_->GetCases()->IndexOf(story_->GetCurrentCaseName()) + 1));
+      SetMacro("stage_caption", Localize("%stage_caption" + std::to_string(first->GetTaskType()) + "%"));
+      text = Localize("%level_full_pattern%");
+      SetMacro("level_start_string", text);
+    }
+    caption->SetProperty("text_utf8", Variant(text));
+    label_params_->SetNamedValue("text", Variant(text));
+  }
+  if (first) selected_task_name_ = first->GetName();
+  SelectTask();
+}
+
+void TCorvellaneGameScreenMap::SelectTask() {
+  Ref<IUGDStage> stage = Stage();
+  Ref<IUGDTaskCollection> tasks = stage ? stage->GetTasks() : nullptr;
+  if (!tasks) return;
+  Ref<IUGDTask> task = tasks->Get(Variant(selected_task_name_));
+  if (!task || task->GetCompleted()) {
+    task = nullptr;
+    for (int i = 0; i < tasks->Count() && !task; ++i)
+      if (Ref<IUGDTask> open = tasks->Get(Variant(i)); open && !open->GetCompleted()) task = open;
+    if (task) selected_task_name_ = task->GetName();
+  }
+  if (!task) return;
+  if (selected_label_) {
+    selected_label_->SetDead(true);
+    label_group_->GetWidgets()->RemoveDead();
+  }
+  UpdateLabelStates();
+  selected_label_ = CreateTaskLabel(*task, true);
+}
+
+void TCorvellaneGameScreenMap::UpdateLabelStates() {
+  Ref<IUGDStage> stage = Stage();
+  Ref<IWidgetCollection> labels = label_group_ ? label_group_->GetWidgets() : nullptr;
+  if (!stage || !labels) return;
+  for (int i = 0; i < labels->Count(); ++i) {
+    Ref<IWidget> label = labels->GetWidgetAt(i);
+    if (!label) continue;
+    Ref<IUGDTask> task = stage->GetTasks()->Get(label->GetProperty("task"));
+    if (!task || task->GetCompleted() || !task->GetParams()) {
+      label->SetMouseStop(false);
+      if (Ref<IWidget> done = label->FindWidget("task_label_completed")) {
+        done->SetVisible(true);
+        done->Restart();
+      }
+      continue;
+    }
+    label->SetVisible(true);
+    const int32_t left = ObjectsLeft(*task);
+    Ref<IWidget> active = label->FindWidget("task_label_active");
+    if (!active || left <= 0) continue;
+    active->SetVisible(true);
+    if (Ref<IWidget> count = active->FindWidget("count_text")) {
+      count->SetProperty("text", Variant(std::to_string(left)));
+      count->SetVisible(true);
+    }
+  }
+}
+
+int32_t TCorvellaneGameScreenMap::ObjectsLeft(IUGDTask& task) {
+  IParamCollection* params = task.GetParams().get();
+  int32_t left = ParamInt(params, "objects_left_count", -1);
+  Ref<IUGDCase> story_case = Case();
+  if (left >= 0 || !story_case) return left;
+  Ref<IUGDScene> scene = story_case->GetScenes()->Get(Variant(ParamText(params, "scenename", "")));
+  IParamCollection* scene_params = scene ? scene->GetParams().get() : nullptr;
+  if (!scene_params) return -1;
+  switch (static_cast<TTaskType>(task.GetTaskType())) {
+    case TTaskType::HiddenShapes:
+    case TTaskType::HiddenNames: return ParamInt(scene_params, "ho_count", -1);
+    case TTaskType::FindIdentical: return ParamInt(story_case->GetParams().get(), "io_count", -1);
+    case TTaskType::FindPlaces: return ParamInt(scene_params, "do_count", -1);
+    default: return -1;
+  }
+}
+
+Ref<IWidget> TCorvellaneGameScreenMap::CreateTaskLabel(IUGDTask& task, bool selected) {
+  Ref<IUGDCase> story_case = Case();
+  Ref<IUGDMapTaskLabel> map_label =
+      story_case ? story_case->GetMapLabels()->Get(Variant(ParamText(task.GetParams().get(), "map_label_name", "")))
+                 : nullptr;
+  if (!map_label || !story_case->GetScenes() || !label_group_) return nullptr;
+  Ref<TParamCollection> params = MakeParams({{"name", task.GetName()}});
+  map_label->WriteLabelParams(params.get());
+  const int32_t left = ObjectsLeft(task);
+  params->SetNamedValue("objects_left_visible", Variant(left > 0 ? "yes" : "no"));
+  if (left > 0) params->SetNamedValue("objects_left_count", Variant(left));
+  params->SetNamedValue("task_type", Variant("%task_type_" + std::to_string(task.GetTaskType()) + "%"));
+  Ref<IWidget> widget;
+  if (selected) {
+    WriteCardParams(task, *params);
+    int32_t x = ParamInt(params.get(), "anchor_left", 512);
+    int32_t y = ParamInt(params.get(), "anchor_top", 384);
+    if (y <= 75) x -= 15;
+    x = std::max(x - 145, 10);
+    y = std::max(y - 300, 50);
+    map_label->GetSelectedPosition(x, y);
+    params->SetNamedValue("anchor_left", Variant(x));
+    params->SetNamedValue("anchor_top", Variant(y));
+    widget = MakeFromFactory(GetWindowWidget().get(), "selected_task_label_widget", params.get());
+    // The play screen shows the card on its loading cover.
+    CopyParams(*params, *label_params_);
+  } else {
+    widget = MakeFromFactory(GetWindowWidget().get(), "map_task_label_widget", params.get());
+  }
+  if (!widget) return nullptr;
+  widget->SetExtraParam("task", Variant(task.GetName()));
+  label_group_->GetWidgets()->RemoveDead();
+  widget->SetVisible(GetWindowWidget()->IsVisible());
+  label_group_->GetWidgets()->Add(widget);
+  return widget;
+}
+
+// The card of the selected task: whose scene it is, what to do there.
+void TCorvellaneGameScreenMap::WriteCardParams(IUGDTask& task, IParamCollection& params) {
+  Ref<IUGDCase> story_case = Case();
+  IParamCollection* task_params = task.GetParams().get();
+  Ref<IUGDParticipant> person =
+      story_case->GetParticipants()->Get(Variant(ParamText(task_params, "participant", "")));
+  params.SetNamedValue("caption", Variant(person ? person->GetDisplayCaption() : std::string()));
+  params.SetNamedValue("avatar", Variant(person ? person->GetAvatar() : std::string("img_Unknown_ScenePreview")));
+  params.SetNamedValue("description", Variant(person ? person->GetDescription() : std::string()));
+  params.SetNamedValue("frame_num", Variant(static_cast<int32_t>(GlobalRandom().Uniform(5))));
+  params.SetNamedValue("frame_angle", Variant(static_cast<int32_t>(GlobalRandom().Uniform(12)) - 5));
+  params.SetNamedValue("resourcename", Variant("img_Unknown_ScenePreview"));
+  params.SetNamedValue("second_card_visible", Variant("no"));
+}
+
+// ---- Input ----
+
+bool TCorvellaneGameScreenMap::MouseEvent(const PlatformEvent& event) {
+  const bool handled = TGameScreen::MouseEvent(event);
+  const std::optional<WidgetMouseInput> mouse = TranslateMouse(event, mouse_buttons_);
+  if (handled || !mouse || mouse->message != kMouseLeftDown) return handled;
+  Ref<IWidget> label = LabelAt(mouse->point);
+  if (!label) return false;
+  const std::string task = label->GetProperty("task").ToText();
+  if (task != selected_task_name_) {
+    selected_task_name_ = task;
+    SelectTask();
+    PlayWindowSound("sound_maplabel_select");
+  } else {
+    StartTask();
+  }
+  return true;
+}
+
+// The label under the point: the group's child the hit belongs to.
+Ref<IWidget> TCorvellaneGameScreenMap::LabelAt(TPoint point) {
+  if (!label_group_) return nullptr;
+  const bool mouse_stop = label_group_->IsMouseStop();
+  label_group_->SetMouseStop(true);
+  Ref<IWidget> hit = label_group_->WidgetAtPos(label_group_->ScreenToLocal(point));
+  label_group_->SetMouseStop(mouse_stop);
+  const IWidgetOwner* group = dynamic_cast<IWidgetOwner*>(label_group_.get());
+  while (hit && hit->GetOwner() && hit->GetOwner() != group) hit = QueryInterface<IWidget>(hit->GetOwner());
+  return hit && hit.get() != label_group_.get() && hit->GetOwner() == group ? hit : nullptr;
+}
+
+void TCorvellaneGameScreenMap::HandleWidgetEvent(IWidget* sender, int32_t code, const Variant& value) {
+  if (sender && code == kWidgetEventClick && sender->GetName() == "button_start") StartTask();
+}
+
+void TCorvellaneGameScreenMap::StartTask() {
+  Ref<IUGDCase> story_case = Case();
+  Ref<IUGDStage> stage = Stage();
+  if (!story_case || !stage) return;
+  label_params_->SetNamedValue("case", Variant(story_case->GetName()));
+  label_params_->SetNamedValue("stage", Variant(stage->GetName()));
+  Ref<IUGDTask> task = stage->GetTasks()->Get(Variant(selected_task_name_));
+  if (!task) return;
+  Ref<IParamCollection> params = task->GetParams();
+  if (params && ParamIsYes(params.get(), "show_start_screen", "yes")) {
+    params->SetNamedValue("show_start_screen", Variant("no"));
+    pending_screen_ = ParamText(params.get(), "start_screen_name", "");
+    if (!pending_screen_.empty()) return ShowPending();
+  }
+  if (IEngine* engine = GetEngine()) {
+    engine->UnloadResources("comics");
+    engine->UnloadResources("speech");
+  }
+  Ref<ISceneDefRefCollection> refs =
+      GetScreenOwner() ? GetScreenOwner()->GetGameParam("SceneDefRefs").ToObject<ISceneDefRefCollection>() : nullptr;
+  if (task->GetCompleted() || !refs ||
+      !FindSceneDefRef(*refs, *story_case, ParamText(params.get(), "scenename", ""))) {
+    LogWarning("task \"" + task->GetName() + "\" cannot start: it is completed or its scene is unknown");
+    return;
+  }
+  label_params_->SetNamedValue("task", Variant(task->GetName()));
+  label_params_->SetNamedValue("play_mode", Variant(copy_));
+  GetScreenOwner()->ShowScreen(kPlayScreen, label_params_);
+}
+
+// ---- Progress ----
+
+void TCorvellaneGameScreenMap::ChildClosed(std::string_view name, Ref<IParamCollection> result) {
+  TGameScreen::ChildClosed(name, result);
+  if (ParamIsYes(result.get(), "user_quit", "no")) {
+    SaveStory();
+    return CloseMap(result);
+  }
+  if (std::string(";GS_Game;GS_Desktop;GS_PairsBook;GS_Comics_10_final;").find(";" + std::string(name) + ";") !=
+      std::string::npos)
+    UpdateProgress(true);
+  if (ParamIsYes(result.get(), "show_end_screen", "no") && GetScreenOwner())
+    GetScreenOwner()->ShowScreen(ParamText(result.get(), "end_screen_name", ""), result);
+  if (no_map_after_screen_ && name == pending_screen_) StartTask();
+  Ref<IGame> game = GetEngine() ? GetEngine()->GetGame() : nullptr;
+  if (game && game->GetTopScreenName() == GetName()) {
+    if (Ref<IWidget> black = FindWidget("black_screen")) black->SetVisible(false);
+    if (Ref<IWidget> hide = FindWidget("hide_desktop_screen")) hide->Pause();
+  }
+}
+
+void TCorvellaneGameScreenMap::UpdateProgress(bool from_play) {
+  Ref<IUGDCase> story_case = Case();
+  Ref<IUGDStage> stage = Stage();
+  if (!story_case || !stage) return;
+  Ref<IUGDTask> task = stage->GetTasks()->Get(Variant(selected_task_name_));
+  if (task && task->GetCompleted()) {
+    CountCompletedTask(*story_case, *stage, *task);
+  } else if (from_play && ParamIsYes(stage->GetParams().get(), "no_map_on_stage", "no")) {
+    SaveStory();
+    return CloseMap(nullptr);
+  }
+  if (from_play) SaveStory();
+  if (story_) BuildLabels();
+}
+
+bool TCorvellaneGameScreenMap::CountCompletedTask(IUGDCase& story_case, IUGDStage& stage, IUGDTask& task) {
+  Ref<IParamCollection> params = task.GetParams();
+  if (!params || ParamIsYes(params.get(), kCountedParam, "no")) return false;
+  params->SetNamedValue(kCountedParam, Variant("yes"));
+  switch (CompleteTask(*story_, story_case, stage, task)) {
+    case TProgressStep::StoryFinished: StoryFinished(); break;
+    case TProgressStep::NextCase:
+      ShowCaseBackground();
+      StageStart(Stage().get());
+      break;
+    case TProgressStep::NextStage: StageStart(Stage().get()); break;
+    case TProgressStep::NextTask: break;
+  }
+  return true;
+}
+
+void TCorvellaneGameScreenMap::CountPendingTasks() {
+  Ref<IUGDCase> story_case = Case();
+  Ref<IUGDStage> stage = Stage();
+  if (!story_case || !stage) return;
+  bool counted = false;
+  Ref<IUGDTaskCollection> tasks = stage->GetTasks();
+  for (int i = 0; i < tasks->Count() && story_ && Stage() == stage; ++i)
+    if (Ref<IUGDTask> task = tasks->Get(Variant(i)); task && task->GetCompleted())
+      counted = CountCompletedTask(*story_case, *stage, *task) || counted;
+  if (counted) SaveStory();
+}
+
+void TCorvellaneGameScreenMap::StoryFinished() {
+  Ref<IHierStorageRoot> scenario = OpenStoryFile(kScenarioFile, "scenario");
+  RestartCopy(*story_, scenario.get());
+  SaveStory();
+  CloseMap(nullptr);
+}
+
+void TCorvellaneGameScreenMap::CloseMap(Ref<IParamCollection> result) {
+  if (GetScreenOwner()) GetScreenOwner()->CloseScreen(this, std::move(result));
+}
+
+}  // namespace corvellane

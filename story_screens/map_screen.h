@@ -1,0 +1,107 @@
+// map_screen.h: TCorvellaneGameScreenMap ("CorvellaneGameScreenMap"), the
+// town map: the hub of the story, from which the player starts each task.
+//
+// The main screen's two Play buttons open it with the copy of the story to
+// play, "play_mode" 0 (against the clock) or 1 (at leisure):
+//
+//   <widget type="ButtonControl" name="button_play_timed" actiontype="showgamescreen"
+//           gamescreenname="GS_Map" gamescreenparams="\play_mode=0" .../>
+//
+// Opening loads the current player's story from their profile, or starts a
+// new story from "data\ini\scenarios\default.ini" when the profile has none,
+// selects the copy and publishes the story as the game value
+// "UserGameData" (where the play screen finds it). The map shows the town
+// of the current case ("map_background_image" of the case, in
+// "background_widget") and one label per task of the current stage in
+// "task_label_group": the factory "map_task_label_widget" for a task, and
+// "selected_task_label_widget" for the selected one, both made from the
+// case's map label ("map_label_name" of the task) with "name" = the task.
+// A completed task's label restarts its child "task_label_completed" and
+// takes no clicks; an open task's child "task_label_active" shows the
+// number of objects left in its "count_text".
+//
+// Clicking a label selects its task ("sound_maplabel_select"); clicking the
+// selected label again, or the button "button_start", opens "GS_Game" with
+// "case", "stage", "task" and "play_mode". A completed task cannot start
+// again.
+//
+// When the play screen closes, the progress rules of the story apply
+// (story/story_progress.h): a completed task may complete its stage, the
+// stage its case, the case moves the story to the next case, and the level
+// number rises. Each completed task is counted exactly once (its parameter
+// "progress_counted"), so a level won just before the program ended is
+// counted when the map next opens, and a map reopened is never counted
+// twice; the story is saved to the profile each time. "user_quit" in the
+// play screen's result (the player chose the main menu) closes the map too.
+//
+// Still to come with the story's other screens: stage start and end
+// screens, the desktop, the pairs book, scene previews on the cards.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "screens/game_screen.h"
+#include "story/user_game_data_interface.h"
+
+namespace corvellane {
+
+class TCorvellaneGameScreenMap : public TGameScreen {
+ public:
+  void SetOwner(IGameScreenOwner* owner) override;
+  void ClearOwner() override;
+  void Close() override;
+  bool MouseEvent(const PlatformEvent& event) override;
+  void HandleWidgetEvent(IWidget* sender, int32_t code, const Variant& value) override;
+  void ChildClosed(std::string_view name, Ref<IParamCollection> result) override;
+
+  // For tests: the story as the map holds it.
+  Ref<IUserGameData> GetStory() const { return story_; }
+  const std::string& GetSelectedTaskName() const { return selected_task_name_; }
+
+ protected:
+  void ApplyOpenParams(IParamCollection* parameters) override;
+  void OnOpened(IParamCollection* parameters) override;
+
+ private:
+  void CreateStory();
+  void ReleaseStory();
+  void SaveStory();
+  void ShowCaseBackground();
+  void StageStart(IUGDStage* stage);
+  void ShowPending();
+  void BuildLabels();
+  void SelectTask();
+  void UpdateLabelStates();
+  Ref<IWidget> CreateTaskLabel(IUGDTask& task, bool selected);
+  void WriteCardParams(IUGDTask& task, IParamCollection& params);
+  int32_t ObjectsLeft(IUGDTask& task);
+  void StartTask();
+  void UpdateProgress(bool from_play);
+  // Applies the progress rules for the task unless they were applied for
+  // it before; true when they were applied now.
+  bool CountCompletedTask(IUGDCase& story_case, IUGDStage& stage, IUGDTask& task);
+  // Tasks of the current stage that were completed but never counted (the
+  // program ended in between) are counted now.
+  void CountPendingTasks();
+  void StoryFinished();
+  void CloseMap(Ref<IParamCollection> result);
+  Ref<IUGDCase> Case();
+  Ref<IUGDStage> Stage();
+  Ref<IWidget> LabelAt(TPoint point);
+
+  Ref<IUserGameData> story_;
+  int copy_ = 0;
+  std::string selected_task_name_;
+  Ref<IWidget> selected_label_;
+  std::string pending_screen_;
+  bool no_map_after_screen_ = false;
+  Ref<IParamCollection> label_params_;
+  Ref<IWidget> label_group_;
+  Ref<IWidget> background_;
+  Ref<IWidget> animation_group_;
+  TMouseButtons mouse_buttons_;
+};
+
+}  // namespace corvellane

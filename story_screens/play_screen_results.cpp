@@ -1,0 +1,265 @@
+// The end of a level: won, lost, the statistics, and what goes back into
+// the story; and the trace lines of a level's start and end.
+#include <array>
+#include <cmath>
+
+#include "persistence/localization.h"
+#include "story/object_list.h"
+#include "story/scene_generator.h"
+#include "story_screens/play_screen.h"
+#include "story_screens/play_trace.h"
+#include "story_screens/widget_ops.h"
+#include "widgets/widget_collection_interface.h"
+
+namespace corvellane {
+
+namespace {
+
+constexpr std::array<std::string_view, 5> kModeNames{"hidden_shapes", "hidden_names", "find_identical",
+                                                     "hidden_parts", "find_places"};
+
+// The object type the targets of each play mode have.
+constexpr std::array<TSceneObjectType, 5> kTargetTypes{TSceneObjectType::HiddenObject, TSceneObjectType::HiddenObject,
+                                                       TSceneObjectType::IdenticalObject, TSceneObjectType::HiddenPart,
+                                                       TSceneObjectType::ObjectToPlace};
+
+// Seconds, to the nearest whole number, halves to even.
+int32_t WholeSeconds(int64_t ms) { return static_cast<int32_t>(std::nearbyint(static_cast<double>(ms) / 1000.0)); }
+
+}  // namespace
+
+// ---- Winning and losing ----
+
+void TCorvellaneGameScreenGame::WinLevel() {
+  if (decided_) return;
+  decided_ = true;
+  SetWidgetProperty(FindWidget("ui_group/ui_task_type_text").get(), "text", Variant(""));
+  if (task_) task_->SetCompleted(true);
+  TraceLevelEnd(true, "won");
+  // The won task is in the profile at once, whatever follows.
+  if (story_) story_->SaveToProfile();
+  if (Ref<IParamCollection> params = TaskParams()) {
+    if (const std::string factory = ParamText(params.get(), "ingame_win_factory", ""); !factory.empty())
+      if (Ref<IWidget> widget = CreateScreenWidget(factory, nullptr)) AddToGroup(widget, TPlayGroup::Animation);
+    if (ParamText(params.get(), "levelstat_after", "yes") == "no") {
+      LeaveScreen(nullptr);
+      PlayWindowSound("sound_level_complete");
+      return;
+    }
+  }
+  const bool first_date = scene_ && scene_->GetFirstDateScene();
+  Ref<IWidget> animation = CreateScreenWidget(first_date ? "win_first_date_level_anim" : "win_level_anim", nullptr);
+  if (animation) AddToGroup(animation, TPlayGroup::Animation);
+  if (first_date) {
+    paused_ = true;
+  } else {
+    show_obscuring_ = false;
+    SetLevelPaused(true);
+  }
+  PlayWindowSound("sound_level_complete");
+  locked_ = true;
+  // Without its animation nothing else would end the level.
+  if (!animation) EndLevel(true);
+}
+
+void TCorvellaneGameScreenGame::LoseLevel() {
+  if (decided_) return;
+  decided_ = true;
+  clock_.SetClock(0);
+  // Points still counting up when the clock ran out are not the player's.
+  score_.DropPending();
+  TraceLevelEnd(false, "clock");
+  ResetTaskResults();
+  if (story_) story_->SaveToProfile();
+  Ref<IWidget> animation = CreateScreenWidget("loose_level_anim", nullptr);
+  if (animation) AddToGroup(animation, TPlayGroup::Animation);
+  PlayWindowSound("sound_level_failed");
+  SetLevelPaused(true);
+  if (!animation) EndLevel(false);
+}
+
+void TCorvellaneGameScreenGame::EndLevel(bool complete) {
+  Ref<IParamCollection> params = StatisticsParams(complete);
+  ShowWidget(menu_button_.get(), false);
+  if (GetScreenOwner() && GetScreenOwner()->ShowScreen("GS_LevelStat", params)) {
+    // The statistics screen puts the level's points into the story now.
+    score_.SetDisplayed(0);
+    score_.DropPending();
+    return;
+  }
+  // Without statistics the points stay on the counter, and closing puts
+  // them into the story.
+  LeaveScreen(nullptr);
+}
+
+Ref<IParamCollection> TCorvellaneGameScreenGame::StatisticsParams(bool complete) {
+  const int64_t given = timed_ ? ParamInt(TaskParams().get(), "given_time", kDefaultGivenTimeMs) : 0;
+  Ref<IParamCollection> params = MakeParams({{"scores", score_.Total()},
+                                             {"time", WholeSeconds(clock_.UsedMs(given))},
+                                             {"complete", complete},
+                                             {"tasktype", TaskType()}});
+  if (scene_ && level_) {
+    params->SetNamedValue("participant", Variant(scene_->GetParticipantName()));
+    params->SetNamedValue("scenename", Variant(ParamText(scene_->GetParams().get(), "scenename", "")));
+    Ref<IPanelManager> manager = panel_ ? panel_->GetPanelManager() : nullptr;
+    const bool parts = TaskType() == static_cast<int32_t>(TTaskType::HiddenParts);
+    params->SetNamedValue("object_names", Variant(parts ? (manager ? manager->GetObjectNames() : std::string())
+                                                        : level_->GetDiscovered(scene_.get())));
+  }
+  if (second_scene_) params->SetNamedValue("participant2", Variant(second_scene_->GetParticipantName()));
+  params->SetNamedValue("hints_used", Variant(hints_used_));
+  params->SetNamedValue("success_clicks", Variant(success_clicks_));
+  params->SetNamedValue("wrong_clicks", Variant(wrong_clicks_));
+  return params;
+}
+
+// ---- The task's results in the story ----
+
+void TCorvellaneGameScreenGame::ResetTaskResults() {
+  int32_t task_scores = 0;
+  if (Ref<IParamCollection> params = TaskParams()) {
+    params->SetNamedValue("task_time", Variant(0));
+    task_scores = ParamInt(params.get(), "scores", 0);
+    for (std::string_view key : {"scores", "hints_used", "success_clicks", "wrong_clicks"})
+      params->SetNamedValue(key, Variant(0));
+  }
+  if (task_) RegenerateScenes();
+  if (story_) {
+    story_->SetScores(story_->GetScores() - task_scores);
+    score_.SetDisplayed(story_->GetScores());
+  } else {
+    score_.SetDisplayed(0);
+  }
+  if (level_) {
+    if (scene_) level_->ResetDiscovered(scene_.get());
+    if (second_scene_) level_->ResetDiscovered(second_scene_.get());
+  }
+}
+
+// A lost or restarted level is played with new objects.
+void TCorvellaneGameScreenGame::RegenerateScenes() {
+  Ref<TCorvellaneSceneGenerator> generator = CreateObject<TCorvellaneSceneGenerator>();
+  generator->SetOwner(this);
+  for (const Ref<IUGDScene>& scene : {scene_, second_scene_})
+    if (scene) generator->GenerateScene(scene.get(), TaskType());
+  generator->ClearGenerator();
+  generator->ClearOwner();
+}
+
+void TCorvellaneGameScreenGame::SaveTaskResults() {
+  if (!task_) return;
+  Ref<IParamCollection> params = TaskParams();
+  if (params && started_) {
+    // What is pending on the clock is counted on its right side: time a
+    // timed level still owes is taken off, never given back by leaving.
+    params->SetNamedValue("task_time", Variant(std::max(0, clock_.Settled())));
+    const int32_t total = score_.Total();
+    if (total > 0 && story_) {
+      params->SetNamedValue("scores", Variant(ParamInt(params.get(), "scores", 0) + total - story_->GetScores()));
+      story_->SetScores(total);
+    } else {
+      params->SetNamedValue("scores", Variant(0));
+    }
+    if (level_) params->SetNamedValue("objects_left_count", Variant(level_->GetRemaining()));
+    params->SetNamedValue("hints_used", Variant(hints_used_));
+    params->SetNamedValue("success_clicks", Variant(success_clicks_));
+    params->SetNamedValue("wrong_clicks", Variant(wrong_clicks_));
+  }
+  task_ = nullptr;
+}
+
+// ---- Trace ----
+
+TPlayTraceLine TCorvellaneGameScreenGame::TraceLine(std::string_view event) {
+  TPlayTraceLine line(event);
+  line.Int("t", screen_time_);
+  return line;
+}
+
+void TCorvellaneGameScreenGame::TraceEvent(std::string_view event) {
+  if (!PlayTraceOn()) return;
+  WritePlayTrace(TraceLine(event).Int("clock_ms", clock_.Clock()).Int("score", score_.Total()));
+}
+
+void TCorvellaneGameScreenGame::TraceLevelStart() {
+  if (!PlayTraceOn() || !level_) return;
+  const int32_t type = TaskType();
+  TPlayTraceLine line = TraceLine("level_start");
+  line.Text("case", case_ ? case_->GetName() : std::string())
+      .Text("stage", stage_ ? stage_->GetName() : std::string())
+      .Text("task", task_ ? task_->GetName() : std::string())
+      .Int("mode", type)
+      .Text("mode_name", kModeNames[type])
+      .Int("copy", timed_ ? 0 : 1)
+      .Bool("timed", timed_);
+  if (std::optional<uint32_t> seed = PlayTraceSeed()) {
+    line.Int("seed", *seed);
+  } else {
+    line.Null("seed");
+  }
+  line.Int("clock_ms", clock_.Clock())
+      .Int("score", score_.Total())
+      .Int("total", level_->GetTotal())
+      .Int("remaining", level_->GetRemaining())
+      .Json("targets", TraceTargets(kTargetTypes[type]));
+  WritePlayTrace(line);
+}
+
+std::string TCorvellaneGameScreenGame::TraceTargets(TSceneObjectType target_type) {
+  const bool find_places = target_type == TSceneObjectType::ObjectToPlace;
+  const std::string chosen = scene_ ? ParamText(scene_->GetParams().get(), "do_names", ";") : std::string(";");
+  Ref<IPanelManager> manager = panel_ ? panel_->GetPanelManager() : nullptr;
+  TPlayTraceList list;
+  for (TPlayGroup group : {TPlayGroup::Objects, TPlayGroup::LeftObjects, TPlayGroup::RightObjects}) {
+    IWidget* holder = Group(group);
+    Ref<IWidgetCollection> children = holder ? holder->GetWidgets() : nullptr;
+    for (int i = 0; children && i < children->Count(); ++i) {
+      Ref<IWidget> child = children->GetWidgetAt(i);
+      Ref<ISceneObjectDef> object;
+      Ref<ISceneObjectLocation> location;
+      if (!child || !ResolveSceneObject(child.get(), object, location)) continue;
+      if (object->GetObjectType() != static_cast<int32_t>(target_type)) continue;
+      // Found ones are hidden; in the find-places mode the places still to
+      // fill are the hidden ones.
+      if (child->IsVisible() == find_places) continue;
+      if (find_places && !ListHas(chosen, object->GetName() + "/" + location->GetName())) continue;
+      const TRect rect = ScreenRectOf(child.get());
+      TPlayTraceLine item = TPlayTraceLine::Object();
+      item.Text("name", child->GetName())
+          .Text("object", object->GetName())
+          .Text("location", location->GetName())
+          .Text("caption", Localize(object->GetCaption()))
+          .Text("group", PlayGroupPath(group))
+          .Rect("rect", rect.left, rect.top, static_cast<int32_t>(rect.Width()), static_cast<int32_t>(rect.Height()))
+          .Bool("in_view", level_->IsTarget(object.get()));
+      Ref<IWidget> item_widget = manager ? manager->GetItemWidget(object.get()) : nullptr;
+      if (item_widget) {
+        const TRect panel = ScreenRectOf(item_widget.get());
+        item.Rect("panel", panel.left, panel.top, static_cast<int32_t>(panel.Width()),
+                  static_cast<int32_t>(panel.Height()));
+      } else {
+        item.Null("panel");
+      }
+      list.Add(item);
+    }
+  }
+  return list.Finish();
+}
+
+void TCorvellaneGameScreenGame::TraceLevelEnd(bool won, std::string_view reason) {
+  level_running_ = false;
+  if (!PlayTraceOn()) return;
+  const int64_t given = timed_ ? ParamInt(TaskParams().get(), "given_time", kDefaultGivenTimeMs) : 0;
+  WritePlayTrace(TraceLine("level_end")
+                     .Bool("won", won)
+                     .Text("reason", reason)
+                     .Int("score", score_.Total())
+                     .Int("time_s", WholeSeconds(clock_.UsedMs(given)))
+                     .Int("clock_ms", clock_.Settled())
+                     .Int("hints_used", hints_used_)
+                     .Int("mistakes", wrong_clicks_)
+                     .Int("success_clicks", success_clicks_)
+                     .Int("remaining", level_ ? level_->GetRemaining() : 0));
+}
+
+}  // namespace corvellane
