@@ -4,6 +4,7 @@
 
 #include "particles/particle_math.h"
 #include "persistence/property_table.h"
+#include "widgets/pixel_rounding.h"
 
 namespace corvellane {
 
@@ -42,10 +43,7 @@ std::optional<TStochasticParticle> TMonteCarloParticleSystem::CreateParticle() {
     const uint32_t alpha = source_image_->GetPixel(x, y) >> 24;
     if (alpha < kMinimumAlpha) continue;
     TStochasticParticle p;
-    p.x0 = source_area_.left + x;
-    p.y0 = source_area_.top + y;
-    p.x = static_cast<float>(p.x0);
-    p.y = static_cast<float>(p.y0);
+    PlaceAtBirth(p, SaturatingAdd(source_area_.left, x), SaturatingAdd(source_area_.top, y));
     DrawRandomTraits(p);
     p.start[0] = static_cast<uint8_t>(std::clamp<int32_t>(alpha - RandomBelow(GetAlfaVariation()), 0, 255));
     ApplyColour(p);

@@ -9,7 +9,10 @@
 // cannot overflow anything further on.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+
+#include "widgets/pixel_rounding.h"
 
 namespace corvellane {
 
@@ -27,10 +30,25 @@ inline constexpr int32_t kMaxEmissionSpanMs = 100;
 int32_t RandomBelow(int32_t n);
 // Uniform in [0, 1).
 double RandomUnit();
-// Nearest integer, ties to even, clamped to the safe pixel range.
-int32_t Nearest(double value);
+// Nearest integer, ties to even, of a value well inside +-2^51 (the sum
+// with 1.5 x 2^52 rounds in the processor's default mode, which is ties to
+// even; no library call). Run for every particle every frame.
+inline int32_t RoundTiesEven(double value) {
+  constexpr double kMagic = 6755399441055744.0;
+  return static_cast<int32_t>((value + kMagic) - kMagic);
+}
+// Nearest integer, ties to even, clamped to the safe pixel range (NaN: 0).
+inline int32_t Nearest(double value) {
+  if (value != value) return 0;
+  return RoundTiesEven(std::clamp(value, double{-kMaxPixelCoordinate}, double{kMaxPixelCoordinate}));
+}
 // Nearest integer clamped to 0..255.
-uint8_t ByteOf(double value);
-uint32_t PackColour(uint8_t a, uint8_t r, uint8_t g, uint8_t b);
+inline uint8_t ByteOf(double value) {
+  if (value != value) return 0;
+  return static_cast<uint8_t>(RoundTiesEven(std::clamp(value, 0.0, 255.0)));
+}
+inline uint32_t PackColour(uint8_t a, uint8_t r, uint8_t g, uint8_t b) {
+  return (uint32_t{a} << 24) | (uint32_t{r} << 16) | (uint32_t{g} << 8) | b;
+}
 
 }  // namespace corvellane

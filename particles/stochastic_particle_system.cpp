@@ -1,11 +1,13 @@
 #include "particles/stochastic_particle_system.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numbers>
 
 #include "particles/particle_math.h"
 #include "persistence/property_table.h"
+#include "widgets/pixel_rounding.h"
 #include "widgets/widget_collection_interface.h"
 
 namespace corvellane {
@@ -90,36 +92,55 @@ void TStochasticParticleSystem::DrawRandomTraits(TStochasticParticle& p) const {
 std::optional<TStochasticParticle> TStochasticParticleSystem::CreateParticle() {
   TStochasticParticle p;
   const TPoint birth = BirthPoint();
-  p.x0 = birth.x;
-  p.y0 = birth.y;
-  p.x = static_cast<float>(p.x0);
-  p.y = static_cast<float>(p.y0);
+  PlaceAtBirth(p, birth.x, birth.y);
   DrawRandomTraits(p);
   ApplyColour(p);
   return p;
 }
 
 void TStochasticParticleSystem::ApplyColour(TStochasticParticle& p) const {
+  const std::array<uint8_t, 4> end = EndColour();
+  ApplyColour(p, end);
+}
+
+std::array<uint8_t, 4> TStochasticParticleSystem::EndColour() const {
+  return {EndByte(0), EndByte(1), EndByte(2), EndByte(3)};
+}
+
+void TStochasticParticleSystem::ApplyColour(TStochasticParticle& p, const std::array<uint8_t, 4>& end) const {
   // A lifetime of 0 has nothing to divide by: such a particle shows its end
   // colour and is gone at its first advance.
   const double t = p.lifetime > 0 ? static_cast<double>(p.age) / p.lifetime : 1.0;
-  uint8_t now[4];
-  for (int i = 0; i < 4; ++i) now[i] = Between(p.start[i], EndByte(i), t);
-  p.colour = PackColour(now[0], now[1], now[2], now[3]);
+  p.colour = PackColour(Between(p.start[0], end[0], t), Between(p.start[1], end[1], t), Between(p.start[2], end[2], t),
+                        Between(p.start[3], end[3], t));
 }
 
-void TStochasticParticleSystem::MoveParticle(TStochasticParticle& p, int32_t elapsed_ms) const {
+void PlaceAtBirth(TStochasticParticle& p, int32_t x, int32_t y) {
+  // Held to the safe pixel range, so that adding the (equally held) motion
+  // terms cannot overflow.
+  p.x0 = p.px = std::clamp(x, -kMaxPixelCoordinate, kMaxPixelCoordinate);
+  p.y0 = p.py = std::clamp(y, -kMaxPixelCoordinate, kMaxPixelCoordinate);
+  p.x = static_cast<float>(x);
+  p.y = static_cast<float>(y);
+}
+
+void TStochasticParticleSystem::MoveParticle(TStochasticParticle& p, int32_t elapsed_ms,
+                                             const std::array<uint8_t, 4>& end) const {
   p.age = static_cast<int32_t>(std::clamp<int64_t>(int64_t{p.age} + elapsed_ms, 0, INT32_MAX));
-  // In doubles: age^2 x gravity overflows 32 bits after a few seconds.
+  // In doubles: age^2 x gravity overflows 32 bits after a few seconds. Each
+  // term is held to the safe pixel range, so the sums still fit.
   const double age = p.age;
-  p.x = static_cast<float>(Nearest(p.speed_x * age / 1000.0) + p.x0);
+  p.px = Nearest(p.speed_x * age / 1000.0) + p.x0;
   const double fall = age * age * p.gravity / 1000000.0 / 2.0;
-  p.y = static_cast<float>(Nearest(fall) + Nearest(p.speed_y * age / 1000.0) + p.y0);
-  ApplyColour(p);
+  p.py = Nearest(fall) + Nearest(p.speed_y * age / 1000.0) + p.y0;
+  p.x = static_cast<float>(p.px);
+  p.y = static_cast<float>(p.py);
+  ApplyColour(p, end);
 }
 
 void TStochasticParticleSystem::AdvanceParticles(int32_t elapsed_ms) {
-  for (TStochasticParticle& p : particles_) MoveParticle(p, elapsed_ms);
+  const std::array<uint8_t, 4> end = EndColour();
+  for (TStochasticParticle& p : particles_) MoveParticle(p, elapsed_ms, end);
 }
 
 void TStochasticParticleSystem::RemoveDeadParticles() {
@@ -143,11 +164,15 @@ void TStochasticParticleSystem::AddParticleRects() {
   const Ref<ISurface>& picture = Picture();
   const int32_t w = picture ? picture->GetWidth() : 0;
   const int32_t h = picture ? picture->GetHeight() : 0;
+  if (particles_.empty()) return;
+  TRect box{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
   for (const TStochasticParticle& p : particles_) {
-    const int32_t x = Nearest(p.x);
-    const int32_t y = Nearest(p.y);
-    AddParticleRect({x, y, x + w, y + h});
+    box.left = std::min(box.left, p.px);
+    box.top = std::min(box.top, p.py);
+    box.right = std::max(box.right, p.px);
+    box.bottom = std::max(box.bottom, p.py);
   }
+  AddParticleRect({box.left, box.top, box.right + w, box.bottom + h});
 }
 
 void TStochasticParticleSystem::BeginDraw() { Picture(); }
@@ -159,8 +184,8 @@ void TStochasticParticleSystem::DrawParticles(ISurface* surface, int32_t x, int3
   const TRect mask{0, 0, w, h};
   const int opacity = GetTransparentLevel();
   for (const TStochasticParticle& p : particles_) {
-    const int32_t left = Nearest(p.x) + x;
-    const int32_t top = Nearest(p.y) + y;
+    const int32_t left = p.px + x;
+    const int32_t top = p.py + y;
     surface->FillColor(p.colour, picture_.get(), blend_mode_, opacity, {left, top, left + w, top + h}, mask);
   }
 }

@@ -33,6 +33,7 @@
 // gravity_max) also read and write by name.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -47,6 +48,9 @@ struct TStochasticParticle {
   int32_t y0 = 0;
   float x = 0;
   float y = 0;
+  // x and y as whole pixels, where the particle is drawn.
+  int32_t px = 0;
+  int32_t py = 0;
   int32_t lifetime = 0;
   int32_t age = 0;
   // cos(direction) x speed and sin(direction) x speed, pixels a second.
@@ -58,6 +62,9 @@ struct TStochasticParticle {
   uint8_t start[4] = {};  // alpha, red, green, blue at birth
   uint32_t colour = 0;    // 0xAARRGGBB now
 };
+
+// Puts a new particle at its birth point.
+void PlaceAtBirth(TStochasticParticle& p, int32_t x, int32_t y);
 
 class TStochasticParticleSystem : public TParticleSystem {
  public:
@@ -77,6 +84,9 @@ class TStochasticParticleSystem : public TParticleSystem {
   void DrawRandomTraits(TStochasticParticle& p) const;
   int32_t GetAlfaVariation() const { return alfa_variation_; }
   void ApplyColour(TStochasticParticle& p) const;
+  void ApplyColour(TStochasticParticle& p, const std::array<uint8_t, 4>& end) const;
+  // Alpha, red, green, blue at the end of a life.
+  std::array<uint8_t, 4> EndColour() const;
 
   void AdvanceParticles(int32_t elapsed_ms) override;
   void RemoveDeadParticles() override;
@@ -86,7 +96,7 @@ class TStochasticParticleSystem : public TParticleSystem {
   void DrawParticles(ISurface* surface, int32_t x, int32_t y) override;
 
  private:
-  void MoveParticle(TStochasticParticle& p, int32_t elapsed_ms) const;
+  void MoveParticle(TStochasticParticle& p, int32_t elapsed_ms, const std::array<uint8_t, 4>& end) const;
   // The first child's picture, taken once.
   const Ref<ISurface>& Picture();
   uint8_t EndByte(int index) const;
