@@ -20,11 +20,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <map>
 #include <string>
-#include <vector>
 
-#include "engine/blend_kernels.h"
+#include "bench/pair_summary.h"
 #include "engine/surface.h"
 
 namespace corvellane {
@@ -191,51 +189,14 @@ BENCHMARK(BM_Copy_Memcpy);
 BENCHMARK(BM_Bilinear2x_Ours);
 BENCHMARK(BM_Bilinear2x_Pixman);
 
-// The console output as usual, plus the Mpix/s of every run kept for the
-// summary table.
-class SummaryReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs) {
-      if (run.run_type != Run::RT_Iteration || run.error_occurred) continue;
-      const auto it = run.counters.find("Mpix/s");
-      if (it != run.counters.end()) rates_[run.benchmark_name()] = it->second.value;
-    }
-  }
-
-  void PrintSummary() const {
-    std::printf("\n%-20s %12s %12s %8s\n", "operation", "ours Mpix/s", "pixman", "ratio");
-    for (const auto& [name, ours] : rates_) {
-      const std::string suffix = "_Ours";
-      if (name.size() < suffix.size() || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) continue;
-      const std::string base = name.substr(0, name.size() - suffix.size());
-      const auto other = rates_.find(base + "_Pixman");
-      if (other == rates_.end()) continue;
-      std::printf("%-20s %12.0f %12.0f %7.2fx\n", base.substr(3).c_str(), ours, other->second, ours / other->second);
-    }
-    const auto ours = rates_.find("BM_Copy_Ours"), memcpy_rate = rates_.find("BM_Copy_Memcpy");
-    if (ours != rates_.end() && memcpy_rate != rates_.end()) {
-      std::printf("%-20s %12.0f %12.0f %7.2fx  (against memcpy)\n", "Copy", ours->second, memcpy_rate->second,
-                  ours->second / memcpy_rate->second);
-    }
-    std::printf("kernels: %s\n", std::string(ActiveKernels().name).c_str());
-  }
-
- private:
-  std::map<std::string, double> rates_;
-};
-
 }  // namespace
 }  // namespace corvellane
 
 int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  corvellane::TheScene();
-  corvellane::SummaryReporter reporter;
-  benchmark::RunSpecifiedBenchmarks(&reporter);
-  reporter.PrintSummary();
-  benchmark::Shutdown();
-  return 0;
+  using corvellane::TPairSummaryReporter;
+  return corvellane::RunWithPairSummary(argc, argv, [] { corvellane::TheScene(); }, [](const TPairSummaryReporter& r) {
+    const auto ours = r.Rate("BM_Copy_Ours"), memcpy_rate = r.Rate("BM_Copy_Memcpy");
+    if (ours && memcpy_rate)
+      std::printf("%-20s %12.0f %12.0f %7.2fx  (against memcpy)\n", "Copy", *ours, *memcpy_rate, *ours / *memcpy_rate);
+  });
 }

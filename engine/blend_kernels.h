@@ -64,6 +64,15 @@ struct TBlendKernels {
   // interpolated like the colours; `force_opaque` then sets it to 255.
   void (*bilinear_row)(uint32_t* dst, const uint32_t* row0, const uint32_t* row1, int64_t x16,
                        int64_t step16, int n, int fy, bool force_opaque);
+
+  // Bilinear samples along a line in any direction through the source (a
+  // rotated or zoomed drawing). Output pixel i samples at
+  // (u16 + i * du16, v16 + i * dv16) in 16.16 fixed point, the source's rows
+  // being `stride` pixels apart from `src` on; weights are 7-bit as above.
+  // The caller guarantees that all four neighbours of every sample lie inside
+  // the source. Alpha as in bilinear_row.
+  void (*bilinear_affine_row)(uint32_t* dst, const uint32_t* src, int64_t stride, int64_t u16, int64_t v16,
+                              int64_t du16, int64_t dv16, int n, bool force_opaque);
 };
 
 const TBlendKernels& ReferenceKernels();

@@ -89,6 +89,17 @@ void BilinearRow(uint32_t* dst, const uint32_t* row0, const uint32_t* row1, int6
   }
 }
 
+void BilinearAffineRow(uint32_t* dst, const uint32_t* src, int64_t stride, int64_t u16, int64_t v16,
+                       int64_t du16, int64_t dv16, int n, bool force_opaque) {
+  for (int i = 0; i < n; ++i, u16 += du16, v16 += dv16) {
+    const uint32_t* p = src + (v16 >> 16) * stride + (u16 >> 16);
+    const uint32_t fx = static_cast<uint32_t>(u16 & 0xFFFF) >> 9;
+    const uint32_t fy = static_cast<uint32_t>(v16 & 0xFFFF) >> 9;
+    const uint32_t out = Bilinear(p[0], p[1], p[stride], p[stride + 1], fx, fy);
+    dst[i] = force_opaque ? WithAlpha(out, 255) : out;
+  }
+}
+
 constexpr uint32_t (*kScreen)(uint32_t, uint32_t, uint32_t, bool) = CoverMode<ScreenChannel>;
 constexpr uint32_t (*kOverlay)(uint32_t, uint32_t, uint32_t, bool) = CoverMode<OverlayChannel>;
 constexpr uint32_t (*kLinear)(uint32_t, uint32_t, uint32_t, bool) = CoverMode<LinearLightChannel>;
@@ -113,6 +124,7 @@ const TBlendKernels& ReferenceKernels() {
       .fill_mask_opacity = FillMaskOpacityRow,
       .copy_masked = CopyMaskedRow,
       .bilinear_row = BilinearRow,
+      .bilinear_affine_row = BilinearAffineRow,
   };
   return table;
 }

@@ -218,14 +218,27 @@ bool TSurface::DrawTransformed(const ISurface* source, TPoint centre, double shi
   };
   const int64_t du = ToFixed(cs / scale_x);
   const int64_t dv = ToFixed(-sn / scale_y);
+  const TBlendKernels& k = ActiveKernels();
+  const uint32_t* pixels = source->GetScanLine(0);
+  const int64_t stride = source->GetHeight() > 1 ? source->GetScanLine(1) - pixels : source->GetWidth();
   for (int32_t y = box.top; y < box.bottom; ++y) {
     double u = 0, v = 0;
     source_point(box.left, y, u, v);
-    int64_t u16 = ToFixed(u), v16 = ToFixed(v);
+    const int64_t u0 = ToFixed(u), v0 = ToFixed(v);
+    const auto u16 = [&](int32_t x) { return u0 + (x - box.left) * du; };
+    const auto v16 = [&](int32_t x) { return v0 + (x - box.left) * dv; };
     uint32_t* row = GetScanLine(y);
-    for (int32_t x = box.left; x < box.right; ++x, u16 += du, v16 += dv) {
-      row[x] = sampler.At(u16, v16, row[x]);
-    }
+    const auto per_pixel = [&](int32_t from, int32_t to) {
+      for (int32_t x = from; x < to; ++x) row[x] = sampler.At(u16(x), v16(x), row[x]);
+    };
+    // The source point moves along a straight line, so the samples with all
+    // four neighbours inside form one run; trim the ends to find it.
+    int32_t low = box.left, high = use_smooth ? box.right : box.left;
+    while (low < high && !sampler.HasAllNeighbours(u16(low), v16(low))) ++low;
+    while (high > low && !sampler.HasAllNeighbours(u16(high - 1), v16(high - 1))) --high;
+    per_pixel(box.left, low);
+    if (high > low) k.bilinear_affine_row(row + low, pixels, stride, u16(low), v16(low), du, dv, high - low, !has_alpha_);
+    per_pixel(std::max(low, high), box.right);
   }
   return true;
 }

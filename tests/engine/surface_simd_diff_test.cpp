@@ -184,5 +184,47 @@ TEST_F(SimdDifferential, BilinearRowsAreBitIdentical) {
   });
 }
 
+// Rows longer than the stretches the enlarging loops work in, at steps that
+// enlarge (and shrink to half), with every vertical weight.
+TEST_F(SimdDifferential, LongEnlargingRowsAreBitIdentical) {
+  for (int round = 0; round < 60; ++round) {
+    const int width = 300 + int(rng_() % 500);
+    const int64_t step = 1 + int64_t(rng_() % (2 << 16));
+    const int source_width = int(((width - 1) * step) >> 16) + 2 + int(rng_() % 3);
+    const std::vector<uint32_t> row0 = RandomRow(source_width), row1 = RandomRow(source_width);
+    const int64_t x16 = int64_t(rng_() % 65536) % ((int64_t(source_width - 1) << 16) - (width - 1) * step);
+    const int fy = round % 3 == 0 ? 0 : int(rng_() % 128);
+    std::vector<uint32_t> expected(width);
+    ReferenceKernels().bilinear_row(expected.data(), row0.data(), row1.data(), x16, step, width, fy, round % 2);
+    for (const NamedTable& t : tables_) {
+      std::vector<uint32_t> actual(width);
+      t.table.bilinear_row(actual.data(), row0.data(), row1.data(), x16, step, width, fy, round % 2);
+      ASSERT_EQ(actual, expected) << t.name << " round " << round << " step " << step << " fy " << fy;
+    }
+  }
+}
+
+TEST_F(SimdDifferential, BilinearAffineRowsAreBitIdentical) {
+  Compare("bilinear affine", [&](const TBlendKernels& k, uint32_t* dst, int offset, int width, std::mt19937_64& in) {
+    rng_.seed(in());
+    const int source_width = 2 + int(in() % 30), source_height = 2 + int(in() % 30);
+    const std::vector<uint32_t> source = RandomRow(source_width * source_height);
+    // A start and steps in any direction (up to 2 pixels either way) that
+    // keep all four neighbours of every sample inside the source.
+    const auto axis = [&](int side, int64_t& start, int64_t& step) {
+      const int64_t span = int64_t(side - 1) << 16;
+      step = int64_t(in() % (4 << 16)) - (2 << 16);
+      if (width > 1) step = std::clamp<int64_t>(step, -(span - 1) / (width - 1), (span - 1) / (width - 1));
+      const int64_t reach = step * std::max(width - 1, 0);
+      const int64_t low = std::max<int64_t>(0, -reach), high = std::min(span - 1, span - 1 - reach);
+      start = low + int64_t(in() % uint64_t(high - low + 1));
+    };
+    int64_t u16 = 0, du = 0, v16 = 0, dv = 0;
+    axis(source_width, u16, du);
+    axis(source_height, v16, dv);
+    k.bilinear_affine_row(dst + offset, source.data(), source_width, u16, v16, du, dv, width, in() % 2);
+  });
+}
+
 }  // namespace
 }  // namespace corvellane
