@@ -14,6 +14,7 @@
 #include "story/scene_generator.h"
 #include "story/story_classes.h"
 #include "tests/widgets/test_widgets.h"
+#include "widgets/group_widget.h"
 #include "widgets/widget_classes.h"
 #include "widgets/widget_collection_interface.h"
 
@@ -311,6 +312,23 @@ std::vector<std::string> PlayTest::ItemNames() {
   std::vector<std::string> names;
   for (const TPanelItem& item : Panel()->Items()) names.push_back(item.object->GetName());
   return names;
+}
+
+void PlayTest::AddFactory(std::string_view name, std::string_view widget_xml) {
+  Ref<IWidgetFactoryCollection> factories = QueryInterface<TGroupWidget>(owner_->root)->GetFactories();
+  if (factories->GetFactory(Variant(name))) factories->DeleteItem(Variant(name));
+  Ref<TWidgetFactory> factory = CreateObject<TWidgetFactory>();
+  factory->SetName(name);
+  factory->SetWidgetString(widget_xml);
+  factories->AddFactory(factory);
+}
+
+Ref<IWidget> PlayTest::RunScreenFactory(std::string_view factory, std::string_view params) {
+  Ref<TParamCollection> values = CreateObject<TParamCollection>(params);
+  Ref<IWidget> widget = owner_->CreateScreenWidget(factory, values.get());
+  EXPECT_TRUE(widget) << factory;
+  if (widget) owner_->AddToGroup(widget, TPlayGroup::Animation);
+  return widget;
 }
 
 void PlayTest::ClearGroup(TPlayGroup group) {

@@ -145,6 +145,10 @@ class PlayTest : public ::testing::Test {
   Ref<TAbstractPanelManager> Panel();
   // Item names in panel order.
   std::vector<std::string> ItemNames();
+  // A factory of the screen (replacing one of the same name).
+  void AddFactory(std::string_view name, std::string_view widget_xml);
+  // A widget of a screen factory into the animation group, as the screen runs effects.
+  Ref<IWidget> RunScreenFactory(std::string_view factory, std::string_view params);
   // Removes every widget of the group.
   void ClearGroup(TPlayGroup group);
   // Advances the screen's tree by one frame.
