@@ -52,6 +52,10 @@ void DrawProgressFrame(cairo_t* cr, int width, int height);
 void DrawProgressFill(cairo_t* cr, int width, int height);
 void DrawStarTwinkle(cairo_t* cr, int width, int height);    // sprite_sheets.cpp
 void DrawButterflyFlutter(cairo_t* cr, int width, int height);
+void DrawSparkle(cairo_t* cr, int width, int height);      // particle_art.cpp
+void DrawEmber(cairo_t* cr, int width, int height);
+void DrawDustMote(cairo_t* cr, int width, int height);
+void DrawCatIdle(cairo_t* cr, int width, int height);
 // The story scenes (scene_*.cpp), each with the sprites that stand in front of its objects.
 void DrawFlowerShop(cairo_t* cr, int width, int height);
 void DrawFlowerShopBucket(cairo_t* cr, int width, int height);
@@ -129,6 +133,8 @@ void DrawCoupleBert(cairo_t* cr, int width, int height);
 void DrawCoupleAgatha(cairo_t* cr, int width, int height);
 
 inline constexpr int kStarFrames = 8;
+// Poses of the main screen's cat (particle_art.cpp), 80 x 64 each.
+inline constexpr int kCatPoses = 5;
 inline constexpr int kButterflyFrames = 8;
 
 }  // namespace corvellane
