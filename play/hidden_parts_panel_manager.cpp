@@ -6,6 +6,7 @@
 #include "persistence/log.h"
 #include "play/panel_layout_keys.h"
 #include "play/zoom_items_panel_manager.h"
+#include "story/object_list.h"
 #include "widgets/pixel_rounding.h"
 
 namespace corvellane {
@@ -89,6 +90,8 @@ void THiddenPartsPanelManager::MarkFound(ISceneObjectDef* object) {
   if (item->widget) item->widget->SetVisible(true);
 }
 
-std::string THiddenPartsPanelManager::GetObjectNames() { return ";" + complete_name_ + ";"; }
+std::string THiddenPartsPanelManager::GetObjectNames() {
+  return complete_name_.empty() ? std::string(kEmptyList) : ";" + complete_name_ + ";";
+}
 
 }  // namespace corvellane

@@ -20,6 +20,10 @@ const TPropertyTable& TItemListPanelWidget::Properties() {
   return table;
 }
 
+TItemListPanelWidget::~TItemListPanelWidget() {
+  if (manager_) manager_->ClearPanel();
+}
+
 void TItemListPanelWidget::Cleanup() {
   SetPanelManager(nullptr);
   TVisualGroupWidget::Cleanup();

@@ -18,8 +18,9 @@
 // then the screen's) and puts it in place of a child of the same name,
 // which is marked finished and removed.
 //
-// Letting the panel go (Cleanup) or giving it another manager clears the
-// manager it had (ClearPanel), so no item outlives its panel.
+// Letting the panel go (Cleanup, or its end) or giving it another manager
+// clears the manager it had (ClearPanel): no manager is left pointing at a
+// panel that is gone.
 #pragma once
 
 #include <map>
@@ -36,6 +37,7 @@ class TItemListPanelWidget : public TVisualGroupWidget, public virtual IItemList
   static const TPropertyTable& Properties();
   const TPropertyTable& GetPropertyTable() const override { return Properties(); }
 
+  ~TItemListPanelWidget() override;
   void Cleanup() override;
   void AdvanceChildren(int32_t elapsed_ms) override;
 

@@ -5,6 +5,7 @@
 #include "play/abstract_level_manager.h"
 #include "play/double_scene_level_manager.h"
 #include "tests/play/play_fixture.h"
+#include "widgets/widget_collection_interface.h"
 
 namespace corvellane::testing {
 namespace {
@@ -28,11 +29,6 @@ constexpr std::string_view kPlaces =
 constexpr std::string_view kIdentical =
     "identical_left_coord=0;identical_top_coord=0;identical_all_items_max_width=600;identical_max_height=50;"
     "identical_max_width=50;identical_items_interval=10";
-
-std::string GeneratedScene(std::string_view name, std::string_view params) {
-  return "<scene name=\"" + std::string(name) + "\" participant=\"p\" generated=\"yes\"><params>" +
-         std::string(params) + "</params></scene>";
-}
 
 class LevelManagerTest : public PlayTest {
  protected:
@@ -351,6 +347,31 @@ TEST_F(TwoHalvesTest, FoundPairsOfAnEarlierVisitCountButAreNotBuilt) {
   EXPECT_TRUE(SceneWidget("key_l1", TPlayGroup::RightObjects));
   EXPECT_EQ(level_->GetTotal(), 2);
   EXPECT_EQ(level_->GetRemaining(), 2) << "three targets left: 1.5 rounds to 2";
+}
+
+TEST_F(TwoHalvesTest, ALevelOfOnePairIsWonByIt) {
+  SetLayout(kIdentical);
+  Scene("s", Obj("key", 1, 40, 40, {"l1:300:100"}));
+  Scene("s2", Obj("key", 1, 40, 40, {"l1:300:100"}));
+  Story(GeneratedScene("s", Param("io_names", ";key/l1;")) + GeneratedScene("s2", Param("io_names", ";key/l1;")), 2);
+  Ref<ILevelManager> level = Start(2);
+  EXPECT_EQ(level->GetTotal(), 1);
+  ASSERT_TRUE(Find(*level, "key_l1", TPlayGroup::LeftObjects));
+  level->ObjectActivated(SceneWidget("key_l1", TPlayGroup::RightObjects).get());
+  EXPECT_EQ(owner_->wins, 1);
+}
+
+TEST_F(LevelManagerTest, TheObjectPanelMayGoBeforeTheLevel) {
+  Ref<ILevelManager> level = StartHiddenShapes(kShapes, {"a", "b"});
+  Ref<IWidget> a = SceneWidget("a_l1");
+  Ref<IWidgetCollection> ui = owner_->FindScreenWidget("ui_group")->GetWidgets();
+  ui->GetWidgetAt(0)->SetDead(true);  // the panel's scroll area, and the panel with it
+  ui->RemoveDead();
+  EXPECT_FALSE(owner_->GetPanelWidget());
+  // The panel's manager lets its items go with it: nothing is in view to be found.
+  EXPECT_FALSE(level->ClickObject(a.get(), {100, 100}));
+  level->ObjectActivated(a.get());
+  EXPECT_EQ(level->GetRemaining(), 1) << "a find whose animation ends is recorded all the same";
 }
 
 }  // namespace

@@ -94,13 +94,7 @@ TEST_F(PanelTest, AnItemLeavingClosesTheGapByTheAddType) {
 }
 
 TEST_F(PanelTest, AnItemBeyondTheVisibleWidthComesIntoViewWhenOthersLeave) {
-  SetLayout(Shapes(1, 120));
-  Scene("s", Obj("a", 0, 40, 40, {"l1:100:100"}) + Obj("b", 0, 40, 40, {"l1:200:100"}) +
-                 Obj("c", 0, 40, 40, {"l1:300:100"}));
-  Story(R"(<scene name="s" participant="p" generated="yes"><params>)" + Param("ho_names", ";a/l1;b/l1;c/l1;") +
-            "</params></scene>",
-        0);
-  Ref<ILevelManager> level = Start(0);
+  Ref<ILevelManager> level = StartHiddenShapes(Shapes(1, 120), {"a", "b", "c"});
   Ref<IWidget> c = SceneWidget("c_l1");
   Ref<ISceneObjectDef> object = owner_->GetWidgetObject(c.get());
   EXPECT_FALSE(level->IsTarget(object.get())) << "its item waits beyond the visible width";

@@ -300,6 +300,19 @@ Ref<ILevelManager> PlayTest::Start(int32_t task_type) {
   return level;
 }
 
+Ref<ILevelManager> PlayTest::StartHiddenShapes(std::string_view layout, const std::vector<std::string>& names) {
+  SetLayout(layout);
+  std::string objects;
+  std::string list = ";";
+  for (size_t i = 0; i < names.size(); ++i) {
+    objects += Obj(names[i], 0, 40, 40, {"l1:" + std::to_string(100 * (i + 1)) + ":100"});
+    list += names[i] + "/l1;";
+  }
+  Scene("s", objects);
+  Story(GeneratedScene("s", Param("ho_names", list)), 0);
+  return Start(0);
+}
+
 Ref<IWidget> PlayTest::SceneWidget(std::string_view name, TPlayGroup group) {
   return owner_->Group(group)->FindWidget(name);
 }
@@ -363,6 +376,11 @@ std::string Obj(std::string_view name, int type, int width, int height, std::vec
     xml += "/>";
   }
   return xml + "</locations></object_def>";
+}
+
+std::string GeneratedScene(std::string_view name, std::string_view params) {
+  return "<scene name=\"" + std::string(name) + "\" participant=\"p\" generated=\"yes\"><params>" +
+         std::string(params) + "</params></scene>";
 }
 
 std::string Param(std::string_view name, std::string_view value) {

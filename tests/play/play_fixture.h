@@ -139,6 +139,9 @@ class PlayTest : public ::testing::Test {
   // The level and panel managers of the mode, set up as the play screen does;
   // the panel reads the layout given to the panel widget (SetLayout first).
   Ref<ILevelManager> Start(int32_t task_type);
+  // A hidden-shapes level in the scene "s" whose hidden objects, 40 x 40,
+  // stand at (100, 100), (200, 100)... in the order named.
+  Ref<ILevelManager> StartHiddenShapes(std::string_view layout, const std::vector<std::string>& names);
   // Layout values of the object panel ("shapes_interval=10;...").
   void SetLayout(std::string_view values);
   Ref<IWidget> SceneWidget(std::string_view name, TPlayGroup group = TPlayGroup::Objects);
@@ -169,5 +172,7 @@ std::string Obj(std::string_view name, int type, int width, int height, std::vec
                 std::string_view attributes = "");
 // <param name=".." value=".."/>
 std::string Param(std::string_view name, std::string_view value);
+// A scene element of the case, generated, with these parameters.
+std::string GeneratedScene(std::string_view name, std::string_view params);
 
 }  // namespace corvellane::testing

@@ -16,6 +16,11 @@ namespace {
 
 using ::testing::ElementsAre;
 
+// One row of pictures in 50 x 50 boxes, 10 apart.
+constexpr std::string_view kShapesRow =
+    "shapes_interval=10;shapes_all_items_max_width=500;shapes_max_height=50;shapes_max_width=50;"
+    "shapes_items_add_type=1;shapes_items_move_speed=2";
+
 class PlayScenarioTest : public PlayTest {
  protected:
   PlayScenarioTest() {
@@ -74,12 +79,9 @@ class FindScenarioTest : public PlayScenarioTest, public ::testing::WithParamInt
 
 TEST_P(FindScenarioTest, TheObjectPeaksAndFliesIntoThePanelBeforeItIsRecorded) {
   // A 100-pixel picture at zoom 0.5 whose panel item is also drawn at 0.5.
-  SetLayout("shapes_interval=10;shapes_all_items_max_width=500;shapes_max_height=50;shapes_max_width=50;"
-            "shapes_items_add_type=1;shapes_items_move_speed=2");
+  SetLayout(kShapesRow);
   Scene("s", Obj("vase", 0, 100, 100, {std::string("l1:300:200:0.5:0.5:") + GetParam().angle}));
-  Story(R"(<scene name="s" participant="p" generated="yes"><params>)" + Param("ho_names", ";vase/l1;") +
-            "</params></scene>",
-        0);
+  Story(GeneratedScene("s", Param("ho_names", ";vase/l1;")), 0);
   AddFactory("gamefield_find_obj_offset",
              R"(<widget type="state_scenario_find_obj" name="%name%" widgetname="%widgetname%" endposx="%endposx%"
                         endposy="%endposy%" anim_speed="1" max_anim_time="300" play_sound="no"/>)");
@@ -311,18 +313,11 @@ TEST_F(PlayScenarioTest, AScenarioOutsideThePlayScreenEndsWithAWarning) {
 }
 
 TEST_F(PlayScenarioTest, PanelItemsSlideIntoTheGapAndAreBusyMeanwhile) {
-  SetLayout("shapes_interval=10;shapes_all_items_max_width=500;shapes_max_height=50;shapes_max_width=50;"
-            "shapes_items_add_type=1;shapes_items_move_speed=2");
   AddFactory("panel_item_move",
              R"(<widget type="state_scenario_panel_item_move" name="%name%" widgetname="%widgetname%"
                         currenttime="%currenttime%" endposx="%endposx%" endposy="%endposy%" anim_speed="%anim_speed%"
                         max_anim_time="160"/>)");
-  Scene("s", Obj("a", 0, 40, 40, {"l1:100:100"}) + Obj("b", 0, 40, 40, {"l1:200:100"}) +
-                 Obj("c", 0, 40, 40, {"l1:300:100"}));
-  Story(R"(<scene name="s" participant="p" generated="yes"><params>)" + Param("ho_names", ";a/l1;b/l1;c/l1;") +
-            "</params></scene>",
-        0);
-  Ref<ILevelManager> level = Start(0);
+  Ref<ILevelManager> level = StartHiddenShapes(kShapesRow, {"a", "b", "c"});
   Ref<IWidget> a = SceneWidget("a_l1");
   Ref<IWidget> b_item = Panel()->Items()[1].widget;
   ASSERT_TRUE(level->ClickObject(a.get(), {100, 100}));
