@@ -50,6 +50,7 @@
 #include "game/custom_settings.h"
 #include "persistence/object.h"
 #include "persistence/params.h"
+#include "records/game_records_interface.h"
 #include "records/high_scores_interface.h"
 #include "records/level_records_interface.h"
 #include "records/user_profile_collection.h"
@@ -65,7 +66,8 @@ class TGame : public TPersistObject,
               public virtual IGame,
               public virtual IGameScreenOwner,
               public virtual IWidgetOwner,
-              public virtual IScreenCursors {
+              public virtual IScreenCursors,
+              public virtual IGameRecords {
  public:
   void Init() override;
   void LoadProperties(IHierStorage* node) override;
@@ -118,9 +120,10 @@ class TGame : public TPersistObject,
   Ref<IParamCollection> GetParams() { return params_; }
   Ref<TResourceFileCollection> GetResourceFiles() { return resource_files_; }
   Ref<TCursorCollection> GetCursors() { return cursors_; }
-  Ref<IHighScores> GetHighScores() { return high_scores_; }
-  Ref<ILevelRecords> GetLevelRecords() { return level_records_; }
-  Ref<IUserProfileCollection> GetUserProfiles() { return user_profiles_; }
+  // IGameRecords
+  Ref<IHighScores> GetHighScores() override { return high_scores_; }
+  Ref<ILevelRecords> GetLevelRecords() override { return level_records_; }
+  Ref<IUserProfileCollection> GetUserProfiles() override { return user_profiles_; }
   bool IsLoading() const { return loading_; }
   // The shown screens, bottom first.
   const std::vector<Ref<IGameScreenSlave>>& ShownScreens() const { return shown_; }

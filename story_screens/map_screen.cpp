@@ -9,6 +9,7 @@
 #include "persistence/log.h"
 #include "persistence/object_io.h"
 #include "records/game_records_interface.h"
+#include "story/scene_def_ref.h"
 #include "story/story_file.h"
 #include "story/story_progress.h"
 #include "story/task_scenes.h"
@@ -26,6 +27,7 @@ namespace {
 constexpr std::string_view kStoryParam = "UserGameData";
 constexpr std::string_view kCountedParam = "progress_counted";
 constexpr std::string_view kPlayScreen = "GS_Game";
+constexpr std::string_view kSceneListParam = "SceneDefRefs";
 
 bool ParamIsYes(IParamCollection* params, std::string_view name, std::string_view fallback) {
   return ParamText(params, name, fallback) == "yes";
@@ -66,6 +68,9 @@ void TCorvellaneGameScreenMap::OnOpened(IParamCollection* parameters) {
   ShowCaseBackground();
   StageStart(Stage().get());
   UpdateProgress(false);
+  // The cover of a new story waits for the stage's start screen; with none
+  // to wait for, the map shows at once.
+  UncoverWhenOnTop();
 }
 
 void TCorvellaneGameScreenMap::Close() {
@@ -97,6 +102,16 @@ void TCorvellaneGameScreenMap::CreateStory() {
   story->SelectCopy(copy_);
   story_ = story;
   if (GetScreenOwner()) GetScreenOwner()->SetGameParamTransient(kStoryParam, Variant(story_));
+  PublishSceneList();
+}
+
+// The main screen publishes the scene list; a game whose main screen does
+// not still gets its story played.
+void TCorvellaneGameScreenMap::PublishSceneList() {
+  IGameScreenOwner* game = GetScreenOwner();
+  if (!game || game->GetGameParam(kSceneListParam).ToObject<ISceneDefRefCollection>()) return;
+  if (Ref<TSceneDefRefCollection> refs = LoadSceneDefRefs())
+    game->SetGameParamTransient(kSceneListParam, Variant(Ref<IObject>(refs)));
 }
 
 void TCorvellaneGameScreenMap::ReleaseStory() {
@@ -346,7 +361,7 @@ void TCorvellaneGameScreenMap::StartTask() {
     engine->UnloadResources("speech");
   }
   Ref<ISceneDefRefCollection> refs =
-      GetScreenOwner() ? GetScreenOwner()->GetGameParam("SceneDefRefs").ToObject<ISceneDefRefCollection>() : nullptr;
+      GetScreenOwner() ? GetScreenOwner()->GetGameParam(kSceneListParam).ToObject<ISceneDefRefCollection>() : nullptr;
   if (task->GetCompleted() || !refs ||
       !FindSceneDefRef(*refs, *story_case, ParamText(params.get(), "scenename", ""))) {
     LogWarning("task \"" + task->GetName() + "\" cannot start: it is completed or its scene is unknown");
@@ -371,11 +386,14 @@ void TCorvellaneGameScreenMap::ChildClosed(std::string_view name, Ref<IParamColl
   if (ParamIsYes(result.get(), "show_end_screen", "no") && GetScreenOwner())
     GetScreenOwner()->ShowScreen(ParamText(result.get(), "end_screen_name", ""), result);
   if (no_map_after_screen_ && name == pending_screen_) StartTask();
+  UncoverWhenOnTop();
+}
+
+void TCorvellaneGameScreenMap::UncoverWhenOnTop() {
   Ref<IGame> game = GetEngine() ? GetEngine()->GetGame() : nullptr;
-  if (game && game->GetTopScreenName() == GetName()) {
-    if (Ref<IWidget> black = FindWidget("black_screen")) black->SetVisible(false);
-    if (Ref<IWidget> hide = FindWidget("hide_desktop_screen")) hide->Pause();
-  }
+  if (!game || game->GetTopScreenName() != GetName()) return;
+  if (Ref<IWidget> black = FindWidget("black_screen")) black->SetVisible(false);
+  if (Ref<IWidget> hide = FindWidget("hide_desktop_screen")) hide->Pause();
 }
 
 void TCorvellaneGameScreenMap::UpdateProgress(bool from_play) {

@@ -67,10 +67,13 @@ class TCorvellaneGameScreenMap : public TGameScreen {
  private:
   void CreateStory();
   void ReleaseStory();
+  void PublishSceneList();
   void SaveStory();
   void ShowCaseBackground();
   void StageStart(IUGDStage* stage);
   void ShowPending();
+  // The map is the top screen: its black cover goes.
+  void UncoverWhenOnTop();
   void BuildLabels();
   void SelectTask();
   void UpdateLabelStates();

@@ -215,6 +215,7 @@ class TCorvellaneGameScreenGame : public TGameScreen, public virtual IGameManage
   void TraceLevelEnd(bool won, std::string_view reason);
 
   IWidget* Group(TPlayGroup group);
+  static void BindSceneObject(IWidget* widget, ISceneObjectDef* object, ISceneObjectLocation* location);
 
   Ref<ISceneDefRefCollection> scene_refs_;
   Ref<IUserGameData> story_;

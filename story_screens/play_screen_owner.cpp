@@ -31,15 +31,19 @@ Ref<IWidget> TCorvellaneGameScreenGame::CreateScreenWidget(std::string_view fact
 Ref<IWidget> TCorvellaneGameScreenGame::CreateSceneObject(ISceneObjectDef* object, ISceneObjectLocation* location,
                                                           int32_t shift, TPlayGroup group) {
   if (!object) return nullptr;
-  if (Ref<IWidget> existing = FindObjectWidget(object, location, group)) return existing;
+  // A widget the generator made stands for the generator's copy of the
+  // scene definition: from now on it stands for the caller's, so that a
+  // click on it finds the level's own object.
+  if (Ref<IWidget> existing = FindObjectWidget(object, location, group)) {
+    BindSceneObject(existing.get(), object, location);
+    return existing;
+  }
   Ref<TParamCollection> params = CreateObject<TParamCollection>();
   object->FillWidgetParams(location ? location->GetName() : std::string(), params.get());
   Ref<IWidget> widget = CreateScreenWidget("widget_sceneobject", params.get());
   if (!widget) return nullptr;
   widget->SetAnchorLeft(widget->GetAnchorLeft() - shift);
-  // Kept beside the widget's own properties: any widget type may stand for an object.
-  widget->SetExtraParam("sceneobjectdef", Variant(Ref<IObject>(object)));
-  widget->SetExtraParam("location", Variant(Ref<IObject>(location)));
+  BindSceneObject(widget.get(), object, location);
   widget->SetVisible(GetWindowWidget() && GetWindowWidget()->IsVisible());
   if (IWidget* target = Group(group)) target->GetWidgets()->Add(widget);
   return widget;
@@ -52,6 +56,13 @@ Ref<IObject> TCorvellaneGameScreenGame::CreateSceneObject(ISceneObjectDef* objec
   Ref<IWidget> widget = CreateSceneObject(object, location, 0, TPlayGroup::Objects);
   if (widget && decided_ && !existed) widget->SetVisible(false);
   return widget;
+}
+
+// Kept beside the widget's own properties: any widget type may stand for an object.
+void TCorvellaneGameScreenGame::BindSceneObject(IWidget* widget, ISceneObjectDef* object,
+                                                ISceneObjectLocation* location) {
+  widget->SetExtraParam("sceneobjectdef", Variant(Ref<IObject>(object)));
+  widget->SetExtraParam("location", Variant(Ref<IObject>(location)));
 }
 
 bool TCorvellaneGameScreenGame::ResolveSceneObject(IObject* scene_object, Ref<ISceneObjectDef>& object,
