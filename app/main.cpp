@@ -95,6 +95,7 @@ int main(int argc, char** argv) {
   ProgramParts parts;
   parts.register_classes = {RegisterAllGameClasses};
   parts.hooks = GameProductHooks(OpenWithDesktop);
+  parts.one_copy_per_settings_folder = true;
   parts.create_engine = [&]() -> Ref<IEngineRunner> {
     if (run.headless) {
       platform = std::make_unique<THeadlessPlatform>(std::move(headless));

@@ -1,6 +1,8 @@
 #include "engine/engine.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <exception>
 #include <filesystem>
 
@@ -116,6 +118,7 @@ bool TEngine::Start(std::string_view game_definition_file) {
     return false;
   }
   quit_ = false;
+  failed_ = false;
   return true;
 }
 
@@ -143,22 +146,41 @@ void TEngine::WriteDefaultParams() {
 }
 
 bool TEngine::LoadGame(std::string_view file) {
+  const std::string where = "the game definition " + std::string(file);
   bool loaded = false;
   try {
-    Ref<IHierStorageRoot> root = OpenStorageText(ReadDefinitionText(file), file);
-    Ref<TAbstractObject> object = root ? CreateNamed(ReadText(root.get(), "type"), ReadText(root.get(), "name"))
-                                       : nullptr;
-    if (Ref<IGame> game = QueryInterface<IGame>(object)) {
-      LoadObject(game.get(), root.get());
+    if (Ref<IGame> game = CreateGame(file, where)) {
       game_ = game;
       game_->AttachEngine(this);
       loaded = true;
     }
   } catch (...) {
-    LogCaughtException("the game definition " + std::string(file) + " could not be loaded");
+    LogCaughtException(where + " could not be loaded");
   }
   ClearExternalStorageCache();
   return loaded;
+}
+
+Ref<IGame> TEngine::CreateGame(std::string_view file, const std::string& where) {
+  const std::string stored = ReadResourceText(file);
+  if (stored.empty()) {
+    LogWarning(where + " is missing, empty or unreadable; the game cannot start");
+    return nullptr;
+  }
+  const std::string text = DefinitionText(stored);
+  if (text.empty()) {
+    LogWarning(where + " could not be deciphered (it is neither XML nor enciphered with the game's key)");
+    return nullptr;
+  }
+  Ref<IHierStorageRoot> root = OpenStorageText(text, file);  // a parse error is thrown and reported above
+  const std::string type = root ? ReadText(root.get(), "type") : std::string();
+  Ref<IGame> game = QueryInterface<IGame>(root ? CreateNamed(type, ReadText(root.get(), "name")) : nullptr);
+  if (!game) {
+    LogWarning(where + " describes no game (its root element's type is \"" + type + "\")");
+    return nullptr;
+  }
+  LoadObject(game.get(), root.get());
+  return game;
 }
 
 void TEngine::Finish() {
@@ -188,7 +210,11 @@ std::string TEngine::GetProgramFolder() { return ProgramFolder(); }
 std::string TEngine::GetSettingsFolder() { return corvellane::GetSettingsFolder(); }
 
 bool TEngine::WriteSettingsText(std::string_view text, std::string_view file_name) {
-  return corvellane::WriteSettingsText(text, file_name);
+  const bool saved = corvellane::WriteSettingsText(text, file_name);
+  // errno still tells why: the writer keeps it through its clean-up.
+  const std::string reason = saved ? std::string() : std::strerror(errno);
+  if (game_) game_->ReportSave(file_name, saved, reason);
+  return saved;
 }
 
 bool TEngine::WriteProgramText(std::string_view text, std::string_view file_name) {
@@ -205,11 +231,12 @@ std::string TEngine::ReadTextFile(std::string_view name, std::optional<std::stri
   return TryDecryptText(*key, text).value_or(std::string());
 }
 
-std::string TEngine::ReadDefinitionText(std::string_view file) {
-  std::string text = ReadTextFile(file, std::nullopt);
-  size_t first = text.find_first_not_of(" \t\r\n");
+std::string TEngine::DefinitionText(const std::string& stored) const {
+  const std::string text = JoinLinesCrLf(stored);
+  const size_t first = text.find_first_not_of(" \t\r\n");
   if (first != std::string::npos && text[first] == '<') return text;
-  return ReadTextFile(file, DefinitionsKey());
+  if (!DefinitionsKey()) return text;
+  return TryDecryptText(*DefinitionsKey(), text).value_or(std::string());
 }
 
 void TEngine::SetEngineParam(std::string_view name, const Variant& value) {
@@ -416,6 +443,11 @@ void TEngine::Quit() {
   running_ = false;
 }
 
+void TEngine::QuitWithFailure() {
+  failed_ = true;
+  Quit();
+}
+
 bool TEngine::OpenFileExternally(std::string_view file_name) {
   std::error_code ignored;
   if (!std::filesystem::is_regular_file(NormalizePath(file_name), ignored)) return false;
@@ -437,11 +469,12 @@ void TEngine::UpdateGame(int32_t elapsed_ms) {
   game_->EndFrame();
 }
 
-void TEngine::Run() {
+bool TEngine::Run() {
   running_ = true;
   platform_.RestartFrameClock();
   ApplyDisplaySettings();
   while (!quit_ && (frame_limit_ == 0 || frames_run_ < frame_limit_)) RunIterationGuarded();
+  return !failed_;
 }
 
 void TEngine::RunIterationGuarded() {

@@ -66,7 +66,7 @@ class TEngine : public TAbstractObject,
 
   // IEngineRunner
   bool Start(std::string_view game_definition_file) override;
-  void Run() override;
+  bool Run() override;
   void Finish() override;
 
   // IResourceEngine
@@ -117,6 +117,7 @@ class TEngine : public TAbstractObject,
   void HideSystemCursor() override;
   void ShowSystemCursor() override;
   void Quit() override;
+  void QuitWithFailure() override;
   bool OpenFileExternally(std::string_view file_name) override;
   void OpenWebAddress(std::string_view address) override;
   void UpdateGame(int32_t elapsed_ms) override;
@@ -141,8 +142,12 @@ class TEngine : public TAbstractObject,
   void WriteDefaultParams();
   void StartSound();
   bool LoadGame(std::string_view file);
-  // A definition file as XML text: deciphered, or as it is when plain.
-  std::string ReadDefinitionText(std::string_view file);
+  // The game the file describes, loaded; none (and one warning beginning
+  // with `where` that says what is wrong) when there is none to be had.
+  Ref<IGame> CreateGame(std::string_view file, const std::string& where);
+  // A definition file's stored text as XML text: as it is when plain, else
+  // deciphered; empty when it is neither.
+  std::string DefinitionText(const std::string& stored) const;
   void LoadResourceDef(IHierStorage* def, std::string_view owner);
   void RefreshCaption();
 
@@ -188,6 +193,7 @@ class TEngine : public TAbstractObject,
   bool show_fps_ = false;
   bool show_rects_ = true;
   bool quit_ = false;
+  bool failed_ = false;
   bool system_cursor_shown_ = true;
   bool finished_ = true;
 };

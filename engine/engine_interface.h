@@ -40,6 +40,8 @@ namespace corvellane {
 struct IEngine : virtual IResourceEngine {
   virtual std::string GetSettingsFolder() = 0;
   // Saves a text file in the settings / program folder; false on failure.
+  // Every settings save is reported to the game (IGame::ReportSave), which
+  // tells the player when one fails.
   virtual bool WriteSettingsText(std::string_view text, std::string_view file_name) = 0;
   virtual bool WriteProgramText(std::string_view text, std::string_view file_name) = 0;
 
@@ -98,6 +100,9 @@ struct IEngine : virtual IResourceEngine {
   // Ends the frame loop after the current iteration (the game asked for it,
   // so it is not asked again).
   virtual void Quit() = 0;
+  // Quit, because the game cannot go on (it has logged why): Run answers
+  // false and the program exits with a failure status.
+  virtual void QuitWithFailure() = 0;
   // An existing file / a web address with the desktop's default program;
   // the window is minimised so that it shows. False for a missing file.
   virtual bool OpenFileExternally(std::string_view file_name) = 0;

@@ -9,6 +9,7 @@
 //   input:       game->MouseEvent(e) / game->KeyEvent(e)   (true = handled)
 //   closing:     game->CanClose()        // false keeps the game running
 //   sounds:      game->GetTopScreenName()  // the group new sounds belong to
+//   saves:       game->ReportSave("users.dat", saved, reason)   // every player file written
 //   end:         game->FinishGame();     // before the engine lets go of it
 //
 // Mouse positions are logical pixels of the game's resolution. The game may
@@ -52,6 +53,11 @@ struct IGame : virtual IObject {
   virtual void SetGameParam(std::string_view name, const Variant& value) = 0;
   // The name of the screen on top, empty when none is shown.
   virtual std::string GetTopScreenName() = 0;
+  // The outcome of a save of one of the player's files (a file name of the
+  // settings folder); `reason` says why it failed (the system's words),
+  // empty when it was saved. The engine reports every WriteSettingsText;
+  // the game tells the player about failures (game/save_notices.h).
+  virtual void ReportSave(std::string_view file_name, bool saved, std::string_view reason) = 0;
 };
 
 }  // namespace corvellane

@@ -1,6 +1,11 @@
 #include "game/game.h"
 
+#include <cerrno>
+#include <cstring>
 #include <exception>
+
+#include "game/option_values.h"
+#include "game/start_screens.h"
 
 #include "persistence/class_registry.h"
 #include "persistence/log.h"
@@ -43,6 +48,7 @@ void TGame::Init() {
   loading_screen_ = "GS_Splash";
   quit_query_screen_ = "GS_Quit";
   main_screen_ = "GS_Main";
+  save_notice_screen_ = "GS_SaveNotice";
   params_ = CreateObject<TParamCollection>();
   screens_ = CreateObject<TGSCollection>();
   resource_files_ = CreateObject<TResourceFileCollection>();
@@ -63,6 +69,7 @@ void TGame::LoadProperties(IHierStorage* node) {
   loading_screen_ = ReadText(node, "splashgs", "GS_Splash");
   quit_query_screen_ = ReadText(node, "closequerygs", "GS_Quit");
   main_screen_ = ReadText(node, "maings", "GS_Main");
+  save_notice_screen_ = ReadText(node, "savenoticegs", "GS_SaveNotice");
   LoadChild(GlobalReplaceableObjectParams().get(), node, "");
   custom_settings_ = CreateObject<TCustomSettingsCollection>();
   LoadChild(custom_settings_.get(), node, "custom_settings");
@@ -80,6 +87,7 @@ void TGame::SaveProperties(IHierStorage* node) {
   WriteScreenName(node, "splashgs", loading_screen_);
   WriteScreenName(node, "closequerygs", quit_query_screen_);
   WriteScreenName(node, "maings", main_screen_);
+  WriteScreenName(node, "savenoticegs", save_notice_screen_);
   if (custom_settings_ && custom_settings_->Count() > 0) SaveChild(custom_settings_.get(), node, "custom_settings");
   SaveChild(cursors_.get(), node, "");
   SaveChild(resource_files_.get(), node, "");
@@ -101,7 +109,7 @@ void TGame::AttachEngine(IEngine* engine) {
   LoadResourceFiles(*resource_files_, *engine_, ResourceLoadMode::kSynch);
   for (int i = 0; i < screens_->Count(); ++i)
     if (Ref<IGameScreenSlave> screen = screens_->GetScreen(i)) screen->SetOwner(this);
-  splash_logos_showing_ = ShowScreen(splash_logos_screen_, nullptr);
+  splash_logos_showing_ = ShowStartScreen(splash_logos_screen_, "logo screen");
   border_screen_ = screens_->GetScreen(Variant(kBorderScreen));
   if (custom_settings_) custom_settings_->StartAll(engine_.get(), this);
 }
@@ -146,8 +154,17 @@ void TGame::DetachCursors() {
       cursor->GetWidget()->ClearOwner();
 }
 
+bool TGame::ShowStartScreen(std::string_view name, std::string_view role) {
+  if (name.empty()) return false;
+  if (std::optional<std::string> why = WhyScreenIsUnusable(*screens_, name)) {
+    LogWarning("the " + std::string(role) + " " + *why + "; skipped");
+    return false;
+  }
+  return ShowScreen(name, nullptr);
+}
+
 void TGame::StartLoading() {
-  if (!loading_screen_.empty()) ShowScreen(loading_screen_, nullptr);
+  ShowStartScreen(loading_screen_, "loading screen");
   LoadResourceFiles(*resource_files_, *engine_, ResourceLoadMode::kAsynch);
   if (IsShown(loading_screen_) && !loading_screen_.empty()) {
     Ref<IGameScreenSlave> loading_screen = screens_->GetScreen(Variant(loading_screen_));
@@ -181,6 +198,7 @@ void TGame::UpdateFrame(int32_t elapsed_ms) {
     first_frame_pending_ = false;
     StartLoading();
   }
+  if (save_notices_.TakePendingNotice()) ShowScreen(save_notice_screen_, nullptr);
   UpdateCursor(elapsed_ms);
   if (border_screen_) border_screen_->Advance(elapsed_ms);
 }
@@ -280,7 +298,14 @@ void TGame::ShowMainScreen() {
     Ref<IGameScreenSlave> loading_screen = screens_->GetScreen(Variant(loading_screen_));
     CloseScreen(loading_screen.get(), nullptr);
   }
-  if (!main_screen_.empty()) ShowScreen(main_screen_, nullptr);
+  if (main_screen_.empty()) return;
+  if (std::optional<std::string> why = WhyScreenIsUnusable(*screens_, main_screen_)) {
+    // A black screen for ever helps nobody: the game ends and says why.
+    LogWarning("the main screen " + *why + "; the game cannot go on");
+    if (engine_) engine_->QuitWithFailure();
+    return;
+  }
+  ShowScreen(main_screen_, nullptr);
 }
 
 // --- Input ------------------------------------------------------------------
@@ -328,7 +353,7 @@ bool TGame::CanClose() {
 void TGame::SetGameParam(std::string_view name, const Variant& value) {
   if (!params_ || !engine_) return;
   params_->SetNamedValue(name, value);
-  if (IsPersistedOption(name)) GlobalOptions().SetOption(name, value.ToText());
+  if (IsPersistedOption(name)) StoreOption(name, value.ToText());
   if (ApplyParamToEngine(name, value)) engine_->ApplyDisplaySettings();
 }
 
@@ -361,13 +386,36 @@ void TGame::LoadPersistedOptions() {
   for (int i = 0; i < params_->Count(); ++i) {
     Ref<IParam> param = params_->GetParam(i);
     if (!param || !IsPersistedOption(param->GetName())) continue;
-    std::optional<std::string> stored = GlobalOptions().GetOption(param->GetName());
-    if (stored && !stored->empty()) {
+    const std::string name = param->GetName();
+    const std::string defined = param->GetParamValue().ToText();
+    std::optional<std::string> stored = GlobalOptions().GetOption(name);
+    if (stored && !stored->empty() && IsUsableOptionValue(name, *stored)) {
       param->SetParamValue(Variant(*stored));
-    } else {
-      GlobalOptions().SetOption(param->GetName(), param->GetParamValue().ToText());
+      continue;
     }
+    if (stored && !stored->empty()) {
+      LogWarning(std::string(product::OptionsFileName) + ": the option " + name + " = \"" + *stored +
+                 "\" is not a value the game can use; the game's \"" + defined + "\" replaces it");
+    }
+    StoreOption(name, defined);
   }
+}
+
+void TGame::StoreOption(std::string_view name, const std::string& value) {
+  const bool saved = GlobalOptions().SetOption(name, value);
+  ReportSave(product::OptionsFileName, saved, saved ? std::string() : std::strerror(errno));
+}
+
+void TGame::ReportSave(std::string_view file_name, bool saved, std::string_view reason) {
+  if (saved) {
+    save_notices_.Saved(file_name);
+    return;
+  }
+  if (!save_notices_.Failed(file_name)) return;
+  const std::string folder = engine_ ? engine_->GetSettingsFolder() : std::string();
+  LogWarning(std::string(file_name) + " could not be saved in " + folder +
+             (reason.empty() ? std::string() : " (" + std::string(reason) + ")") +
+             "; the changes are kept only until the game ends");
 }
 
 void TGame::ApplyParamsToEngine() {

@@ -14,10 +14,21 @@
 // shown) -> splash logos (only they run) -> loading (the first frame after
 // them: the loading screen, the asynchronous resource files with frames
 // running, the loading screen reopened with "LoadComplete") -> running.
+// A logo or loading screen with nothing to show (its file was damaged) is
+// skipped with a warning; a main screen with nothing to show ends the game
+// with a warning and a failure status (start_screens.h).
+//
+// Saves: every save of a player's file reports to ReportSave (the options
+// store's from here, every other through IEngine::WriteSettingsText). A
+// failure is logged once per file until that file is saved again, and the
+// save-notice screen ("savenoticegs", default "GS_SaveNotice") is shown over
+// the running game: save_notices.h.
 //
 // Game parameters named in PersistedOptionNames (full screen, wide screen,
 // volumes) live in the options store: at start a stored value replaces the
-// definition file's, and every change is written back. Alt+Enter, Alt+F and
+// definition file's, and every change is written back. A stored value the
+// engine cannot use ("loud" for a volume, option_values.h) is replaced by the
+// definition file's, with a warning, and the store corrected. Alt+Enter, Alt+F and
 // Alt+R switch "FullScreenMode", "ShowFPS" and "ShowRects".
 //
 // Cursors (cursor_collection.h): the game draws the mouse pointer itself, as
@@ -29,7 +40,7 @@
 // button press restarts the cursor widget (its click animation). Screens
 // switch cursors through IScreenCursors while they are open.
 //
-//   <game type="Game" maings="GS_Main">
+//   <game type="Game" maings="GS_Main" savenoticegs="GS_SaveNotice">
 //     <params><param name="ScreenWidth" value="1024"/></params>
 //     <custom_settings>...</custom_settings>   (custom_settings.h)
 //     <cursors default_cursor_name="cursor_arrow">...</cursors>
@@ -48,6 +59,7 @@
 #include "engine/resource_file.h"
 #include "game/cursor_collection.h"
 #include "game/custom_settings.h"
+#include "game/save_notices.h"
 #include "persistence/object.h"
 #include "persistence/params.h"
 #include "records/game_records_interface.h"
@@ -85,6 +97,7 @@ class TGame : public TPersistObject,
   bool CanClose() override;
   void SetGameParam(std::string_view name, const Variant& value) override;
   std::string GetTopScreenName() override;
+  void ReportSave(std::string_view file_name, bool saved, std::string_view reason) override;
 
   // IGameScreenOwner
   void SetGameParamTransient(std::string_view name, const Variant& value) override;
@@ -140,6 +153,11 @@ class TGame : public TPersistObject,
   // Applies the value to the engine parameter of that name; true when it changed.
   bool ApplyParamToEngine(std::string_view name, const Variant& value);
   bool ToggleFromAltKey(const PlatformEvent& event);
+  // Shows a screen the game opens by itself (`role` names it in messages);
+  // false, with a warning, when it has nothing to show.
+  bool ShowStartScreen(std::string_view name, std::string_view role);
+  // Writes a persisted option to the options store and reports the save.
+  void StoreOption(std::string_view name, const std::string& value);
   // The game becomes the owner of every cursor widget and shows the default
   // cursor; the system pointer is hidden when there is a cursor to draw.
   void AttachCursors();
@@ -152,6 +170,8 @@ class TGame : public TPersistObject,
   std::string loading_screen_;
   std::string quit_query_screen_;
   std::string main_screen_;
+  std::string save_notice_screen_;
+  TSaveNotices save_notices_;
   bool loading_ = true;
   Ref<IParamCollection> params_;
   std::vector<Ref<IGameScreenSlave>> shown_;

@@ -13,11 +13,27 @@ namespace corvellane {
 
 namespace {
 
+// Keeps errno through a clean-up step, so that a failure's cause survives
+// the undoing of what came before it.
+class TErrnoKeeper {
+ public:
+  TErrnoKeeper() : saved_(errno) {}
+  ~TErrnoKeeper() { errno = saved_; }
+  TErrnoKeeper(const TErrnoKeeper&) = delete;
+  TErrnoKeeper& operator=(const TErrnoKeeper&) = delete;
+
+ private:
+  int saved_;
+};
+
 // Closes a descriptor once; the owner may close early to check the result.
 class TFileDescriptor {
  public:
   explicit TFileDescriptor(int fd) : fd_(fd) {}
-  ~TFileDescriptor() { Close(); }
+  ~TFileDescriptor() {
+    TErrnoKeeper keep;
+    Close();
+  }
   TFileDescriptor(const TFileDescriptor&) = delete;
   TFileDescriptor& operator=(const TFileDescriptor&) = delete;
 
@@ -39,6 +55,7 @@ class TTemporaryFile {
  public:
   explicit TTemporaryFile(std::string path) : path_(std::move(path)) {}
   ~TTemporaryFile() {
+    TErrnoKeeper keep;
     if (!kept_) ::unlink(path_.c_str());
   }
   TTemporaryFile(const TTemporaryFile&) = delete;

@@ -11,7 +11,7 @@
 // any step fails the target is unchanged, the temporary file is removed and
 // the caller is told. A temporary left over by a process killed in the middle
 // of a save is removed by the next save of the same file: only one copy of
-// the game writes a settings folder at a time (game/instance_lock.h).
+// the game writes a settings folder at a time (shell/instance_lock.h).
 //
 //   FileBytes file = ReadWholeFile(path, kMaxSettingsFileBytes);
 //   if (file.status == FileReadStatus::Unreadable) ...   // exists, but no use
@@ -48,8 +48,9 @@ FileBytes ReadWholeFile(std::string_view path, size_t max_bytes = kMaxDataFileBy
 std::optional<std::string> ReadWholeDescriptor(int fd, size_t max_bytes = kMaxDataFileBytes);
 
 // `path` is a platform path. False when any step failed; the target is then
-// unchanged and no temporary file is left behind. A replaced file keeps its
-// permissions; a new one is readable by everyone (0644).
+// unchanged, no temporary file is left behind, and errno still says why
+// (ENOSPC, EROFS, EACCES...). A replaced file keeps its permissions; a new
+// one is readable by everyone (0644).
 bool WriteFileAtomically(std::string_view path, std::string_view bytes);
 
 }  // namespace corvellane

@@ -4,8 +4,11 @@
 // definition file, runs its frame loop and finishes it:
 //
 //   Ref<IEngineRunner> engine = factory();
-//   if (engine->Start(product::GameDefinitionFile)) { engine->Run(); }
+//   if (engine->Start(product::GameDefinitionFile)) { ok = engine->Run(); }
 //   engine->Finish();
+//
+// Run answers false when the game ended because it could not go on (it said
+// why in the log); the program then exits with a failure status.
 //
 // Finish may be called twice (Start calls it itself when it fails) and must
 // then do nothing harmful. The engine library fills the factory slot of the
@@ -21,7 +24,7 @@ namespace corvellane {
 
 struct IEngineRunner : virtual IObject {
   virtual bool Start(std::string_view game_definition_file) = 0;
-  virtual void Run() = 0;
+  virtual bool Run() = 0;
   virtual void Finish() = 0;
 };
 

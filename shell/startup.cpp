@@ -14,6 +14,7 @@
 #include "shell/command_line.h"
 #include "shell/declarations.h"
 #include "shell/folders.h"
+#include "shell/instance_lock.h"
 #include "shell/site_query.h"
 
 namespace corvellane {
@@ -88,10 +89,12 @@ bool StartEngine(IEngineRunner& engine) {
 }
 
 // Exceptions escaping the frame loop or the tear-down are not the player's
-// concern any more: the program ends normally either way.
-void RunAndFinish(IEngineRunner& engine) {
+// concern any more: the program ends normally either way. False when the
+// game itself ended because it could not go on.
+bool RunAndFinish(IEngineRunner& engine) {
+  bool ran = true;
   try {
-    engine.Run();
+    ran = engine.Run();
   } catch (...) {
     LogCaughtException("the game stopped");
   }
@@ -100,6 +103,17 @@ void RunAndFinish(IEngineRunner& engine) {
   } catch (...) {
     LogCaughtException("finishing the game failed");
   }
+  return ran;
+}
+
+// Runs the game while no other copy runs on the same settings folder.
+int RunOnlyCopy(const EngineFactory& create_engine) {
+  TInstanceLock lock(GetSettingsFolder());
+  if (!lock.IsHeld()) {
+    LogWarning(lock.Describe());
+    return 1;
+  }
+  return RunGame(create_engine);
 }
 
 }  // namespace
@@ -133,8 +147,7 @@ int RunGame(const EngineFactory& create_engine) {
   if (!create_engine) return 0;
   Ref<IEngineRunner> engine = CreateEngine(create_engine);
   if (!engine || !StartEngine(*engine)) return 1;
-  RunAndFinish(*engine);
-  return 0;
+  return RunAndFinish(*engine) ? 0 : 1;
 }
 
 int RunMainRoutine(const ProcessInputs& inputs, const ProgramParts& parts, std::ostream& out) {
@@ -152,7 +165,7 @@ int RunMainRoutine(const ProcessInputs& inputs, const ProgramParts& parts, std::
     case CommandAction::Uninstall:
       return RunHook(parts.hooks.uninstall);
     default:
-      return RunGame(parts.create_engine);
+      return parts.one_copy_per_settings_folder ? RunOnlyCopy(parts.create_engine) : RunGame(parts.create_engine);
   }
 }
 

@@ -17,8 +17,9 @@
 //   7. the process-wide objects are released in reverse order.
 //
 // Exit codes: 0 when everything asked for was done (and when the program has
-// no engine to run), 1 when a hook failed, the engine could not be created or
-// did not start.
+// no engine to run), 1 when a hook failed, the engine could not be created,
+// did not start or ended because the game could not go on, or another copy
+// of the game holds the settings folder.
 //
 // Everything comes in as parameters (arguments, the executable's folder, the
 // engine factory, the hooks), so tests drive the routine without the real
@@ -63,6 +64,9 @@ struct ProgramParts {
   std::vector<void (*)()> register_classes;
   EngineFactory create_engine;
   ProductHooks hooks;
+  // The game runs only while it holds the settings folder's lock
+  // (instance_lock.h); a second copy says so and ends with exit code 1.
+  bool one_copy_per_settings_folder = false;
 };
 
 struct ProcessInputs {

@@ -160,10 +160,10 @@ void TWidgetCollection::Add(Ref<IWidget> widget) {
     if (widget->GetOwner()) DetachFromOwner(*widget);
     if (owner_) widget->SetOwner(owner_);
   }
-  // A detached collection (a group being loaded) has nobody to report the
-  // rectangle to; its group's first dirty pass reports the whole subtree.
-  // Skipping the pass keeps loading a tree linear in its size.
-  if (owner_) widget->UpdateDirtyRegion(false, true);
+  // Also while loading: the pass leaves the new subtree not yet advanced
+  // this frame. It walks the subtree, so loading costs the tree's size times
+  // its depth, which the nesting bound (persistence/load_nesting.h) keeps small.
+  widget->UpdateDirtyRegion(false, true);
   redraw_needed_ = true;
   const int position = sorted_by_z_ ? ZPlacement(widget->GetZ()) : Count();
   const std::string name = widget->GetName();

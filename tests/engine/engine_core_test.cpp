@@ -56,6 +56,7 @@ class TTestGame : public TPersistObject, public virtual IGame {
   void SetAppActive(bool) override {}
   void SetGameParam(std::string_view, const Variant&) override {}
   std::string GetTopScreenName() override { return {}; }
+  void ReportSave(std::string_view, bool, std::string_view) override {}
   bool CanClose() override {
     ++close_queries;
     return allow_close;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "persistence/log.h"
 #include "shell/declarations.h"
 #include "shell/global_options.h"
 #include "tests/game/game_test_support.h"
@@ -79,6 +80,43 @@ TEST(GameOptions, ADamagedStoreIsKeptAsideAndTheDefinitionValuesApply) {
   for (const auto& entry : std::filesystem::directory_iterator(folder.File("settings")))
     kept_aside |= entry.path().filename().string().starts_with("options.dat.corrupt-");
   EXPECT_TRUE(kept_aside);
+}
+
+TEST(GameOptions, AStoredValueTheGameCannotUseGivesWayToTheDefinitionsWithAWarning) {
+  struct Case {
+    const char* option;
+    const char* stored;
+    const char* used;  // and stored afterwards
+    bool warned;
+  } cases[] = {
+      {"MusicVolume", "45", "45", false},    {"MusicVolume", "0", "0", false},
+      {"MusicVolume", "loud", "30", true},   {"MusicVolume", "150", "30", true},
+      {"MusicVolume", "-1", "30", true},     {"SoundVolume", "4.5", "80", true},
+      {"FullScreenMode", "yes", "yes", false}, {"FullScreenMode", "maybe", "no", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.option) + " = " + c.stored);
+    TempDir folder;
+    {
+      GameRun first(kGame, &folder);
+      ASSERT_TRUE(first.Start());
+      TGlobalOptions store(first.OptionsPath(), std::string(product::FileKeyText(product::FileKey::Options)));
+      ASSERT_TRUE(store.SetOption(c.option, c.stored));
+    }
+    TLogCapture log;
+    GameRun run(kGame, &folder);
+    ASSERT_TRUE(run.Start());
+    EXPECT_EQ(run.Game().GetGameParam(c.option).ToText(), c.used);
+    EXPECT_EQ(run.Engine().GetEngineParam(c.option).ToText(), c.used);
+    EXPECT_EQ(Stored(run, c.option), c.used);
+    if (c.warned) {
+      ASSERT_EQ(log.Lines().size(), 1u);
+      EXPECT_EQ(log.Lines()[0], std::string("options.dat: the option ") + c.option + " = \"" + c.stored +
+                                    "\" is not a value the game can use; the game's \"" + c.used + "\" replaces it");
+    } else {
+      EXPECT_TRUE(log.Lines().empty());
+    }
+  }
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ struct EngineLog {
   bool registered = false;
 };
 
-enum class Failing { Nothing, StartAnswersFalse, StartThrows, RunThrows, FinishThrows };
+enum class Failing { Nothing, StartAnswersFalse, StartThrows, RunThrows, RunFails, FinishThrows };
 
 class TFakeEngine : public TAbstractObject, public virtual IEngineRunner {
  public:
@@ -46,9 +46,10 @@ class TFakeEngine : public TAbstractObject, public virtual IEngineRunner {
     if (failing_ == Failing::StartThrows) throw std::runtime_error("no display");
     return failing_ != Failing::StartAnswersFalse;
   }
-  void Run() override {
+  bool Run() override {
     log_.calls.push_back("Run");
     if (failing_ == Failing::RunThrows) throw std::runtime_error("frame failed");
+    return failing_ != Failing::RunFails;
   }
   void Finish() override {
     log_.calls.push_back("Finish");
@@ -179,6 +180,7 @@ TEST_F(Startup, EngineFailuresEndTheProgramQuietly) {
       {Failing::StartAnswersFalse, {start, "Finish"}, 1},
       {Failing::StartThrows, {start}, 1},
       {Failing::RunThrows, {start, "Run", "Finish"}, 0},
+      {Failing::RunFails, {start, "Run", "Finish"}, 1},
       {Failing::FinishThrows, {start, "Run", "Finish"}, 0},
   };
   for (const Case& c : cases) {

@@ -1,6 +1,7 @@
 #include "tests/tools/subprocess.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -11,12 +12,11 @@ extern char** environ;
 
 namespace corvellane::testing {
 
-ProgramResult RunProgram(const TempDir& dir, const std::string& program, const std::vector<std::string>& arguments,
-                         const std::string& input) {
-  const std::string in = dir.Write("stdin.txt", input);
-  const std::string out = dir.File("stdout.txt");
-  const std::string err = dir.File("stderr.txt");
+namespace {
 
+// Starts the program with its standard streams on files; the process id.
+pid_t Spawn(const std::string& program, const std::vector<std::string>& arguments, const std::string& in,
+            const std::string& out, const std::string& err) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
@@ -31,15 +31,50 @@ ProgramResult RunProgram(const TempDir& dir, const std::string& program, const s
   int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) throw std::runtime_error("cannot start " + program);
+  return pid;
+}
 
+int WaitFor(pid_t pid) {
   int status = 0;
   while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
+  return status;
+}
+
+}  // namespace
+
+ProgramResult RunProgram(const TempDir& dir, const std::string& program, const std::vector<std::string>& arguments,
+                         const std::string& input) {
+  const std::string in = dir.Write("stdin.txt", input);
+  const pid_t pid = Spawn(program, arguments, in, dir.File("stdout.txt"), dir.File("stderr.txt"));
+  const int status = WaitFor(pid);
   ProgramResult result;
   result.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   result.out = dir.Read("stdout.txt");
   result.err = dir.Read("stderr.txt");
   return result;
+}
+
+TBackgroundProgram::TBackgroundProgram(const TempDir& dir, const std::string& program,
+                                       const std::vector<std::string>& arguments, const std::string& tag) {
+  const std::string in = dir.Write(tag + ".stdin.txt", "");
+  pid_ = Spawn(program, arguments, in, dir.File(tag + ".stdout.txt"), dir.File(tag + ".stderr.txt"));
+}
+
+TBackgroundProgram::~TBackgroundProgram() { Kill(); }
+
+void TBackgroundProgram::Kill() {
+  if (reaped_) return;
+  ::kill(pid_, SIGKILL);
+  WaitFor(pid_);
+  reaped_ = true;
+}
+
+bool TBackgroundProgram::IsRunning() {
+  if (reaped_) return false;
+  int status = 0;
+  if (waitpid(pid_, &status, WNOHANG) == pid_) reaped_ = true;
+  return !reaped_;
 }
 
 }  // namespace corvellane::testing

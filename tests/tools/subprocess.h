@@ -19,4 +19,25 @@ struct ProgramResult {
 ProgramResult RunProgram(const TempDir& dir, const std::string& program, const std::vector<std::string>& arguments,
                          const std::string& input = {});
 
+// A program left running while the test goes on; its output goes to files of
+// the folder named after `tag`. Killed (SIGKILL) and reaped when it goes.
+class TBackgroundProgram {
+ public:
+  TBackgroundProgram(const TempDir& dir, const std::string& program, const std::vector<std::string>& arguments,
+                     const std::string& tag = "background");
+  ~TBackgroundProgram();
+  TBackgroundProgram(const TBackgroundProgram&) = delete;
+  TBackgroundProgram& operator=(const TBackgroundProgram&) = delete;
+
+  int pid() const { return pid_; }
+  // Sends SIGKILL and waits for the end.
+  void Kill();
+  // Whether it has not ended yet.
+  bool IsRunning();
+
+ private:
+  int pid_ = -1;
+  bool reaped_ = false;
+};
+
 }  // namespace corvellane::testing
