@@ -159,13 +159,18 @@ bool TListBoxControl::MouseUp(TPoint point, uint32_t keys, TMouseButton button) 
   const std::optional<int32_t> index = ItemAt(point);
   if (!index) return false;
   Ref<IWidget> keep_alive(static_cast<IWidget*>(this));
+  const bool second = *index == last_click_item_ && GetCurrentTime() - last_click_time_ <= kDoubleClickMs;
+  last_click_item_ = second ? -1 : *index;
+  last_click_time_ = GetCurrentTime();
   SetSelected(*index);
   ReportEvent(kWidgetEventListItemSelected);
+  if (second) ReportEvent(kWidgetEventListItemDoubleClicked);
   return true;
 }
 
 bool TListBoxControl::MouseDoubleClick(TPoint point, uint32_t keys, TMouseButton button) {
   if (!ItemAt(point)) return false;
+  last_click_item_ = -1;
   ReportEvent(kWidgetEventListItemDoubleClicked);
   return true;
 }

@@ -25,8 +25,10 @@
 // Rows show the items from "top" on, "rowheight" pixels apart, in "color"
 // ("selectedcolor" for the selected one). Items are shown as written, never
 // as localisation references. A click on an item selects it and reports
-// event 5 (kWidgetEventListItemSelected); a double click reports event 6; a
-// click between or below the items selects nothing and reports nothing.
+// event 5 (kWidgetEventListItemSelected); a second click on it within
+// kDoubleClickMs of the list's time (or a double-click message) reports
+// event 6; a click between or below the items selects nothing and reports
+// nothing.
 // Keys while focused: Up, Down, Home, End, PageUp, PageDown move the
 // selection (event 5) and the rows follow it; the wheel and the scroll
 // buttons move the rows.
@@ -42,6 +44,8 @@
 #include "widgets/event_handler_interface.h"
 
 namespace corvellane {
+
+inline constexpr int32_t kDoubleClickMs = 500;
 
 class TListBoxControl : public TControlWidget, public virtual IListBoxControl, public virtual IEventHandler {
  public:
@@ -99,6 +103,10 @@ class TListBoxControl : public TControlWidget, public virtual IListBoxControl, p
   uint32_t selected_color_ = 0;
   Ref<IWidget> template_;
   Ref<IWidget> background_;
+  // The item clicked last and when, by the list's clock: the platform
+  // reports single clicks only.
+  int32_t last_click_item_ = -1;
+  int32_t last_click_time_ = 0;
 };
 
 }  // namespace corvellane

@@ -63,7 +63,8 @@ void ClearDirtyArea(ISurface& canvas) {
 }
 
 bool IsMouseEvent(EventType type) {
-  return type == EventType::MouseMove || type == EventType::MouseDown || type == EventType::MouseUp;
+  return type == EventType::MouseMove || type == EventType::MouseDown || type == EventType::MouseUp ||
+         type == EventType::MouseWheel;
 }
 
 bool IsKeyEvent(EventType type) {

@@ -27,9 +27,24 @@ TGameScreen::~TGameScreen() {
 void TGameScreen::Init() {
   TPropertyObject::Init();
   SetStorageName("gamescreen");
+  CreateWindow();
+}
+
+void TGameScreen::CreateWindow() {
   window_ = CreateObject<TAppearanceEffectWidget>();
   window_->SetMouseStop(true);
   input_.SetRoot(window_);
+}
+
+void TGameScreen::ReloadFrom(IHierStorage* node) {
+  input_.Clear();
+  window_->ClearOwner();
+  window_->Cleanup();
+  musics_ = nullptr;
+  x_ = y_ = 0;
+  CreateWindow();
+  LoadProperties(node);
+  if (owner_) window_->SetOwner(this);
 }
 
 void TGameScreen::Cleanup() {
@@ -103,6 +118,7 @@ void TGameScreen::ClearOwner() {
 
 void TGameScreen::Open(Ref<IParamCollection> parameters) {
   opening_ = true;
+  closing_ = false;
   ApplyOpenParams(parameters.get());
   active_ = true;
   OnShow();
@@ -121,6 +137,8 @@ void TGameScreen::ResetInput() {
 }
 
 void TGameScreen::Close() {
+  if (closing_) return;
+  closing_ = true;
   // A screen closed before its show effect was over never opened: its
   // OnOpened must not run on the way out.
   opening_ = false;
@@ -144,6 +162,11 @@ void TGameScreen::OnHide() {
 }
 
 void TGameScreen::OnOpened(IParamCollection* parameters) { input_.RestartMouseGuard(); }
+
+bool TGameScreen::CloseSelf(Ref<IParamCollection> result) {
+  if (closing_ || !owner_) return false;
+  return owner_->CloseScreen(this, std::move(result));
+}
 
 void TGameScreen::CheckOpened() {
   if (!opening_ || IsWindowApplyingEffect()) return;
@@ -172,6 +195,10 @@ void TGameScreen::SelectOpenCursor() {
   if (!cursors) return;
   previous_cursor_name_ = cursors->GetCurrentCursorName();
   cursors->SelectCursor(cursor_name_.empty() ? cursors->GetDefaultCursorName() : cursor_name_);
+}
+
+void TGameScreen::SelectDefaultCursor() {
+  if (Ref<IScreenCursors> cursors = Cursors()) cursors->SelectCursor(cursors->GetDefaultCursorName());
 }
 
 void TGameScreen::RestorePreviousCursor() {
@@ -203,15 +230,28 @@ void TGameScreen::EndFrame() {
 // ---- Input ----
 
 bool TGameScreen::MouseEvent(const PlatformEvent& event) {
+  if (closing_) return true;
   const std::optional<WidgetMouseInput> mouse = TranslateMouse(event, mouse_buttons_);
   if (!mouse) return false;
   return input_.DeliverMouse(mouse->message, mouse->point, mouse->keys);
 }
 
 bool TGameScreen::KeyEvent(const PlatformEvent& event) {
+  key_handled_ = false;
+  if (closing_) return true;
   bool focused = false;
-  for (const WidgetKeyInput& key : TranslateKey(event)) focused = input_.DeliverKey(key.message, key.key, key.flags);
+  for (const WidgetKeyInput& key : TranslateKey(event)) {
+    focused = input_.DeliverKey(key.message, key.key, key.flags);
+    key_handled_ = key_handled_ || input_.LastKeyHandled();
+  }
   return focused;
+}
+
+TGameScreen::TDialogKey TGameScreen::DialogKeyOf(const PlatformEvent& event) const {
+  if (closing_ || key_handled_ || event.type != EventType::KeyDown || event.alt) return TDialogKey::kNone;
+  if (event.key == KeyCode::Enter) return TDialogKey::kOk;
+  if (event.key == KeyCode::Escape) return TDialogKey::kCancel;
+  return TDialogKey::kNone;
 }
 
 void TGameScreen::ChildClosed(std::string_view name, Ref<IParamCollection> result) { input_.RestartMouseGuard(); }

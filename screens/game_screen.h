@@ -31,6 +31,14 @@
 // show effect runs, then open) -> active / inactive while screens above
 // cover it -> Close (hide effect; the game drops it once IsOpen is false)
 // -> may open again -> ClearOwner at game end.
+//
+// A closing screen is closed once: while its hide effect runs it takes no
+// input (clicks and keys are swallowed) and a second Close does nothing, so
+// a double click on OK or Enter pressed twice cannot close it again with
+// another result. Screens close themselves with CloseSelf.
+//
+// Dialogs take Enter and Escape as OK and Cancel when no widget handled them
+// (DialogKeyOf).
 #pragma once
 
 #include <cstdint>
@@ -74,6 +82,7 @@ class TGameScreen : public TPropertyObject,
   void Draw(ISurface* surface, int32_t x, int32_t y) override;
   TRect GetScreenRect() override;
   void SetAppActive(bool active) override {}
+  // Swallowed while closing.
   bool MouseEvent(const PlatformEvent& event) override;
   bool KeyEvent(const PlatformEvent& event) override;
   void ChildClosed(std::string_view name, Ref<IParamCollection> result) override;
@@ -116,12 +125,12 @@ class TGameScreen : public TPropertyObject,
   IGameScreenOwner* GetScreenOwner() override { return owner_; }
 
   bool IsOpening() const { return opening_; }
+  // From Close until the next Open.
+  bool IsClosing() const { return closing_; }
   bool IsActive() const { return active_; }
   const std::string& GetCursorName() const { return cursor_name_; }
   const Ref<IParamCollection>& GetOpenParams() const { return open_params_; }
   const Ref<TAppearanceEffectWidget>& GetWindowEffectWidget() const { return window_; }
-  // The window's "musics" (the background music and any a screen plays itself).
-  const Ref<TMusicCollection>& GetMusics() const { return musics_; }
   // Whether a mouse message arriving now would be swallowed.
   bool IsMouseGuarded() const { return input_.IsMouseGuarded(); }
 
@@ -134,7 +143,23 @@ class TGameScreen : public TPropertyObject,
   // Runs once the show effect is over; the base restarts the mouse guard.
   virtual void OnOpened(IParamCollection* parameters);
 
+  // Asks the game to close this screen with the result; false (nothing
+  // happens) while it is closing already or when it is not the top screen.
+  bool CloseSelf(Ref<IParamCollection> result = nullptr);
+
+  // A key event as a dialog's answer: Enter (OK) and Escape (Cancel) pressed
+  // down, when the focused widget did not handle them in KeyEvent.
+  enum class TDialogKey { kNone, kOk, kCancel };
+  TDialogKey DialogKeyOf(const PlatformEvent& event) const;
+
+  // The collection's default cursor becomes the current one.
+  void SelectDefaultCursor();
+  // Drops the window and everything loaded with it, then loads the screen
+  // again from the element (attached again when it has an owner).
+  void ReloadFrom(IHierStorage* node);
+
  private:
+  void CreateWindow();
   void LoadWindow(IHierStorage* node);
   void SaveWindow(IHierStorage* node);
   void ResetInput();
@@ -160,6 +185,8 @@ class TGameScreen : public TPropertyObject,
   // Capture, focus, and the time since open that drives the mouse guard.
   TWidgetInputRouter input_;
   TMouseButtons mouse_buttons_;
+  bool closing_ = false;
+  bool key_handled_ = false;
 };
 
 }  // namespace corvellane

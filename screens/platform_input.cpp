@@ -1,5 +1,6 @@
 #include "screens/platform_input.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "engine/utf8_code_point.h"
@@ -8,6 +9,9 @@
 namespace corvellane {
 
 namespace {
+
+// Notches of one wheel event that still fit the 16 bits of the turn.
+constexpr int32_t kWheelLimit = 0x7FFF / kWheelNotch;
 
 uint32_t ButtonKey(MouseButton button) {
   switch (button) {
@@ -36,6 +40,7 @@ std::optional<int32_t> MouseMessage(const PlatformEvent& event) {
     case EventType::MouseMove: return kMouseMove;
     case EventType::MouseDown: return ButtonMessage(event.button, false);
     case EventType::MouseUp: return ButtonMessage(event.button, true);
+    case EventType::MouseWheel: return kMouseWheel;
     default: return std::nullopt;
   }
 }
@@ -61,7 +66,8 @@ std::vector<WidgetKeyInput> CharacterMessages(std::string_view text) {
 }
 
 uint32_t KeyFlags(const PlatformEvent& event) {
-  return (event.alt ? kKeyFlagAlt : 0) | (event.repeat ? kKeyFlagRepeat : 0);
+  return (event.alt ? kKeyFlagAlt : 0) | (event.repeat ? kKeyFlagRepeat : 0) | (event.shift ? kKeyFlagShift : 0) |
+         (event.control ? kKeyFlagControl : 0);
 }
 
 }  // namespace
@@ -78,6 +84,10 @@ std::optional<WidgetMouseInput> TranslateMouse(const PlatformEvent& event, TMous
   uint32_t keys = buttons.Held();
   if (event.shift) keys |= kMouseKeyShift;
   if (event.control) keys |= kMouseKeyControl;
+  if (event.type == EventType::MouseWheel) {
+    const int32_t turn = std::clamp(event.wheel, -kWheelLimit, kWheelLimit) * kWheelNotch;
+    keys |= static_cast<uint32_t>(static_cast<uint16_t>(turn)) << 16;
+  }
   return WidgetMouseInput{*message, event.position, keys};
 }
 

@@ -10,9 +10,11 @@
 //   for (const WidgetKeyInput& k : TranslateKey(event)) ...
 //
 // Key-state word of mouse messages: the buttons held (left 0x1, right 0x2,
-// middle 0x10) and the modifiers (shift 0x4, control 0x8). Flags of key
-// messages: bit 29 while Alt is held, bit 30 for an auto-repeated key.
-// Typed text becomes one character message per code point.
+// middle 0x10) and the modifiers (shift 0x4, control 0x8); a wheel message
+// carries the turn in its high 16 bits (widgets/input_messages.h). Flags of
+// key messages: Shift and Control (kKeyFlagShift, kKeyFlagControl), bit 29
+// while Alt is held, bit 30 for an auto-repeated key. Typed text becomes
+// one character message per code point.
 #pragma once
 
 #include <cstdint>

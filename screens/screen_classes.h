@@ -9,7 +9,8 @@
 
 namespace corvellane {
 
-// "GameScreen".
+// "GameScreen", the query dialogs (query_dialog.h) and the options page
+// (options_screen.h).
 void RegisterScreenClasses();
 
 }  // namespace corvellane

@@ -4,6 +4,8 @@
 #include "persistence/class_registry.h"
 #include "persistence/value_access.h"
 #include "screens/quit_screen.h"
+#include "screens/self_refresh_screen.h"
+#include "screens/step_loading_screens.h"
 #include "widgets/event_handler_interface.h"
 
 namespace corvellane {
@@ -88,6 +90,8 @@ void TGameScreenSplashProgress::OnLoadComplete() {
   show("image_loading", false);
   show("image_loaded", true);
   loaded_ = true;
+  // The loading screen may have shown a busy pointer.
+  SelectDefaultCursor();
 }
 
 void TGameScreenSplashProgress::Proceed() {
@@ -102,6 +106,9 @@ void RegisterSplashScreenClasses() {
   RegisterClass<TGameScreenSplashLogos>("GameScreenSplashLogos");
   RegisterClass<TGameScreenSplash>("GameScreenSplash");
   RegisterClass<TGameScreenSplashProgress>("GameScreenSplashProgress");
+  RegisterClass<TGameScreenSplashSelfRefresh>("GameScreenSplashSelfRefresh");
+  RegisterClass<TGameScreenSplashResourceLoad>("GameScreenSplashResourceLoad");
+  RegisterClass<TGameScreenSplashResourceDefsLoad>("GameScreenSplashResourceDefsLoad");
   RegisterClass<TGameScreenQuit>("GameScreenQuit");
 }
 

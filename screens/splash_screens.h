@@ -13,7 +13,8 @@
 //                              loading, the child "progress" of the widget
 //                              "image_loading" gets "position" (0 .. 1); when
 //                              done, "image_loading" goes and "image_loaded"
-//                              and the wait button appear
+//                              and the wait button appear, and the
+//                              default cursor is selected again
 //
 //   <gamescreen type="GameScreenSplash" name="GS_Splash" wait_button_name="button_continue">
 //     <window> ... <widget type="PushButton" name="button_continue" .../> ... </window>
@@ -66,8 +67,10 @@ class TGameScreenSplashProgress : public TGameScreenSplash {
   double total_updates_ = 200;
 };
 
-// "GameScreenSplashLogos", "GameScreenSplash", "GameScreenSplashProgress"
-// and the quit question "GameScreenQuit".
+// "GameScreenSplashLogos", "GameScreenSplash", "GameScreenSplashProgress",
+// the step-by-step loading screens (step_loading_screens.h), the
+// self-refreshing screen (self_refresh_screen.h) and the quit question
+// "GameScreenQuit".
 void RegisterSplashScreenClasses();
 
 }  // namespace corvellane

@@ -32,10 +32,12 @@ bool TWidgetInputRouter::DeliverMouse(int32_t message, TPoint screen_point, uint
 }
 
 bool TWidgetInputRouter::DeliverKey(int32_t message, int32_t key, uint32_t keys) {
+  last_key_handled_ = false;
   if (!focus_) FocusFirstTabStop();
   if (!focus_) return false;
   Ref<IWidget> receiver = focus_;
   const bool handled = receiver->HandleKey(message, key, keys);
+  last_key_handled_ = handled;
   if (!handled && message == kKeyUp && key == kKeyTab) FocusNextTabStop();
   return focus_ != nullptr;
 }

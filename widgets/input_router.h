@@ -44,6 +44,9 @@ class TWidgetInputRouter {
   bool DeliverMouse(int32_t message, TPoint screen_point, uint32_t keys);
   // Answers whether a widget has the focus after the key was delivered.
   bool DeliverKey(int32_t message, int32_t key, uint32_t keys);
+  // Whether the focused widget handled the key delivered last (a dialog
+  // takes Enter and Escape only when no widget did).
+  bool LastKeyHandled() const { return last_key_handled_; }
 
   void SetCapture(IWidget* widget);
   void ReleaseCapture();
@@ -63,6 +66,7 @@ class TWidgetInputRouter {
   Ref<IWidget> capture_;
   Ref<IWidget> focus_;
   int32_t time_since_active_ = kMouseGuardMs;
+  bool last_key_handled_ = false;
 };
 
 }  // namespace corvellane

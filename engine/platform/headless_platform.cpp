@@ -106,7 +106,8 @@ bool THeadlessPlatform::PollEvent(PlatformEvent& event) {
   if (pending_.empty()) return false;
   event = std::move(pending_.front());
   pending_.pop_front();
-  if (event.type == EventType::MouseMove || event.type == EventType::MouseDown || event.type == EventType::MouseUp) {
+  if (event.type == EventType::MouseMove || event.type == EventType::MouseDown || event.type == EventType::MouseUp ||
+      event.type == EventType::MouseWheel) {
     mouse_ = event.position;
   }
   return true;
@@ -156,6 +157,10 @@ void THeadlessPlatform::QueueScriptEvent(const ScriptEvent& e) {
       break;
     case ScriptAction::RightDown: QueueMouse(EventType::MouseDown, MouseButton::Right, at); break;
     case ScriptAction::RightUp: QueueMouse(EventType::MouseUp, MouseButton::Right, at); break;
+    case ScriptAction::Wheel:
+      QueueMouse(EventType::MouseWheel, MouseButton::None, at);
+      pending_.back().wheel = e.wheel;
+      break;
     case ScriptAction::Key: QueueKey(e.key); break;
     case ScriptAction::Text:
       pending_.push_back(EventOf(EventType::Text));

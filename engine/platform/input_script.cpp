@@ -35,13 +35,14 @@ std::string_view NextWord(std::string_view& rest) {
   return word;
 }
 
-constexpr std::array<std::pair<std::string_view, ScriptAction>, 10> kActions{{
+constexpr std::array<std::pair<std::string_view, ScriptAction>, 11> kActions{{
     {"move", ScriptAction::Move},
     {"down", ScriptAction::Down},
     {"up", ScriptAction::Up},
     {"click", ScriptAction::Click},
     {"rdown", ScriptAction::RightDown},
     {"rup", ScriptAction::RightUp},
+    {"wheel", ScriptAction::Wheel},
     {"key", ScriptAction::Key},
     {"text", ScriptAction::Text},
     {"capture", ScriptAction::Capture},
@@ -57,7 +58,7 @@ std::optional<ScriptAction> ActionFromName(std::string_view name) {
 
 bool TakesPoint(ScriptAction a) {
   return a == ScriptAction::Move || a == ScriptAction::Down || a == ScriptAction::Up || a == ScriptAction::Click ||
-         a == ScriptAction::RightDown || a == ScriptAction::RightUp;
+         a == ScriptAction::RightDown || a == ScriptAction::RightUp || a == ScriptAction::Wheel;
 }
 
 // Fills the arguments of one event; answers the error text, empty when good.
@@ -68,6 +69,11 @@ std::string ParseArguments(ScriptEvent& e, std::string_view rest) {
     if (!x || !y) return "expected two integer coordinates X Y";
     e.x = *x;
     e.y = *y;
+  }
+  if (e.action == ScriptAction::Wheel) {
+    std::optional<int32_t> notches = ParseInt(NextWord(rest));
+    if (!notches || *notches < -100 || *notches > 100) return "expected the notches the wheel turns, -100 .. 100";
+    e.wheel = *notches;
   } else if (e.action == ScriptAction::Key) {
     std::string_view name = NextWord(rest);
     std::optional<KeyCode> key = KeyCodeFromName(name);

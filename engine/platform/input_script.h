@@ -7,6 +7,7 @@
 //   500   click 100 200        # down, then up at the same point
 //   900   rdown 10 10          # right button
 //   950   rup 10 10
+//   980   wheel 10 10 -2       # two notches towards the player (scrolls down)
 //   1000  down 5 5
 //   1010  up 5 5
 //   1200  key Enter            # Enter Escape Tab Backspace Space Left Right
@@ -30,7 +31,7 @@
 
 namespace corvellane {
 
-enum class ScriptAction { Move, Down, Up, Click, RightDown, RightUp, Key, Text, Capture, Quit };
+enum class ScriptAction { Move, Down, Up, Click, RightDown, RightUp, Wheel, Key, Text, Capture, Quit };
 
 struct ScriptEvent {
   uint32_t time = 0;  // ms of game time
@@ -38,6 +39,7 @@ struct ScriptEvent {
   int x = 0;
   int y = 0;
   KeyCode key = KeyCode::Unknown;
+  int wheel = 0;      // Wheel: notches
   std::string text;   // Text: what is typed; Capture: the picture's name
   friend bool operator==(const ScriptEvent&, const ScriptEvent&) = default;
 };

@@ -45,6 +45,7 @@ enum class EventType {
   MouseMove,
   MouseDown,
   MouseUp,
+  MouseWheel,    // the wheel turned by `wheel` notches, at `position`
   KeyDown,       // also repeated while the key is held (repeat = true)
   KeyUp,
   Text,          // typed text, UTF-8, after keyboard layout and dead keys
@@ -63,6 +64,7 @@ struct PlatformEvent {
   EventType type = EventType::MouseMove;
   TPoint position;                    // mouse events, logical pixels
   MouseButton button = MouseButton::None;   // MouseDown, MouseUp
+  int wheel = 0;                            // MouseWheel: notches, positive away from the player
   KeyCode key = KeyCode::Unknown;           // KeyDown, KeyUp, AltKey
   bool repeat = false;                      // KeyDown from auto-repeat
   bool shift = false;                       // modifier state at the event

@@ -333,6 +333,7 @@ bool TSdlPlatform::TranslateEvent(const SDL_Event& sdl, PlatformEvent& event) {
       return true;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: return TranslateMouseButton(sdl.button, event);
+    case SDL_MOUSEWHEEL: return TranslateMouseWheel(sdl.wheel, event);
     default: return false;
   }
 }
@@ -392,6 +393,19 @@ bool TSdlPlatform::TranslateMouseButton(const SDL_MouseButtonEvent& button, Plat
   }
   bool held = buttons_held_ != 0;
   if (held != was_held) SDL_CaptureMouse(held ? SDL_TRUE : SDL_FALSE);
+  return true;
+}
+
+bool TSdlPlatform::TranslateMouseWheel(const SDL_MouseWheelEvent& wheel, PlatformEvent& event) {
+  // Some desktops report "natural" scrolling flipped; the game always sees
+  // positive notches as turning away from the player.
+  event.wheel = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -wheel.y : wheel.y;
+  if (event.wheel == 0) return false;
+  int x = 0;
+  int y = 0;
+  SDL_GetMouseState(&x, &y);
+  event.type = EventType::MouseWheel;
+  event.position = MapAreaToLogical(layout_, {x, y});
   return true;
 }
 

@@ -102,6 +102,7 @@ class TSdlPlatform final : public IPlatform {
   void DrawFrame();
   bool TranslateKey(const SDL_KeyboardEvent& key, PlatformEvent& event);
   bool TranslateMouseButton(const SDL_MouseButtonEvent& button, PlatformEvent& event);
+  bool TranslateMouseWheel(const SDL_MouseWheelEvent& wheel, PlatformEvent& event);
   bool TranslateWindowEvent(const SDL_WindowEvent& window, PlatformEvent& event);
   static void AudioCallback(void* self, Uint8* stream, int length);
 

@@ -96,12 +96,21 @@ TEST_F(ListBoxTest, AClickSelectsTheItemUnderItAndNothingElse) {
   }
 }
 
-TEST_F(ListBoxTest, ADoubleClickOnAnItemIsReported) {
+TEST_F(ListBoxTest, TwoQuickClicksOnOneItemAreADoubleClick) {
   Open(3);
   h_->Click(Row(1));
-  EXPECT_TRUE(h_->Mouse(kMouseLeftDoubleClick, Row(1)));
-  EXPECT_FALSE(h_->Mouse(kMouseLeftDoubleClick, Row(3)));  // no item there
+  h_->Click(Row(1));  // 32 ms later
   EXPECT_EQ(Reported(kWidgetEventListItemDoubleClicked), 1);
+  h_->Click(Row(1));  // a third click starts afresh
+  EXPECT_EQ(Reported(kWidgetEventListItemDoubleClicked), 1);
+  for (int frame = 0; frame < 40; ++frame) h_->Frame(16);
+  h_->Click(Row(1));  // too late
+  h_->Click(Row(2));  // another item
+  EXPECT_EQ(Reported(kWidgetEventListItemDoubleClicked), 1);
+  EXPECT_TRUE(h_->Mouse(kMouseLeftDoubleClick, Row(1)));  // a platform's own double click
+  EXPECT_FALSE(h_->Mouse(kMouseLeftDoubleClick, Row(3)));  // no item there
+  EXPECT_EQ(Reported(kWidgetEventListItemDoubleClicked), 2);
+  EXPECT_EQ(Reported(kWidgetEventListItemSelected), 5);
 }
 
 TEST_F(ListBoxTest, TheWheelAndTheScrollButtonsMoveTheRowsWithinTheItems) {

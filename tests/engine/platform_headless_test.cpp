@@ -95,7 +95,7 @@ class HeadlessRun : public ::testing::Test {
 TEST_F(HeadlessRun, DeliversScriptEventsWhenTheVirtualClockReachesThem) {
   HeadlessOptions options;
   options.frame_step_ms = 10;
-  options.script = ParseInputScript("0 move 1 2\n25 click 3 4\n25 key Escape\n40 text hi\n40 rdown 5 5\n").events;
+  options.script = ParseInputScript("0 move 1 2\n25 click 3 4\n25 key Escape\n40 text hi\n40 rdown 5 5\n40 wheel 6 7 -3\n").events;
   THeadlessPlatform platform(std::move(options));
   auto seen = Run(platform);
   std::vector<std::tuple<uint32_t, EventType, MouseButton, KeyCode>> expected = {
@@ -106,6 +106,7 @@ TEST_F(HeadlessRun, DeliversScriptEventsWhenTheVirtualClockReachesThem) {
       {30, EventType::KeyUp, MouseButton::None, KeyCode::Escape},
       {40, EventType::Text, MouseButton::None, KeyCode::Unknown},
       {40, EventType::MouseDown, MouseButton::Right, KeyCode::Unknown},
+      {40, EventType::MouseWheel, MouseButton::None, KeyCode::Unknown},
       {50, EventType::Quit, MouseButton::None, KeyCode::Unknown},  // the frame after the last event
   };
   ASSERT_EQ(seen.size(), expected.size());
@@ -115,7 +116,8 @@ TEST_F(HeadlessRun, DeliversScriptEventsWhenTheVirtualClockReachesThem) {
   }
   EXPECT_EQ(seen[1].second.position, (TPoint{3, 4}));
   EXPECT_EQ(seen[5].second.text, "hi");
-  EXPECT_EQ(platform.GetMousePosition(), (TPoint{5, 5}));
+  EXPECT_EQ(seen[7].second.wheel, -3);
+  EXPECT_EQ(platform.GetMousePosition(), (TPoint{6, 7}));
 }
 
 TEST_F(HeadlessRun, CapturesEveryKthFrameAndTheLastFrame) {

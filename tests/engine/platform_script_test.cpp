@@ -22,6 +22,12 @@ ScriptEvent Key(uint32_t t, KeyCode k) {
   return e;
 }
 
+ScriptEvent Wheel(uint32_t t, int x, int y, int notches) {
+  ScriptEvent e = Point(t, ScriptAction::Wheel, x, y);
+  e.wheel = notches;
+  return e;
+}
+
 ScriptEvent Named(uint32_t t, ScriptAction a, std::string text) {
   ScriptEvent e;
   e.time = t;
@@ -40,6 +46,7 @@ TEST(InputScript, ParsesEveryEventKind) {
       "20 click 100 200\n"
       "30 rdown 5 6\n"
       "31 rup 7 8\n"
+      "32 wheel 9 10 -2\n"
       "40 key Enter\n"
       "41 key F11\n"
       "42 key q\n"
@@ -51,6 +58,7 @@ TEST(InputScript, ParsesEveryEventKind) {
       Point(0, ScriptAction::Move, 320, 240),   Point(10, ScriptAction::Down, 1, 2),
       Point(10, ScriptAction::Up, -3, 4),       Point(20, ScriptAction::Click, 100, 200),
       Point(30, ScriptAction::RightDown, 5, 6), Point(31, ScriptAction::RightUp, 7, 8),
+      Wheel(32, 9, 10, -2),
       Key(40, KeyCode::Enter),                  Key(41, FunctionKey(11)),
       Key(42, KeyCode('Q')),                    Named(50, ScriptAction::Text, "Hello  world#1"),
       Named(60, ScriptAction::Capture, "after_click.v2"), Named(70, ScriptAction::Quit, ""),
@@ -88,6 +96,8 @@ TEST(InputScript, MalformedLinesAreReportedWithTheirNumber) {
       {"0 capture ../escape", 1, "capture"},
       {"0 capture a/b", 1, "capture"},
       {"0 quit now", 1, "unexpected"},
+      {"0 wheel 1 2", 1, "notches"},
+      {"0 wheel 1 2 101", 1, "notches"},
       {"100 move 1 2\n50 move 1 2", 2, "backwards"},
       {"0 click 1 2\n1 CLICK 1 2", 2, "CLICK"},
   };

@@ -3,7 +3,9 @@
 #include <sstream>
 
 #include "persistence/class_registry.h"
+#include "controls/control_classes.h"
 #include "screens/screen_classes.h"
+#include "screens/splash_screens.h"
 #include "widgets/widget_classes.h"
 
 namespace corvellane::testing {
@@ -66,14 +68,18 @@ PlatformEvent MouseButtonEvent(EventType type, TPoint at) {
 
 void RegisterScreenTestClasses() {
   RegisterWidgetClasses();
+  RegisterControlClasses();
   RegisterScreenClasses();
+  RegisterSplashScreenClasses();
   RegisterClass<TTestBox>("test_box");
   RegisterClass<TRecordingScreen>("recording_screen");
   RegisterClass<TCursorGame>("CursorGame");
 }
 
+std::string ScreenGameTest::GameXml() const { return kGame; }
+
 void ScreenGameTest::SetUp() {
-  run_ = std::make_unique<GameRun>(kGame);
+  run_ = std::make_unique<GameRun>(GameXml());
   RegisterScreenTestClasses();
   ASSERT_TRUE(run_->Start());
   RunFrames(1);  // no logos, no loading screen: the first frame shows the main screen
@@ -97,6 +103,22 @@ bool ScreenGameTest::KeyUp(KeyCode key) {
   event.type = EventType::KeyUp;
   event.key = key;
   return Game().KeyEvent(event);
+}
+
+void ScreenGameTest::Press(KeyCode key) {
+  PlatformEvent event;
+  event.key = key;
+  for (EventType type : {EventType::KeyDown, EventType::KeyUp}) {
+    event.type = type;
+    Game().KeyEvent(event);
+  }
+}
+
+void ScreenGameTest::Type(std::string_view utf8) {
+  PlatformEvent event;
+  event.type = EventType::Text;
+  event.text = std::string(utf8);
+  Game().KeyEvent(event);
 }
 
 ::testing::AssertionResult ScreenGameTest::CanvasMatchesFullRedraw() {

@@ -6,7 +6,8 @@
 // hooks; "CursorGame" is the real game with a cursor list of two names, so
 // the screens' cursor choice can be seen.
 //
-//   ScreenGameTest::SetUp runs the first frame: the main screen is open.
+//   ScreenGameTest::SetUp runs the first frame: the main screen is open
+//   (GameXml names the game; a fixture of its own overrides it).
 //   Game().ShowScreen("GS_Dialog", nullptr);
 //   RunFrames(3);
 //   EXPECT_TRUE(CanvasMatchesFullRedraw());
@@ -30,7 +31,8 @@ namespace corvellane::testing {
 class TRecordingScreen : public TGameScreen {
  public:
   // "opened 120": OnOpened after that many ms of frames since Open;
-  // "params 1" from ApplyOpenParams; "event button_x 1".
+  // "params 1" from ApplyOpenParams; "event button_x 1"; "child GS_X
+  // Button=button_yes" when a screen above it closed, with its result.
   std::vector<std::string> log;
   int32_t ms_since_open = 0;
 
@@ -44,6 +46,14 @@ class TRecordingScreen : public TGameScreen {
   }
   void HandleWidgetEvent(IWidget* sender, int32_t code, const Variant& value) override {
     log.push_back("event " + sender->GetName() + " " + std::to_string(code));
+  }
+  void ChildClosed(std::string_view name, Ref<IParamCollection> result) override {
+    TGameScreen::ChildClosed(name, result);
+    std::string entry = "child " + std::string(name);
+    for (int i = 0; result && i < result->Count(); ++i)
+      if (Ref<IParam> param = result->GetParam(Variant(i)))
+        entry += " " + param->GetName() + "=" + param->GetParamValue().ToText();
+    log.push_back(entry);
   }
 
  protected:
@@ -117,6 +127,9 @@ class ScreenGameTest : public ::testing::Test {
   static constexpr int32_t kHeight = 240;
 
   void SetUp() override;
+  // The game definition the test runs; fixtures of their own screens
+  // override it.
+  virtual std::string GameXml() const;
 
   TGame& Game() { return run_->Game(); }
   TEngine& Engine() { return run_->Engine(); }
@@ -136,6 +149,10 @@ class ScreenGameTest : public ::testing::Test {
   // A click (press and release) given to the game, as the engine would.
   bool Click(TPoint at);
   bool KeyUp(KeyCode key);
+  // Down and up, as a key press of the player.
+  void Press(KeyCode key);
+  // Typed text, as the platform delivers it.
+  void Type(std::string_view utf8);
   uint32_t CanvasPixel(int32_t x, int32_t y) { return Engine().Canvas().GetPixel(x, y); }
   bool CanvasShows(TPoint at, uint32_t colour) { return PixelsMatch(CanvasPixel(at.x, at.y), colour); }
   // The canvas the engine kept through the reported rectangles against the
