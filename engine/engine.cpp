@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "engine/resource_reader.h"
+#include "engine/screenshot.h"
 #include "engine/surface.h"
 #include "persistence/cipher.h"
 #include "persistence/log.h"
@@ -18,6 +19,7 @@
 #include "shell/folders.h"
 #include "shell/lower_case.h"
 #include "shell/text_files.h"
+#include "shell/user_folders.h"
 
 namespace corvellane {
 namespace {
@@ -514,6 +516,10 @@ void TEngine::HandleEvent(const PlatformEvent& event) {
     default: break;
   }
   if (!running_ || !game_) return;
+  if (event.type == EventType::KeyDown && event.key == KeyCode::F12 && !event.repeat) {
+    SaveScreenshotOfCanvas();
+    return;
+  }
   if (IsMouseEvent(event.type)) game_->MouseEvent(event);
   if (IsKeyEvent(event.type)) game_->KeyEvent(event);
 }
@@ -540,7 +546,7 @@ void TEngine::RunFrame() {
   ++frames_run_;
 }
 
-void TEngine::Present() {
+CanvasView TEngine::CanvasViewOf() const {
   CanvasView view;
   view.width = canvas_->GetWidth();
   view.height = canvas_->GetHeight();
@@ -548,7 +554,18 @@ void TEngine::Present() {
   if (const uint32_t* pixels = canvas_->GetScanLine(0)) {
     view.pixels = {pixels, size_t(view.width) * size_t(view.height)};
   }
-  platform_.Present(view);
+  return view;
+}
+
+void TEngine::Present() { platform_.Present(CanvasViewOf()); }
+
+void TEngine::SaveScreenshotOfCanvas() {
+  const std::string folder = PicturesFolder(SystemEnvironment());
+  if (std::optional<std::string> file = SaveScreenshot(CanvasViewOf(), folder, identity_.screenshot_name, std::time(nullptr))) {
+    LogInfo("screenshot saved as " + *file);
+  } else {
+    LogWarning("the screenshot could not be saved in the pictures folder \"" + folder + "\"");
+  }
 }
 
 // --- Display ----------------------------------------------------------------

@@ -25,6 +25,9 @@
 // The canvas always has the logical size: the platform scales it into the
 // window or screen, so the logical screen sits at offset (0, 0) in it.
 //
+// F12 is the engine's own: it saves what the game shows as a PNG in the
+// player's pictures folder (screenshot.h); the game never sees the key.
+//
 // The game definition file is read enciphered with the definitions key; a
 // file that is already plain XML (it starts with "<", which the hexadecimal
 // form never does) is taken as it is, so unpacked development data loads.
@@ -52,6 +55,8 @@ namespace corvellane {
 struct EngineIdentity {
   std::string caption;
   std::string definitions_key;
+  // The start of screenshot file names (screenshot.h).
+  std::string screenshot_name = "screenshot";
 };
 
 class TEngine : public TAbstractObject,
@@ -160,6 +165,10 @@ class TEngine : public TAbstractObject,
   bool SetUpDisplay();
   DisplayMode ChooseDisplayMode(DisplaySize logical);
   void Present();
+  // The canvas as the platform and the PNG writer take it.
+  CanvasView CanvasViewOf() const;
+  // F12: the canvas into the player's pictures folder (screenshot.h).
+  void SaveScreenshotOfCanvas();
 
   // None when the definition files are plain.
   std::optional<std::string_view> DefinitionsKey() const;

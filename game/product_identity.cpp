@@ -5,8 +5,8 @@
 namespace corvellane {
 
 EngineIdentity ProductEngineIdentity() {
-  return {std::string(product::ProductShortName),
-          std::string(product::FileKeyText(product::FileKey::Definitions))};
+  return {std::string(product::ProductShortName), std::string(product::FileKeyText(product::FileKey::Definitions)),
+          std::string(product::ProductShortName)};
 }
 
 }  // namespace corvellane

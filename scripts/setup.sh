@@ -13,6 +13,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth xdg-utils
   ccache
+  desktop-file-utils appstream
 )
 
 missing=()

@@ -26,6 +26,7 @@ constexpr std::array kOptions = {
     CommandOption{"--quiet", "", CommandAction::RunGame, "log nothing, not even warnings about broken data"},
     CommandOption{"--help", "", CommandAction::ShowHelp, "show this text and end"},
     CommandOption{"-h", "", CommandAction::ShowHelp, "the same as --help"},
+    CommandOption{"--version", "", CommandAction::ShowVersion, "show the program's version and end"},
 };
 
 }  // namespace

@@ -6,6 +6,7 @@
 //   -install         run the product's install hook and end
 //   -uninstall       run the product's uninstall hook (open the uninstall page) and end
 //   --help, -h       print the usage text and end
+//   --version        print the program's name and version and end
 //   anything else    run the game ("-changepath FOLDER" among them: it moves
 //                    the program folder, see folders.h)
 //
@@ -19,7 +20,7 @@
 
 namespace corvellane {
 
-enum class CommandAction { RunGame, Install, Uninstall, ShowHelp };
+enum class CommandAction { RunGame, Install, Uninstall, ShowHelp, ShowVersion };
 
 struct CommandOption {
   std::string_view name;  // lower case

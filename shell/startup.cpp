@@ -15,6 +15,7 @@
 #include "shell/declarations.h"
 #include "shell/folders.h"
 #include "shell/instance_lock.h"
+#include "shell/user_folders.h"
 #include "shell/site_query.h"
 
 namespace corvellane {
@@ -156,6 +157,10 @@ int RunMainRoutine(const ProcessInputs& inputs, const ProgramParts& parts, std::
     out << UsageText(product::ProductShortName);
     return 0;
   }
+  if (action == CommandAction::ShowVersion) {
+    out << product::ProductShortName << " " << product::ProductVersion << "\n";
+    return 0;
+  }
   ProcessScope process(parts);
   EnterProgramFolder(inputs);
   LoadDefaultLanguage();
@@ -172,7 +177,7 @@ int RunMainRoutine(const ProcessInputs& inputs, const ProgramParts& parts, std::
 int RunProgram(int argc, char** argv, ProgramParts parts) {
   ProcessInputs inputs;
   for (int i = 1; i < argc; ++i) inputs.arguments.emplace_back(argv[i] ? argv[i] : "");
-  inputs.executable_folder = ExecutableFolder();
+  inputs.executable_folder = DataFolderBeside(ExecutableFolder());
   return RunMainRoutine(inputs, parts, std::cout);
 }
 
