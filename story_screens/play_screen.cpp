@@ -136,6 +136,7 @@ void TCorvellaneGameScreenGame::Reset() {
   }
   if (level_) level_->ReleaseScenes();
   level_ = nullptr;
+  unclaimed_.clear();
   ResetLevelState();
 }
 
@@ -144,6 +145,8 @@ void TCorvellaneGameScreenGame::ResetLevelState() {
   paused_ = true;
   locked_ = true;
   decided_ = false;
+  placing_ = false;
+  pending_end_reason_.reset();
   started_ = false;
   level_running_ = false;
   clock_.Reset();
@@ -262,6 +265,7 @@ void TCorvellaneGameScreenGame::StartLevel() {
     if (GetScreenOwner()) GetScreenOwner()->CloseScreen(this, nullptr);
     return;
   }
+  RemoveUnclaimedObjects();
   if (level_->GetTotal() <= 0) {
     LogWarning("task \"" + task_->GetName() + "\" has nothing to find in its scene; it cannot be played");
     if (GetScreenOwner()) GetScreenOwner()->CloseScreen(this, nullptr);

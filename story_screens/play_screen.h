@@ -62,8 +62,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "play/game_managers_owner_interface.h"
 #include "play/level_manager_interface.h"
@@ -212,10 +214,13 @@ class TCorvellaneGameScreenGame : public TGameScreen, public virtual IGameManage
   void TraceEvent(std::string_view event);
   void TraceLevelStart();
   std::string TraceTargets(TSceneObjectType target_type);
+  TPoint ClickPointOf(IWidget* group, IWidget* target, const TRect& rect);
   void TraceLevelEnd(bool won, std::string_view reason);
 
   IWidget* Group(TPlayGroup group);
   static void BindSceneObject(IWidget* widget, ISceneObjectDef* object, ISceneObjectLocation* location);
+  // The scene generator's widgets that no list of the level took.
+  void RemoveUnclaimedObjects();
 
   Ref<ISceneDefRefCollection> scene_refs_;
   Ref<IUserGameData> story_;
@@ -272,11 +277,18 @@ class TCorvellaneGameScreenGame : public TGameScreen, public virtual IGameManage
   int32_t success_clicks_ = 0;
   std::string tutorial_factory_;
 
+  // Widgets the scene generator made that the level has not taken yet.
+  std::vector<Ref<IWidget>> unclaimed_;
   bool carrying_ = false;
   Ref<ISceneObjectDef> carried_object_;
   Ref<IWidget> carried_widget_;
   TPoint last_mouse_;
   bool taken_this_click_ = false;
+  // A placement is being recorded and judged; the level's end it brings is
+  // traced after it.
+  bool placing_ = false;
+  bool decided_won_ = false;
+  std::optional<std::string> pending_end_reason_;
   // Points the level manager adds while it judges a click, for the trace.
   bool judging_click_ = false;
   int32_t click_points_ = 0;

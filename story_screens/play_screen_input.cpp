@@ -63,14 +63,13 @@ bool TCorvellaneGameScreenGame::Click(TPoint point, int32_t button) {
   return TakeFromPanel(point) || handled;
 }
 
-// The objects group, and in the find-identical mode the two halves; a hit
-// on a half's own group is no hit.
+// The objects group, and in the find-identical mode the objects of the two
+// halves (the right half's without the neighbour points).
 Ref<IWidget> TCorvellaneGameScreenGame::SceneHit(TPoint point) {
   Ref<IWidget> hit = HitTest(objects_group_.get(), point, true);
   if (hit || TaskType() != static_cast<int32_t>(TTaskType::FindIdentical)) return hit;
-  if ((hit = HitTest(left_part_.get(), point, true))) return hit;
-  hit = HitTest(right_part_.get(), point, false);
-  return hit == right_objects_ ? nullptr : hit;
+  if ((hit = HitTest(left_objects_.get(), point, true))) return hit;
+  return HitTest(right_objects_.get(), point, false);
 }
 
 Ref<IWidget> TCorvellaneGameScreenGame::HitTest(IWidget* group, TPoint point, bool neighbours) {
@@ -189,13 +188,18 @@ bool TCorvellaneGameScreenGame::Drop(TPoint point) {
   }
   FinishHintOn(place.get());
   EndCarry();
-  level_->ObjectActivated(place.get());
+  // The place is recorded first (it may win the level), then the click is
+  // judged; the trace tells the level's end after the last placement.
   const int32_t since_find = GetTimeSinceFind();
+  placing_ = true;
+  level_->ObjectActivated(place.get());
   judging_click_ = true;
   click_points_ = 0;
-  const bool found = level_->ClickObject(place.get(), point);
+  const bool found = level_ && level_->ClickObject(place.get(), point);
   judging_click_ = false;
+  placing_ = false;
   if (found) SuccessClick(point, place.get(), since_find, click_points_);
+  if (pending_end_reason_) TraceLevelEnd(decided_won_, *pending_end_reason_);
   return true;
 }
 

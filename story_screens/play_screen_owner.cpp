@@ -36,6 +36,7 @@ Ref<IWidget> TCorvellaneGameScreenGame::CreateSceneObject(ISceneObjectDef* objec
   // click on it finds the level's own object.
   if (Ref<IWidget> existing = FindObjectWidget(object, location, group)) {
     BindSceneObject(existing.get(), object, location);
+    std::erase(unclaimed_, existing);
     return existing;
   }
   Ref<TParamCollection> params = CreateObject<TParamCollection>();
@@ -51,11 +52,21 @@ Ref<IWidget> TCorvellaneGameScreenGame::CreateSceneObject(ISceneObjectDef* objec
 
 // The generator's objects go into the objects group, unshifted. Those it
 // makes for the next try of a decided level wait hidden until it starts.
+// Each stays unclaimed until the level takes it for one of its lists; what
+// the level does not take leaves the scene when the level is set up.
 Ref<IObject> TCorvellaneGameScreenGame::CreateSceneObject(ISceneObjectDef* object, ISceneObjectLocation* location) {
-  const bool existed = object && FindObjectWidget(object, location, TPlayGroup::Objects);
+  if (Ref<IWidget> existing = object ? FindObjectWidget(object, location, TPlayGroup::Objects) : nullptr)
+    return existing;
   Ref<IWidget> widget = CreateSceneObject(object, location, 0, TPlayGroup::Objects);
-  if (widget && decided_ && !existed) widget->SetVisible(false);
+  if (!widget) return nullptr;
+  if (decided_) widget->SetVisible(false);
+  unclaimed_.push_back(widget);
   return widget;
+}
+
+void TCorvellaneGameScreenGame::RemoveUnclaimedObjects() {
+  for (const Ref<IWidget>& widget : unclaimed_) ReleaseSceneObject(widget.get());
+  unclaimed_.clear();
 }
 
 // Kept beside the widget's own properties: any widget type may stand for an object.

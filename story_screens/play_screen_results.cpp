@@ -1,7 +1,9 @@
 // The end of a level: won, lost, the statistics, and what goes back into
 // the story; and the trace lines of a level's start and end.
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdlib>
 
 #include "persistence/localization.h"
 #include "story/object_list.h"
@@ -22,6 +24,10 @@ constexpr std::array<std::string_view, 5> kModeNames{"hidden_shapes", "hidden_na
 constexpr std::array<TSceneObjectType, 5> kTargetTypes{TSceneObjectType::HiddenObject, TSceneObjectType::HiddenObject,
                                                        TSceneObjectType::IdenticalObject, TSceneObjectType::HiddenPart,
                                                        TSceneObjectType::ObjectToPlace};
+
+TPoint RectCentre(const TRect& rect) {
+  return {static_cast<int32_t>(rect.left + rect.Width() / 2), static_cast<int32_t>(rect.top + rect.Height() / 2)};
+}
 
 // Seconds, to the nearest whole number, halves to even.
 int32_t WholeSeconds(int64_t ms) { return static_cast<int32_t>(std::nearbyint(static_cast<double>(ms) / 1000.0)); }
@@ -224,6 +230,7 @@ std::string TCorvellaneGameScreenGame::TraceTargets(TSceneObjectType target_type
       if (child->IsVisible() == find_places) continue;
       if (find_places && !ListHas(chosen, object->GetName() + "/" + location->GetName())) continue;
       const TRect rect = ScreenRectOf(child.get());
+      const TPoint point = find_places ? RectCentre(rect) : ClickPointOf(holder, child.get(), rect);
       TPlayTraceLine item = TPlayTraceLine::Object();
       item.Text("name", child->GetName())
           .Text("object", object->GetName())
@@ -231,6 +238,7 @@ std::string TCorvellaneGameScreenGame::TraceTargets(TSceneObjectType target_type
           .Text("caption", Localize(object->GetCaption()))
           .Text("group", PlayGroupPath(group))
           .Rect("rect", rect.left, rect.top, static_cast<int32_t>(rect.Width()), static_cast<int32_t>(rect.Height()))
+          .Json("point", TPlayTraceLine::Object().Int("x", point.x).Int("y", point.y).Finish())
           .Bool("in_view", level_->IsTarget(object.get()));
       Ref<IWidget> item_widget = manager ? manager->GetItemWidget(object.get()) : nullptr;
       if (item_widget) {
@@ -246,7 +254,31 @@ std::string TCorvellaneGameScreenGame::TraceTargets(TSceneObjectType target_type
   return list.Finish();
 }
 
+// Where a click finds the target: the centre of its rectangle, or else the
+// point nearest to it that the screen's own hit test gives the target (the
+// middle of a ring, or of a note, is no part of its shape).
+TPoint TCorvellaneGameScreenGame::ClickPointOf(IWidget* group, IWidget* target, const TRect& rect) {
+  const TPoint centre = RectCentre(rect);
+  const int32_t reach = static_cast<int32_t>(std::max(rect.Width(), rect.Height()));
+  for (int32_t ring = 0; ring <= reach; ++ring) {
+    for (int32_t dy = -ring; dy <= ring; ++dy) {
+      for (int32_t dx = -ring; dx <= ring; ++dx) {
+        if (std::max(std::abs(dx), std::abs(dy)) != ring) continue;
+        const TPoint point{centre.x + dx, centre.y + dy};
+        if (HitTest(group, point, false).get() == target) return point;
+      }
+    }
+  }
+  return centre;
+}
+
 void TCorvellaneGameScreenGame::TraceLevelEnd(bool won, std::string_view reason) {
+  if (placing_) {
+    decided_won_ = won;
+    pending_end_reason_ = std::string(reason);
+    return;
+  }
+  pending_end_reason_.reset();
   level_running_ = false;
   if (!PlayTraceOn()) return;
   const int64_t given = timed_ ? ParamInt(TaskParams().get(), "given_time", kDefaultGivenTimeMs) : 0;
