@@ -58,14 +58,15 @@ void THiddenPartsPanelManager::AddComplete(ISceneObjectDef& object) {
 }
 
 void THiddenPartsPanelManager::AddPart(ISceneObjectDef& object) {
-  Ref<ISceneObjectLocation> spec = object.GetLocations()->Get(Variant(kSpecialLocation));
-  if (!spec)
+  Ref<ISceneObjectLocation> special = object.GetLocations()->Get(Variant(kSpecialLocation));
+  if (!special)
     LogWarning(panel_->GetPath() + ": the part \"" + object.GetName() +
-               "\" has no location \"spec\"; it is put on the middle of the complete object");
-  const double dx = spec ? (spec->GetAnchorLeft() - origin_.x) * complete_zoom_ : 0.0;
-  const double dy = spec ? (spec->GetAnchorTop() - origin_.y) * complete_zoom_ : 0.0;
-  const double zoom_x = (spec ? spec->GetZoomX() : 1.0) * complete_zoom_;
-  const double zoom_y = (spec ? spec->GetZoomY() : 1.0) * complete_zoom_;
+               "\" has no location \"" + std::string(kSpecialLocation) +
+               "\"; it is put on the middle of the complete object");
+  const double dx = special ? (special->GetAnchorLeft() - origin_.x) * complete_zoom_ : 0.0;
+  const double dy = special ? (special->GetAnchorTop() - origin_.y) * complete_zoom_ : 0.0;
+  const double zoom_x = (special ? special->GetZoomX() : 1.0) * complete_zoom_;
+  const double zoom_y = (special ? special->GetZoomY() : 1.0) * complete_zoom_;
   // The part's centre goes to its place on the complete object.
   const TPoint place{RoundToPixel(centre_x_ + dx - object.GetWidth() * std::abs(zoom_x) / 2.0),
                      RoundToPixel(centre_y_ + dy - object.GetHeight() * std::abs(zoom_y) / 2.0)};
@@ -76,11 +77,11 @@ void THiddenPartsPanelManager::AddPart(ISceneObjectDef& object) {
   item->zoom_x = zoom_x;
   if (!item->widget) return;
   item->widget->SetVisible(false);
-  if (!spec) return;
+  if (!special) return;
   item->widget->SetProperty("zoomx", Variant(zoom_x));
   item->widget->SetProperty("zoomy", Variant(zoom_y));
-  item->widget->SetProperty("angle", Variant(spec->GetAngle()));
-  item->widget->SetZ(spec->GetZ());
+  item->widget->SetProperty("angle", Variant(special->GetAngle()));
+  item->widget->SetZ(special->GetZ());
 }
 
 void THiddenPartsPanelManager::MarkFound(ISceneObjectDef* object) {

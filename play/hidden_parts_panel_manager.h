@@ -14,7 +14,7 @@
 // location in the scene is the origin of the parts' places: each part
 // (type 2, factory "panel_item_part_create") stands where its location
 // "spec" lies relative to that origin, scaled like the complete object,
-// with the spec location's angle, zoom and z. A part's item waits hidden
+// with the special location's angle, zoom and z. A part's item waits hidden
 // and shows when the part is found. A part without a "spec" location is
 // put on the complete object's centre, with a warning.
 #pragma once
