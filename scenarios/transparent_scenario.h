@@ -3,12 +3,16 @@
 //
 //   <widget type="transparent_scenario" name="fade_card" timetolive="800"
 //           start_trans_level="0" end_trans_level="255" makeinvisible="no"
-//           redefinedparams="\widget=../card/image/owner"/>
+//           redefinedparams="\widget=../card/image/owner"/>     (the group "card")
 //
 //   fade->SetProperty("widget", Variant(card));   // from code: the target
 //
 // The target is the property "widget" (a widget value; anything else leaves
-// the scenario without one). Setting it remembers the target's level and
+// the scenario without one). Data names it through "redefinedparams", which
+// are applied when the scenario is attached: a path that ends in a child's
+// "owner" gives the widget itself, as above. The target must be attached
+// by then, so in the same group the scenario comes after it (a higher z, or
+// the same z and later in the file). Setting it remembers the target's level and
 // puts it at the level for the scenario's present time. The fade lasts the
 // scenario's "timetolive" T: at time 0 < t < T the target's level is
 // start + t x (end - start) div T (integer, toward zero). Once t passes T,
