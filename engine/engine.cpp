@@ -579,6 +579,10 @@ bool TEngine::SetUpDisplay() {
     if (!window_open_) return false;
   }
   if (!platform_.SetDisplayMode(ChooseDisplayMode(logical))) return false;
+  // The desktop may have refused full screen (or forced it): the parameter
+  // says what is shown, so Alt+Enter asks for the other mode next.
+  full_screen_ = platform_.GetDisplayMode() != DisplayMode::Windowed;
+  SetEngineParam("FullScreenMode", YesNo(full_screen_));
   logical_offset_ = {};
   if (canvas_->GetWidth() != logical.width || canvas_->GetHeight() != logical.height) {
     if (!canvas_->SetSize(logical.width, logical.height)) return false;

@@ -7,11 +7,11 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev libminizip-dev libpng-dev libjpeg62-turbo-dev libpugixml-dev
-  libsdl2-dev libopenmpt-dev libvorbis-dev libogg-dev
+  libsdl2-dev libx11-dev libopenmpt-dev libvorbis-dev libogg-dev
   libcairo2-dev libfreetype-dev fonts-dejavu-core fonts-noto-color-emoji
   libpixman-1-dev libmuparser-dev
   clang libclang-rt-14-dev
-  xvfb xauth xdg-utils
+  xvfb xauth xdg-utils openbox
   ccache
   desktop-file-utils appstream
 )

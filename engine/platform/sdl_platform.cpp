@@ -7,12 +7,15 @@
 #include <utility>
 
 #include "engine/platform/shell_open.h"
+#include "engine/platform/window_system_size.h"
 
 namespace corvellane {
 
 namespace {
 
 constexpr Uint32 kCanvasFormat = SDL_PIXELFORMAT_ARGB8888;  // 0xAARRGGBB words
+// How long a window manager may take to carry out a full-screen request.
+constexpr Uint32 kFullScreenGrantMs = 500;
 
 void ReportSdlError(const char* what) { std::fprintf(stderr, "%s: %s\n", what, SDL_GetError()); }
 
@@ -197,7 +200,7 @@ bool TSdlPlatform::SetDisplayMode(DisplayMode requested) {
     case DisplayMode::Windowed: order = {DisplayMode::Windowed, DisplayMode::WideFullScreen}; break;
   }
   for (DisplayMode mode : order) {
-    if (TryMode(mode)) {
+    if (TryMode(mode) && IsGranted(mode)) {
       mode_ = mode;
       mode_set_ = true;
       SDL_ShowWindow(window_.get());
@@ -254,11 +257,44 @@ bool TSdlPlatform::EnterWideFullScreen() {
   return SDL_SetWindowFullscreen(window_.get(), SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
 }
 
+bool TSdlPlatform::IsGranted(DisplayMode mode) {
+  // A screen switched to the logical size keeps the window's size either way;
+  // only the desktop-wide window shows whether the request was carried out.
+  if (mode != DisplayMode::WideFullScreen) return true;
+  const DisplaySize desktop = GetDesktopSize();
+  const Uint32 give_up = SDL_GetTicks() + kFullScreenGrantMs;
+  // Granted once the server has resized the window and SDL (whose renderer
+  // draws to the size SDL knows) has heard of it.
+  while (WindowSystemSize(window_.get()) != desktop || SdlWindowSize() != desktop) {
+    if (SDL_TICKS_PASSED(SDL_GetTicks(), give_up)) {
+      // Refused (no window manager, a kiosk session): SDL would go on
+      // believing the window covers the desktop. Back to what it really is.
+      SDL_SetWindowFullscreen(window_.get(), 0);
+      SDL_SetWindowSize(window_.get(), logical_.width, logical_.height);
+      std::fprintf(stderr, "the desktop did not make the window full screen; it stays a window\n");
+      return false;
+    }
+    SDL_PumpEvents();
+    SDL_Delay(10);
+  }
+  return true;
+}
+
+DisplaySize TSdlPlatform::SdlWindowSize() const {
+  DisplaySize size;
+  if (window_) SDL_GetWindowSize(window_.get(), &size.width, &size.height);
+  return size;
+}
+
 void TSdlPlatform::RebuildLayout() {
   if (!window_) return;
-  DisplaySize window_size, pixels;
-  SDL_GetWindowSize(window_.get(), &window_size.width, &window_size.height);
-  if (SDL_GetRendererOutputSize(renderer_.get(), &pixels.width, &pixels.height) != 0) pixels = window_size;
+  // The size the window system gives the window, whatever SDL was asked for.
+  const DisplaySize window_size = WindowSystemSize(window_.get());
+  DisplaySize pixels;
+  // Renderer pixels differ from window units only on high-DPI screens, and
+  // only SDL's own idea of the size tells them apart.
+  if (SdlWindowSize() != window_size || SDL_GetRendererOutputSize(renderer_.get(), &pixels.width, &pixels.height) != 0)
+    pixels = window_size;
   layout_ = ComputeDisplayLayout(logical_, window_size);
   pixel_layout_ = ComputeDisplayLayout(logical_, pixels);
 }
@@ -351,7 +387,11 @@ bool TSdlPlatform::TranslateWindowEvent(const SDL_WindowEvent& window, PlatformE
       clock_.Restart(SDL_GetTicks());  // time spent minimised is not game time
       event.type = EventType::Restored;
       return true;
-    case SDL_WINDOWEVENT_SIZE_CHANGED: RebuildLayout(); return false;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_RESIZED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+      RebuildLayout();
+      return false;
     default: return false;
   }
 }

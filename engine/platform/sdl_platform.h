@@ -9,9 +9,17 @@
 // falls back (FullScreen -> WideFullScreen -> Windowed, Windowed ->
 // WideFullScreen); when nothing works SetDisplayMode says why on stderr and
 // answers false, so the engine can stop instead of retrying a black window.
+// A desktop may also refuse silently: an X server without a window manager
+// (a kiosk session, a virtual server) leaves the window as it was while SDL
+// believes it covers the desktop. A desktop-wide window that has not come
+// about within half a second is taken back, and the next mode is tried.
+//
+// The picture and the mouse follow the window's size as the window system
+// has it (window_system_size.h), measured again at every size event: never
+// the size that was asked for.
 //
 // Input: positions are mapped into logical pixels through the layout made
-// for the window's size (which follows size changes); while a mouse button
+// for the window's real size (which follows size changes); while a mouse button
 // is held the mouse is captured, so the button's release is seen even
 // outside the window. Alt + Enter, a letter or a digit arrives as one AltKey
 // event (the key's release and any text it would type are swallowed); the
@@ -76,6 +84,8 @@ class TSdlPlatform final : public IPlatform {
   // Draws the last presented canvas again and reads the renderer's output
   // back (0xAARRGGBB, row by row) without showing it; for tests.
   std::vector<uint32_t> ReadBackPixels(DisplaySize& size);
+  // The window itself, for tests that look at what the window system shows.
+  SDL_Window* Window() const { return window_.get(); }
   // Turns one SDL event into a platform event; false when it means nothing
   // to the game. Public so that tests can feed synthetic events.
   bool TranslateEvent(const SDL_Event& sdl, PlatformEvent& event);
@@ -97,6 +107,11 @@ class TSdlPlatform final : public IPlatform {
   bool EnterWindowed();
   bool EnterFullScreen();
   bool EnterWideFullScreen();
+  // Whether the desktop carried out the mode; a refused desktop-wide window
+  // is made a plain window again.
+  bool IsGranted(DisplayMode mode);
+  // The size SDL believes the window has (its renderer draws to it).
+  DisplaySize SdlWindowSize() const;
   void RememberWindowPosition();
   void RebuildLayout();
   void DrawFrame();
