@@ -16,6 +16,18 @@ namespace corvellane {
 
 namespace {
 
+// Sets the flag for as long as it lives.
+class TFlagScope {
+ public:
+  explicit TFlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+  ~TFlagScope() { flag_ = false; }
+  TFlagScope(const TFlagScope&) = delete;
+  TFlagScope& operator=(const TFlagScope&) = delete;
+
+ private:
+  bool& flag_;
+};
+
 constexpr std::string_view kActionNames = "/linear/idle";
 
 bool IsButtonDown(int32_t message) {
@@ -210,6 +222,11 @@ void TFlashScenario::FinishFlash() {
 }
 
 void TFlashScenario::RunNextList() {
+  // A chain that comes back here while this list still runs (a scenario
+  // that restarts itself, or a ring of them, with no duration) would
+  // recurse without end: the inner call does nothing, the ring stops.
+  if (running_next_list_) return;
+  TFlagScope running(running_next_list_);
   if (next_list_ == "closegamescreen") {
     IWidgetOwner* owner = GetOwner();
     IEventHandler* handler = owner ? owner->GetEventHandler() : nullptr;
@@ -243,7 +260,7 @@ void TFlashScenario::RunWidgetActions(const std::string& list, bool show) {
   if (!GetOwner()) return;
   for (const std::string& item : SplitParamItems(list, ';')) {
     Ref<IWidget> widget = ResolveAction(item);
-    if (!widget || widget.get() == static_cast<IWidget*>(this)) continue;
+    if (!widget) continue;
     widget->SetPaused(!show);
     if (show) widget->Restart();
     widget->SetVisible(show);

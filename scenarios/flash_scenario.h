@@ -111,6 +111,7 @@ class TFlashScenario : public TAbstractWidget {
   int32_t z_ = 0;
   std::string previous_list_;
   std::string next_list_;
+  bool running_next_list_ = false;
 };
 
 }  // namespace corvellane

@@ -164,6 +164,15 @@ TEST_F(FlashTest, ASoundThatCannotPlayCountsAsNoSound) {
   EXPECT_TRUE(Find("b")->IsVisible());
 }
 
+TEST_F(FlashTest, AScenarioThatBringsItselfBackRepeatsAndARingWithoutDurationStops) {
+  Load(Tree(R"(<widget type="flash_scenario" name="pulse" linked_widget_name="a" duration="100"
+                       properties="z" value="inc:1" next="pulse"/>
+               <widget type="flash_scenario" name="ring_a" duration="0" next="ring_b"/>
+               <widget type="flash_scenario" name="ring_b" paused="yes" duration="0" next="ring_a"/>)"));
+  for (int i = 0; i < 10; ++i) Frame(50);
+  EXPECT_EQ(Find("a")->GetZ(), 4) << "one step up every 100 ms, started anew each time";
+}
+
 TEST_F(FlashTest, TheDurationTextSavesBackAsItWasRead) {
   for (const char* text : {"800", "rnd:200", "rnd:500:200", "playsound:snd:300", "playsound:snd:300:1000"}) {
     Ref<IWidget> f = WidgetFromXml(std::string(R"(<widget type="flash_scenario" duration=")") + text + R"("/>)");
