@@ -55,6 +55,18 @@ foreach(recipe town_scene town_map logo_screen logo panel button_normal button_h
     TOOL corvellane-imagemaker ARGS ${recipe} ${media_dir}/images/${recipe}.png)
 endforeach()
 
+# The dialogs: the field a name is typed into, the highlight of a list's row,
+# the list's scroll buttons; the list's frame and the large panel are the
+# field's and the panel's recipes drawn at other sizes.
+foreach(recipe text_field list_highlight arrow_up arrow_up_hover arrow_down arrow_down_hover)
+  media_command(OUTPUTS ${media_dir}/images/${recipe}.png
+    TOOL corvellane-imagemaker ARGS ${recipe} ${media_dir}/images/${recipe}.png)
+endforeach()
+media_command(OUTPUTS ${media_dir}/images/list_field.png
+  TOOL corvellane-imagemaker ARGS text_field ${media_dir}/images/list_field.png --width 340 --height 244)
+media_command(OUTPUTS ${media_dir}/images/panel_large.png
+  TOOL corvellane-imagemaker ARGS panel ${media_dir}/images/panel_large.png --width 640 --height 560)
+
 # Hidden objects from the colour emoji font: <name> <code point>.
 set(media_items
   bouquet 1F490  ring 1F48D  rose 1F339  love_letter 1F48C  chocolate 1F36B  teddy_bear 1F9F8

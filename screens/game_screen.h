@@ -131,6 +131,8 @@ class TGameScreen : public TPropertyObject,
   const std::string& GetCursorName() const { return cursor_name_; }
   const Ref<IParamCollection>& GetOpenParams() const { return open_params_; }
   const Ref<TAppearanceEffectWidget>& GetWindowEffectWidget() const { return window_; }
+  // The window's "musics" (the background music and any a screen plays itself).
+  const Ref<TMusicCollection>& GetMusics() const { return musics_; }
   // Whether a mouse message arriving now would be swallowed.
   bool IsMouseGuarded() const { return input_.IsMouseGuarded(); }
 

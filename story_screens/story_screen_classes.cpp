@@ -1,14 +1,22 @@
 #include "story_screens/story_screen_classes.h"
 
 #include "persistence/class_registry.h"
+#include "story_screens/high_scores_grid_control.h"
+#include "story_screens/main_screen.h"
 #include "story_screens/map_screen.h"
+#include "story_screens/new_user_screen.h"
 #include "story_screens/play_screen.h"
+#include "story_screens/user_profiles_screen.h"
 
 namespace corvellane {
 
 void RegisterStoryScreenClasses() {
   RegisterClass<TCorvellaneGameScreenMap>("CorvellaneGameScreenMap");
   RegisterClass<TCorvellaneGameScreenGame>("CorvellaneGameScreenGame");
+  RegisterClass<TCorvellaneGameScreenMain>("CorvellaneGameScreenMain");
+  RegisterClass<TGameScreenNewUser>("GameScreenNewUser");
+  RegisterClass<TGameScreenUserProfiles>("GameScreenUserProfiles");
+  RegisterClass<THighScoresGridControl>("HighScoresGridControl");
 }
 
 }  // namespace corvellane

@@ -11,30 +11,57 @@
 #include "engine/image_decoder.h"
 #include "engine/platform/png_writer.h"
 #include "tests/game/demo_run.h"
+#include "tests/support/temp_dir.h"
 #include "tests/support/test_folders.h"
 
 namespace corvellane::testing {
 namespace {
 
-// A short visit: the logos, the main screen with its menu rising, both
-// dialogs opened and closed again (moving, fading, appearing, hiding,
-// animated and hovered widgets, screens stacked and unstacked).
+// A visit: the logos, the main screen with its menu rising, every dialog
+// opened and closed again (moving, fading, appearing, hiding, animated and
+// hovered widgets, screens stacked and unstacked), a name typed, the list of
+// players scrolled by the wheel and the keys, a box ticked and a knob dragged.
 constexpr const char* kVisit = R"(
-  7000 move 372 700
-  7600 down 372 700
-  7700 up 372 700
+  7000 move 772 630
+  7600 down 772 630
+  7700 up 772 630
   8800 move 512 520
   9000 down 512 510
   9100 up 512 510
-  9700 move 652 700
-  9900 down 652 700
-  10000 up 652 700
+  9700 move 772 706
+  9900 down 772 706
+  10000 up 772 706
   11000 move 512 428
   11100 down 512 428
   11200 up 512 428
+  12000 click 252 706
+  12800 wheel 332 300 -2
+  13000 key Down
+  13100 key Down
+  13200 key Up
+  13400 wheel 332 300 1
+  13600 move 688 230
+  13800 click 688 230
+  14600 text Visitor
+  14800 key Backspace
+  15000 key Left
+  15200 key Escape
+  15800 key Escape
+  16400 click 512 706
+  17200 click 682 304
+  17400 down 597 378
+  17500 move 560 378
+  17600 move 520 378
+  17700 up 520 378
+  18000 key Escape
 )";
 
-constexpr int kVisitFrames = 760;
+constexpr int kVisitFrames = 1170;
+
+// Enough players for the list to scroll.
+void WriteVisitors(const std::filesystem::path& settings) {
+  WriteDemoPlayers(settings, {"Tester", "Ann", "Bob", "Cy", "Dee", "Eve", "Flo", "Gus", "Hal"});
+}
 
 CanvasView ViewOf(const ISurface& surface) {
   CanvasView view;
@@ -46,7 +73,9 @@ CanvasView ViewOf(const ISurface& surface) {
 }
 
 TEST(DemoFrames, TheCanvasKeptThroughDirtyRectanglesEqualsAFullRedrawEveryFrame) {
-  DemoRun run(kVisit);
+  TempDir settings;
+  WriteVisitors(settings.path());
+  DemoRun run(kVisit, settings.path());
   ASSERT_TRUE(run.Started());
   for (int frame = 1; frame <= kVisitFrames; ++frame) {
     run.RunFrames(1);
@@ -86,8 +115,12 @@ TEST(DemoGolden, TheFirstScreensLookAsReviewed) {
       {"main_menu", 450},     // the town with its menu risen
       {"coming_soon", 530},   // the first dialog over the town
       {"quit_question", 660}, // the quit question
+      {"players", 785},       // the list of players, scrolled
+      {"options", 1085},      // the options, full screen ticked
   };
-  DemoRun run(kVisit);
+  TempDir settings;
+  WriteVisitors(settings.path());
+  DemoRun run(kVisit, settings.path());
   ASSERT_TRUE(run.Started());
   for (const Golden& golden : goldens) {
     run.RunFrames(golden.frame - run.FramesRun());

@@ -2,12 +2,14 @@
 #include "tests/game/demo_run.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <stdexcept>
 
 #include "engine/platform/input_script.h"
 #include "engine/random_source.h"
 #include "engine/resource_reader.h"
 #include "game/class_list.h"
+#include "persistence/cipher.h"
 #include "persistence/localization.h"
 #include "persistence/paths.h"
 #include "shell/declarations.h"
@@ -17,7 +19,28 @@
 
 namespace corvellane::testing {
 
+void WriteDemoPlayers(const std::filesystem::path& settings_folder, const std::vector<std::string>& names) {
+  std::string xml = "<userprofiles";
+  if (!names.empty()) xml += " current_user_profile_name=\"" + names.front() + "\"";
+  xml += ">";
+  for (const std::string& name : names) xml += "<userprofile name=\"" + name + "\" type=\"user_profile\"/>";
+  xml += "</userprofiles>";
+  std::filesystem::create_directories(settings_folder);
+  std::ofstream(settings_folder / std::string(product::UserProfilesFileName), std::ios::binary)
+      << EncryptText(product::FileKeyText(product::FileKey::Profiles), xml);
+}
+
 DemoRun::DemoRun(std::string_view input_script, std::string audio_out) {
+  WriteDemoPlayers(settings_.path(), {"Tester"});
+  Start(input_script, std::move(audio_out), settings_.path());
+}
+
+DemoRun::DemoRun(std::string_view input_script, const std::filesystem::path& settings_folder) {
+  Start(input_script, {}, settings_folder);
+}
+
+void DemoRun::Start(std::string_view input_script, std::string audio_out,
+                    const std::filesystem::path& settings_folder) {
   const std::string game_dir = TestGameDir();
   RegisterAllGameClasses();
   GlobalRandom().Seed(1);
@@ -25,7 +48,7 @@ DemoRun::DemoRun(std::string_view input_script, std::string audio_out) {
   saved_program_folder_ = ProgramFolder();
   SetProgramFolder(game_dir + "/");
   std::filesystem::current_path(game_dir);
-  setenv("CORVELLANE_SETTINGS_DIR", settings_.path().c_str(), 1);
+  setenv("CORVELLANE_SETTINGS_DIR", settings_folder.c_str(), 1);
   ResetGlobalOptions();
   ResetResourceReader();
   InstallResourceReader();

@@ -1,11 +1,20 @@
 // demo_run.h: the demo game from the build's program folder, run headless
 // frame by frame with an input script, for tests that look at its frames.
+//
+// The demo asks a first-time player for a name before its menu; a run gets a
+// settings folder in which a player ("Tester") is already known, unless it
+// is given a settings folder of its own (an empty one is a first run):
+//
+//   DemoRun visit(script);                       // Tester is playing
+//   TempDir settings;
+//   DemoRun first(script, settings.path());      // the name dialog comes first
 #pragma once
 
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/engine.h"
 #include "engine/platform/headless_platform.h"
@@ -19,6 +28,8 @@ class DemoRun {
   // The script's times are milliseconds of game time (16 ms a frame).
   // With an audio file, the mixed sound of the run is written there.
   explicit DemoRun(std::string_view input_script = {}, std::string audio_out = {});
+  // The settings folder is used as it is, and kept after the run.
+  DemoRun(std::string_view input_script, const std::filesystem::path& settings_folder);
   ~DemoRun();
 
   bool Started() const { return started_; }
@@ -34,6 +45,8 @@ class DemoRun {
   Ref<ISurface> FullRedraw();
 
  private:
+  void Start(std::string_view input_script, std::string audio_out, const std::filesystem::path& settings_folder);
+
   TempDir settings_;
   std::filesystem::path saved_cwd_;
   std::string saved_program_folder_;
@@ -41,6 +54,10 @@ class DemoRun {
   Ref<TEngine> engine_;
   bool started_ = false;
 };
+
+// Writes "users.dat" into the settings folder, enciphered as the game keeps
+// it: the players of those names, the first one current.
+void WriteDemoPlayers(const std::filesystem::path& settings_folder, const std::vector<std::string>& names);
 
 // Pixels that differ between two canvases of the same size (-1: sizes differ).
 int CountDifferentPixels(const ISurface& a, const ISurface& b);

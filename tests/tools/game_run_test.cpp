@@ -27,7 +27,15 @@ Ref<TSurface> ReadPng(const std::string& path) {
 
 class GameRun : public ::testing::Test {
  protected:
-  void SetUp() override { setenv("CORVELLANE_SETTINGS_DIR", dir_.File("settings").c_str(), 1); }
+  // A player is known already, so the menu comes up without asking a name.
+  void SetUp() override {
+    setenv("CORVELLANE_SETTINGS_DIR", dir_.File("settings").c_str(), 1);
+    ProgramResult players =
+        RunProgram(dir_, CORVELLANE_DATA_TOOL, {"encrypt", "--key", "profiles"},
+                   R"(<userprofiles current_user_profile_name="Tester"><userprofile name="Tester"/></userprofiles>)");
+    ASSERT_EQ(players.exit_code, 0) << players.err;
+    dir_.Write("settings/users.dat", players.out);
+  }
   TempDir dir_;
 };
 
@@ -81,7 +89,7 @@ TEST_F(GameRun, TheSameSeedGivesTheSameFrames) {
 TEST_F(GameRun, LeavingFromTheQuitQuestionEndsTheGame) {
   // Quit on the menu, then "Leave" in the question; a capture asked for
   // later never happens, because the game has ended.
-  dir_.Write("leave.txt", "8000 click 652 700\n9000 capture question\n9200 click 512 504\n12000 capture later\n");
+  dir_.Write("leave.txt", "8000 click 772 706\n9000 capture question\n9200 click 512 504\n12000 capture later\n");
   ProgramResult result = RunProgram(dir_, CORVELLANE_PROGRAM,
                                     {"--headless", "--input", dir_.File("leave.txt"), "--capture", dir_.File("shots")});
   ASSERT_EQ(result.exit_code, 0) << result.err;
@@ -135,7 +143,7 @@ TEST_F(GameRun, DamagedContentNeverStopsTheGame) {
     } else {
       std::ofstream(copy / damage.file, std::ios::binary | std::ios::trunc) << damage.content;
     }
-    dir_.Write("click.txt", "8000 click 372 700\n9000 click 512 510\n9500 key Escape\n10000 capture end\n");
+    dir_.Write("click.txt", "8000 click 772 630\n9000 click 512 510\n9500 key Escape\n10000 capture end\n");
     ProgramResult result = RunProgram(dir_, (copy / "corvellane").string(),
                                       {"--headless", "--input", dir_.File("click.txt"), "--capture",
                                        (copy / "shots").string()});

@@ -51,6 +51,12 @@ void DrawSliderTrack(cairo_t* cr, int width, int height);
 void DrawSliderKnob(cairo_t* cr, int width, int height);
 void DrawProgressFrame(cairo_t* cr, int width, int height);
 void DrawProgressFill(cairo_t* cr, int width, int height);
+void DrawTextField(cairo_t* cr, int width, int height);      // dialog_art.cpp
+void DrawListHighlight(cairo_t* cr, int width, int height);
+void DrawArrowUp(cairo_t* cr, int width, int height);
+void DrawArrowUpHover(cairo_t* cr, int width, int height);
+void DrawArrowDown(cairo_t* cr, int width, int height);
+void DrawArrowDownHover(cairo_t* cr, int width, int height);
 void DrawStarTwinkle(cairo_t* cr, int width, int height);    // sprite_sheets.cpp
 void DrawButterflyFlutter(cairo_t* cr, int width, int height);
 void DrawSparkle(cairo_t* cr, int width, int height);      // particle_art.cpp

@@ -1,0 +1,183 @@
+// The game played as a player plays it: the built program, headless, with
+// an input script and a fixed seed. A first run opens a task and reads the
+// level's targets from the play trace; a second run with the same seed
+// clicks each of them where the trace says a click finds it. The second
+// trace and the saved profile tell whether the level was won, the points
+// followed the formula and the progress was kept.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "game/class_list.h"
+#include "play/play_formulas.h"
+#include "story_screens/click_streaks.h"
+#include "tests/story_screens/story_setup.h"
+#include "tests/story_screens/trace_reader.h"
+#include "tests/support/temp_dir.h"
+#include "tests/tools/subprocess.h"
+
+namespace corvellane::testing {
+namespace {
+
+// The main menu's Play buttons (timed, relaxed), risen by 8 s of the run.
+constexpr TPoint kPlayButtons[] = {{252, 630}, {512, 630}};
+constexpr int kMenuMs = 8000;
+// The map shows the current stage's pins; the selected task's card covers
+// its pin, so a click there starts the task.
+constexpr int kPinMs = 10000;
+// By then the level has loaded and its opening banner is gone.
+constexpr int kFirstClickMs = 16000;
+constexpr int kClickGapMs = 1500;
+
+struct PlayCase {
+  const char* name;
+  int copy;
+  const char* stage;
+  int tasks_done;
+  const char* task;
+  int mode;
+  TPoint pin;
+};
+
+const PlayCase kCases[] = {
+    {"HiddenShapes", 0, "petals", 0, "petals_1", 0, {520, 205}},
+    {"HiddenNames", 0, "petals", 1, "petals_2", 1, {160, 150}},
+    {"FindIdentical", 0, "margins", 0, "margins_1", 2, {160, 150}},
+    {"HiddenParts", 0, "margins", 1, "margins_2", 3, {520, 205}},
+    {"FindPlaces", 0, "picnic", 0, "picnic_1", 4, {175, 540}},
+    {"RelaxedHiddenShapes", 1, "petals", 0, "petals_1", 0, {520, 205}},
+};
+
+std::string Line(int ms, std::string_view what, TPoint at) {
+  return std::to_string(ms) + " " + std::string(what) + " " + std::to_string(at.x) + " " + std::to_string(at.y) + "\n";
+}
+
+TPoint PointOf(const JsonValue& value) {
+  return {static_cast<int32_t>(value["x"].Int()), static_cast<int32_t>(value["y"].Int())};
+}
+
+TPoint CentreOf(const JsonValue& rect) {
+  return {static_cast<int32_t>(rect["x"].Int() + rect["w"].Int() / 2),
+          static_cast<int32_t>(rect["y"].Int() + rect["h"].Int() / 2)};
+}
+
+// The targets a player clicks, in order: those in the panel's view first
+// (the others come into view as items leave); in the find-identical mode
+// those of the left half; in the find-places mode in the panel's order.
+std::vector<JsonValue> ClickOrder(const JsonValue& start) {
+  std::vector<JsonValue> order;
+  for (bool in_view : {true, false})
+    for (const JsonValue& target : start["targets"].items)
+      if (target["in_view"].flag == in_view && target["group"].text != "right_part/objects_group")
+        order.push_back(target);
+  if (start["mode"].Int() == 4)
+    std::stable_sort(order.begin(), order.end(),
+                     [](const JsonValue& a, const JsonValue& b) { return a["panel"]["x"].Int() < b["panel"]["x"].Int(); });
+  return order;
+}
+
+class PlayRun : public ::testing::TestWithParam<PlayCase> {
+ protected:
+  void SetUp() override { RegisterAllGameClasses(); }
+
+  std::string Opening() const {
+    const PlayCase& c = GetParam();
+    return Line(kMenuMs - 400, "move", kPlayButtons[c.copy]) + Line(kMenuMs, "click", kPlayButtons[c.copy]) +
+           Line(kPinMs - 300, "move", c.pin) + Line(kPinMs, "click", c.pin);
+  }
+
+  // A run from the prepared story; the lines of its trace.
+  std::vector<JsonValue> Run(const std::string& name, const std::string& script) {
+    const std::filesystem::path settings = dir_.path() / (name + "_settings");
+    WriteStoryAtStage(settings, "Tester", GetParam().stage, GetParam().tasks_done);
+    setenv("CORVELLANE_SETTINGS_DIR", settings.c_str(), 1);
+    dir_.Write(name + ".txt", script);
+    ProgramResult result = RunProgram(dir_, CORVELLANE_PROGRAM,
+                                      {"--headless", "--seed", "11", "--input", dir_.File(name + ".txt"), "--trace",
+                                       dir_.File(name + ".jsonl")});
+    EXPECT_EQ(result.exit_code, 0) << result.err;
+    return ReadTrace(dir_.File(name + ".jsonl"));
+  }
+
+  // Clicks every target (find places: takes the panel's first item, which
+  // is always the next one, and drops it on its place).
+  std::string PlayEverything(const JsonValue& start, int& end_ms) const {
+    std::string script = Opening();
+    int at = kFirstClickMs;
+    const std::vector<JsonValue> order = ClickOrder(start);
+    for (const JsonValue& target : order) {
+      const TPoint point = PointOf(target["point"]);
+      if (GetParam().mode == 4) {
+        const TPoint slot = CentreOf(order.front()["panel"]);
+        script += Line(at - 100, "move", slot) + Line(at, "click", slot) + Line(at + 200, "move", point) +
+                  Line(at + 300, "click", point);
+      } else {
+        script += Line(at - 100, "move", point) + Line(at, "click", point);
+      }
+      at += kClickGapMs;
+    }
+    end_ms = at + 9000;  // the win, the way back to the map
+    return script + std::to_string(end_ms) + " quit\n";
+  }
+
+  TempDir dir_;
+};
+
+TEST_P(PlayRun, EveryTargetClickedWinsTheLevelWithPointsByTheFormulaAndTheProgressIsKept) {
+  const PlayCase& c = GetParam();
+  const std::vector<JsonValue> first = Run("first", Opening() + std::to_string(kFirstClickMs - 1000) + " quit\n");
+  const std::vector<JsonValue> first_starts = Events(first, "level_start");
+  ASSERT_EQ(first_starts.size(), 1u) << "the level did not start";
+  const JsonValue& start = first_starts.front();
+  EXPECT_EQ(start["task"].text, c.task);
+  EXPECT_EQ(start["mode"].Int(), c.mode);
+  EXPECT_EQ(start["timed"].flag, c.copy == 0);
+  EXPECT_EQ(start["seed"].Int(), 11);
+  const std::vector<JsonValue> order = ClickOrder(start);
+  ASSERT_FALSE(order.empty());
+
+  int end_ms = 0;
+  const std::vector<JsonValue> second = Run("second", PlayEverything(start, end_ms));
+  const std::vector<JsonValue> second_starts = Events(second, "level_start");
+  ASSERT_EQ(second_starts.size(), 1u);
+  EXPECT_EQ(ClickOrder(second_starts.front()).size(), order.size()) << "the same seed gives the same level";
+
+  EXPECT_TRUE(Events(second, "wrong_click").empty());
+  const std::vector<JsonValue> finds = Events(second, "find");
+  ASSERT_EQ(finds.size(), order.size());
+  for (size_t i = 0; i < finds.size(); ++i) {
+    const JsonValue& find = finds[i];
+    EXPECT_EQ(find["target"].text, order[i]["name"].text) << i;
+    EXPECT_EQ(find["points"].Int(), FindPoints(find["since_ms"].Int())) << i;
+    if (i > 0) EXPECT_NEAR(find["since_ms"].Int(), kClickGapMs, 34) << "the time between finds, " << i;
+    const int32_t chain = static_cast<int32_t>(i % 12 + 1);
+    int64_t bonus = 0;
+    for (const TChainBonus& row : kChainBonuses)
+      if (row.chain_count == chain) bonus = row.points;
+    EXPECT_EQ(find["bonus"].Int(), bonus) << "find " << i + 1;
+  }
+  const std::vector<JsonValue> ends = Events(second, "level_end");
+  ASSERT_EQ(ends.size(), 1u);
+  EXPECT_TRUE(ends.front()["won"].flag);
+  EXPECT_EQ(ends.front()["mistakes"].Int(), 0);
+  EXPECT_EQ(ends.front()["remaining"].Int(), 0);
+
+  Ref<TUserGameData> saved = ReadSavedStory(dir_.path() / "second_settings", "Tester");
+  ASSERT_TRUE(saved);
+  Ref<IUGDTask> task = StoryTask(*saved, c.copy, "marguerite", c.stage, c.task);
+  ASSERT_TRUE(task);
+  EXPECT_TRUE(task->GetCompleted());
+  EXPECT_EQ(saved->GetLevel(), 2) << "one level up, counted once";
+  EXPECT_GE(saved->GetScores(), ends.front()["score"].Int());
+  saved->SelectCopy(1 - c.copy);
+  EXPECT_EQ(saved->GetLevel(), 1) << "the other copy keeps its own progress";
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, PlayRun, ::testing::ValuesIn(kCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace corvellane::testing
