@@ -7,6 +7,7 @@
 #include "persistence/object_io.h"
 #include "records/record_table.h"
 #include "story_screens/high_scores_grid_control.h"
+#include "story_screens/story_screen_classes.h"
 #include "tests/controls/control_harness.h"
 #include "tests/support/pixel_match.h"
 
@@ -33,14 +34,19 @@ constexpr const char* kGrid = R"(<widget name="root" visible="yes"><widgets>
   </widget>
 </widgets></widget>)";
 
+// The game's own registration of the story screens' classes, made before the
+// harness loads its tree, so that the grid is created by its type name as the
+// game creates it.
+struct StoryScreenClassesRegistered {
+  StoryScreenClassesRegistered() { RegisterStoryScreenClasses(); }
+};
+
 class HighScoresGridTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    RegisterClass<THighScoresGridControl>("HighScoresGridControl");
     CreateMultiLanguages();
     MultiLanguages()->AddString("thousand_separator", ",");
     h_.DefineFont("font_grid", "0123456789,%ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    h_.Root().SetOwner(h_.Root().GetOwner());
     table_ = CreateObject<TRecordTable>("name=0\\max_records=10\\record_structure={param=Score\\param=Player}");
   }
   void TearDown() override { ReleaseMultiLanguages(); }
@@ -60,6 +66,7 @@ class HighScoresGridTest : public ::testing::Test {
     return PixelsMatch(canvas.GetPixel(left + glyph * ControlHarness::kGlyphWidth + 2, 20 + 12 * row + 4), colour);
   }
 
+  StoryScreenClassesRegistered registered_;
   ControlHarness h_{kGrid};
   Ref<TRecordTable> table_;
 };
