@@ -145,6 +145,7 @@ void TCorvellaneGameScreenGame::ResetLevelState() {
   paused_ = true;
   locked_ = true;
   decided_ = false;
+  ended_ = false;
   placing_ = false;
   pending_end_reason_.reset();
   started_ = false;

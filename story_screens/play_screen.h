@@ -209,6 +209,7 @@ class TCorvellaneGameScreenGame : public TGameScreen, public virtual IGameManage
   void RegenerateScenes();
   void SaveTaskResults();
   Ref<IParamCollection> StatisticsParams(bool complete);
+  std::string StatisticsSceneName();
   TPlayTraceLine TraceLine(std::string_view event);
   // A line with the clock and the score (pause, resume).
   void TraceEvent(std::string_view event);
@@ -265,6 +266,9 @@ class TCorvellaneGameScreenGame : public TGameScreen, public virtual IGameManage
   bool close_animation_pending_ = false;
   // The level was won or lost; nothing decides it again.
   bool decided_ = false;
+  // The statistics of the decided level were asked for: a second end of
+  // the same level shows and enters nothing again.
+  bool ended_ = false;
   // The level was set up and its clock started: its results count.
   bool started_ = false;
   // Between the level's start and its end, for the trace.

@@ -8,6 +8,7 @@
 #include "persistence/localization.h"
 #include "story/object_list.h"
 #include "story/scene_generator.h"
+#include "story/task_scenes.h"
 #include "story_screens/play_screen.h"
 #include "story_screens/play_trace.h"
 #include "story_screens/widget_ops.h"
@@ -85,12 +86,19 @@ void TCorvellaneGameScreenGame::LoseLevel() {
 }
 
 void TCorvellaneGameScreenGame::EndLevel(bool complete) {
+  if (ended_) return;
+  ended_ = true;
   Ref<IParamCollection> params = StatisticsParams(complete);
   ShowWidget(menu_button_.get(), false);
   if (GetScreenOwner() && GetScreenOwner()->ShowScreen("GS_LevelStat", params)) {
-    // The statistics screen puts the level's points into the story now.
-    score_.SetDisplayed(0);
-    score_.DropPending();
+    // The statistics screen has put the level's points into the story: the
+    // counter lets go of them, or closing would count them twice. A
+    // statistics screen that closed without taking them leaves them on the
+    // counter, and closing puts them into the story.
+    if (!story_ || story_->GetScores() >= ParamInt(params.get(), "scores", 0)) {
+      score_.SetDisplayed(0);
+      score_.DropPending();
+    }
     return;
   }
   // Without statistics the points stay on the counter, and closing puts
@@ -106,7 +114,7 @@ Ref<IParamCollection> TCorvellaneGameScreenGame::StatisticsParams(bool complete)
                                              {"tasktype", TaskType()}});
   if (scene_ && level_) {
     params->SetNamedValue("participant", Variant(scene_->GetParticipantName()));
-    params->SetNamedValue("scenename", Variant(ParamText(scene_->GetParams().get(), "scenename", "")));
+    params->SetNamedValue("scenename", Variant(StatisticsSceneName()));
     Ref<IPanelManager> manager = panel_ ? panel_->GetPanelManager() : nullptr;
     const bool parts = TaskType() == static_cast<int32_t>(TTaskType::HiddenParts);
     params->SetNamedValue("object_names", Variant(parts ? (manager ? manager->GetObjectNames() : std::string())
@@ -117,6 +125,16 @@ Ref<IParamCollection> TCorvellaneGameScreenGame::StatisticsParams(bool complete)
   params->SetNamedValue("success_clicks", Variant(success_clicks_));
   params->SetNamedValue("wrong_clicks", Variant(wrong_clicks_));
   return params;
+}
+
+// The scene definition the statistics show the objects of: the one the
+// story scene is played with (the scene's own "scenename" names it only
+// when the scene's name is no definition's).
+std::string TCorvellaneGameScreenGame::StatisticsSceneName() {
+  const std::string own = ParamText(scene_->GetParams().get(), "scenename", "");
+  if (!scene_refs_ || !case_) return own;
+  Ref<ISceneDefRef> ref = FindSceneDefRef(*scene_refs_, *case_, scene_->GetName());
+  return ref ? ref->GetName() : own;
 }
 
 // ---- The task's results in the story ----
