@@ -66,6 +66,9 @@ media_command(OUTPUTS ${media_dir}/images/list_field.png
   TOOL corvellane-imagemaker ARGS text_field ${media_dir}/images/list_field.png --width 340 --height 244)
 media_command(OUTPUTS ${media_dir}/images/panel_large.png
   TOOL corvellane-imagemaker ARGS panel ${media_dir}/images/panel_large.png --width 640 --height 560)
+# The sheet the screens after a level (statistics, menu, high scores) stand on.
+media_command(OUTPUTS ${media_dir}/images/panel_sheet.png
+  TOOL corvellane-imagemaker ARGS panel ${media_dir}/images/panel_sheet.png --width 880 --height 680)
 
 # Hidden objects from the colour emoji font: <name> <code point>.
 set(media_items

@@ -134,6 +134,7 @@ bool TCorvellaneGameScreenLevelStat::ShowStatistics(IParamCollection* parameters
   if (story_) story_->SetScores(total_);
   ShowNumber("all_scores", total_);
   ShowRow("all_scores", won);
+  ShowRow("label_all_scores", won);
   TraceStatistics(bonuses);
   return true;
 }

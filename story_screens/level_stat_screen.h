@@ -22,8 +22,9 @@
 // "label_title_level_failed", "label_total_scores", "total_scores",
 // "label_level_time", "level_time", "level_time_scores",
 // "label_level_scores", "level_scores", "level_hints", "level_hints_scores",
-// "level_mistakes", "level_mistakes_scores", "all_scores" and the group
-// "specific_part_group" that holds the story picture. Factories: 
+// "level_mistakes", "level_mistakes_scores", "all_scores" (with its caption
+// "label_all_scores"), and the group
+// "specific_part_group" that holds the story picture. Factories:
 // "ho_specific_part" (a participant's card), "obj_in_frame" (one object),
 // "io_specific_part" (two portraits), "hp_specific_part" (the gift),
 // "do_specific_part" (the ending), "loose_task_specific_part" (a lost level).
