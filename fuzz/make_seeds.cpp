@@ -8,9 +8,11 @@
 //                    enciphered with the file's key as the game stores them
 // The media the content tools make (pictures, sounds, music, fonts) are
 // taken from the test build's program folder instead (fuzz/*.seeds).
+// jpeglib.h uses size_t and FILE without including their headers.
+#include <cstdio>
+
 #include <jpeglib.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>

@@ -58,7 +58,7 @@ void TStateScenarioAbstractAnimWidget::SetEndPoint(TPoint end) {
 int32_t TStateScenarioAbstractAnimWidget::MoveTime() const {
   const TPoint from = WidgetPosition();
   const TPoint to = EndPoint();
-  return corvellane::MoveTime(std::hypot(double{to.x} - from.x, double{to.y} - from.y), anim_speed_, max_anim_time_);
+  return corvellane::MoveTime(std::hypot(static_cast<double>(to.x) - from.x, static_cast<double>(to.y) - from.y), anim_speed_, max_anim_time_);
 }
 
 Ref<IWidget> TStateScenarioAbstractAnimWidget::LaunchFlight(TPoint from, TPoint to, int32_t move_time,
