@@ -1,7 +1,8 @@
 // The step-by-step loading screens, the self-refreshing screen and the
-// progress screen's end inside the real game on the headless engine:
-// one item a frame, the lists and definitions they load, their clocks,
-// closing by themselves or on a click, and screens rebuilt on opening.
+// progress screen inside the real game on the headless engine: one item a
+// frame, the lists and definitions they load, their clocks, closing by
+// themselves or on a click, screens rebuilt on opening, the progress bar
+// counting frames and the wait button leading on to the main screen.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -63,15 +64,16 @@ class LoadingScreenTest : public ScreenGameTest {
   std::string GameXml() const override { return kLoading; }
 
  protected:
-  // Pictures of one pixel, defined in the engine; "loadbydemand" ones wait.
-  void DefinePictures(std::string_view definitions) {
+  // Pictures of one pixel, defined in the engine for the owner; "loadbydemand"
+  // ones wait.
+  void DefinePictures(std::string_view definitions, std::string_view owner = "test") {
     RegisterEngineResourceTypes();
     pictures_.Write("pixel.png", EncodePng(Png(1, 1, PNG_COLOR_TYPE_RGBA, 8, {1, 2, 3, 255})));
     std::string text(definitions);
     for (size_t at = text.find("file=\""); at != std::string::npos; at = text.find("file=\"", at + 1))
       text.insert(at + 6, pictures_.File(""));
     Ref<IHierStorageRoot> defs = OpenStorageText("<defs><content>" + text + "</content></defs>");
-    Engine().LoadResourceDefs(defs.get(), "test", false);
+    Engine().LoadResourceDefs(defs.get(), owner, false);
   }
   bool Loaded(std::string_view name) {
     Ref<IResource> resource = Engine().GetResource(name);
@@ -188,6 +190,94 @@ TEST_F(LoadingScreenTest, TheProgressScreenSelectsTheDefaultCursorWhenLoadingIsC
   EXPECT_EQ(game.GetCurrentCursorName(), "cursor_arrow");
   EXPECT_TRUE(Screen("GS_Progress").FindWidget("button_go")->IsVisible());
   EXPECT_FALSE(Screen("GS_Progress").FindWidget("image_loading")->IsVisible());
+}
+
+// The game's loading screen ("GS_Splash") with a progress bar inside its
+// "image_loading" and, when named, a wait button; "GS_Bar" is one more
+// progress screen that is never told that loading is complete.
+std::string ProgressGame(std::string_view wait_button) {
+  const std::string progress = R"(
+        <widget type="test_box" name="backdrop" visible="yes" width="320" height="240"/>
+        <widget type="group_widget" name="image_loading" visible="yes" z="1"><widgets>
+          <widget type="ProgressBarControl" name="progress" visible="yes" width="100" height="10">
+            <widgets><widget type="test_box" name="bar" visible="yes" width="100" height="10"/></widgets>
+          </widget>
+        </widgets></widget>
+        <widget type="test_box" name="image_loaded" z="1" anchor_top="20" width="10" height="10"/>)";
+  const std::string button = wait_button.empty() ? "" : R"(
+        <widget type="ButtonControl" name="button_go" mousestop="yes" enabled="yes" z="1" anchor_top="40" width="40" height="20">
+          <widgets><widget type="test_box" name="image_normal" visible="yes" width="40" height="20"/></widgets>
+        </widget>)";
+  return std::string(R"(<game type="CursorGame" maings="GS_Main" splashgs="GS_Splash">
+  <params><param name="ScreenWidth" value="320"/><param name="ScreenHeight" value="240"/></params>
+  <gamescreens>
+    <gamescreen type="recording_screen" name="GS_Main">
+      <window><widgets><widget type="test_box" name="background" visible="yes" width="320" height="240"/></widgets></window>
+    </gamescreen>
+    <gamescreen type="GameScreenSplashProgress" name="GS_Splash" cursor_name="cursor_hand" wait_button_name=")") +
+         std::string(wait_button) + R"(">
+      <window><widgets>)" + progress + button + R"(</widgets></window>
+    </gamescreen>
+    <gamescreen type="GameScreenSplashProgress" name="GS_Bar" total_updates="8">
+      <window><widgets>)" + progress + R"(</widgets></window>
+    </gamescreen>
+  </gamescreens>
+</game>)";
+}
+
+class ProgressScreenTest : public LoadingScreenTest {
+ public:
+  std::string GameXml() const override { return ProgressGame("button_go"); }
+};
+
+class ProgressScreenWithoutWaitButtonTest : public LoadingScreenTest {
+ public:
+  std::string GameXml() const override { return ProgressGame(""); }
+};
+
+TEST_F(ProgressScreenTest, TheBarFollowsTheFramesTowardsItsTotalAndStopsFull) {
+  ASSERT_TRUE(Game().ShowScreen("GS_Bar", nullptr));
+  struct Step {
+    int frames;
+    double position;
+    int32_t bar_width;
+  };
+  const Step steps[] = {{2, 0.25, 25}, {4, 0.75, 75}, {2, 1.0, 100}, {3, 1.0, 100}};
+  for (const Step& step : steps) {
+    RunFrames(step.frames);
+    SCOPED_TRACE(step.position);
+    EXPECT_DOUBLE_EQ(Screen("GS_Bar").FindWidget("image_loading/progress")->GetProperty("position").ToFloat(),
+                     step.position);
+    EXPECT_EQ(Box("GS_Bar", "image_loading/progress/bar")->GetWidth(), step.bar_width);
+  }
+  RunCheckedFrames(1);
+}
+
+TEST_F(ProgressScreenTest, WhenLoadingIsCompleteTheWaitButtonLeadsToTheMainScreenAndTheSplashPicturesGo) {
+  // Loading at start is over after the first frame: the screen waits.
+  EXPECT_THAT(ShownNames(), ElementsAre("GS_Splash"));
+  TGameScreen& splash = Screen("GS_Splash");
+  EXPECT_TRUE(splash.FindWidget("button_go")->IsVisible());
+  EXPECT_FALSE(splash.FindWidget("image_loading")->IsVisible());
+  EXPECT_TRUE(splash.FindWidget("image_loaded")->IsVisible());
+  EXPECT_EQ(dynamic_cast<TCursorGame&>(Game()).GetCurrentCursorName(), "cursor_arrow");
+  DefinePictures(R"(<resource type="ImageResource" name="pic_card" file="pixel.png" format="png"/>)", "splash");
+  DefinePictures(R"(<resource type="ImageResource" name="pic_tip" file="pixel.png" format="png"/>)", "splash2");
+  DefinePictures(R"(<resource type="ImageResource" name="pic_menu" file="pixel.png" format="png"/>)");
+  RunCheckedFrames(20);  // waiting, past the mouse guard
+  EXPECT_THAT(ShownNames(), ElementsAre("GS_Splash"));
+  Click({10, 50});
+  RunFrames(1);
+  EXPECT_THAT(ShownNames(), ElementsAre("GS_Main"));
+  EXPECT_FALSE(Engine().GetResource("pic_card"));
+  EXPECT_FALSE(Engine().GetResource("pic_tip"));
+  EXPECT_TRUE(Loaded("pic_menu"));
+  RunCheckedFrames(2);
+}
+
+TEST_F(ProgressScreenWithoutWaitButtonTest, LoadingCompleteGoesStraightToTheMainScreen) {
+  EXPECT_THAT(ShownNames(), ElementsAre("GS_Main"));
+  EXPECT_THAT(Screen<TRecordingScreen>("GS_Main").log, ElementsAre("params 0", "opened 0"));
 }
 
 }  // namespace
