@@ -75,6 +75,7 @@ void TCorvellaneGameScreenGame::ClearOwner() {
   // The game is finishing with the level still on the screen (the window
   // was closed): its results go into the story, and the story to the
   // profile, as when the player leaves through the menu.
+  if (level_running_) TraceLevelEnd(false, "quit");
   if (task_) {
     SaveTaskResults();
     if (story_) story_->SaveToProfile();

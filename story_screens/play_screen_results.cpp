@@ -73,10 +73,12 @@ void TCorvellaneGameScreenGame::LoseLevel() {
   if (decided_) return;
   decided_ = true;
   clock_.SetClock(0);
-  // Points still counting up when the clock ran out are not the player's.
+  // Points still counting up when the clock ran out are not the player's,
+  // nor are those the level already counted: the trace tells the score the
+  // player keeps.
   score_.DropPending();
-  TraceLevelEnd(false, "clock");
   ResetTaskResults();
+  TraceLevelEnd(false, "clock");
   if (story_) story_->SaveToProfile();
   Ref<IWidget> animation = CreateScreenWidget("loose_level_anim", nullptr);
   if (animation) AddToGroup(animation, TPlayGroup::Animation);

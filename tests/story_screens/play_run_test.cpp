@@ -14,22 +14,14 @@
 #include "game/class_list.h"
 #include "play/play_formulas.h"
 #include "story_screens/click_streaks.h"
+#include "tests/story_screens/play_script.h"
 #include "tests/story_screens/story_setup.h"
 #include "tests/story_screens/trace_reader.h"
 #include "tests/support/temp_dir.h"
-#include "tests/tools/subprocess.h"
 
 namespace corvellane::testing {
 namespace {
 
-// The main menu's Play buttons (timed, relaxed), risen by 8 s of the run.
-constexpr TPoint kPlayButtons[] = {{252, 630}, {512, 630}};
-constexpr int kMenuMs = 8000;
-// The map shows the current stage's pins; the selected task's card covers
-// its pin, so a click there starts the task.
-constexpr int kPinMs = 10000;
-// By then the level has loaded and its opening banner is gone.
-constexpr int kFirstClickMs = 16000;
 constexpr int kClickGapMs = 1500;
 
 struct PlayCase {
@@ -57,55 +49,20 @@ const PlayCase kCases[] = {
     {"RelaxedHiddenShapes", 1, "petals", 0, "petals_1", 0, {520, 205}, 2, "marguerite"},
 };
 
-std::string Line(int ms, std::string_view what, TPoint at) {
-  return std::to_string(ms) + " " + std::string(what) + " " + std::to_string(at.x) + " " + std::to_string(at.y) + "\n";
-}
-
-TPoint PointOf(const JsonValue& value) {
-  return {static_cast<int32_t>(value["x"].Int()), static_cast<int32_t>(value["y"].Int())};
-}
-
-TPoint CentreOf(const JsonValue& rect) {
-  return {static_cast<int32_t>(rect["x"].Int() + rect["w"].Int() / 2),
-          static_cast<int32_t>(rect["y"].Int() + rect["h"].Int() / 2)};
-}
-
-// The targets a player clicks, in order: those in the panel's view first
-// (the others come into view as items leave); in the find-identical mode
-// those of the left half; in the find-places mode in the panel's order.
-std::vector<JsonValue> ClickOrder(const JsonValue& start) {
-  std::vector<JsonValue> order;
-  for (bool in_view : {true, false})
-    for (const JsonValue& target : start["targets"].items)
-      if (target["in_view"].flag == in_view && target["group"].text != "right_part/objects_group")
-        order.push_back(target);
-  if (start["mode"].Int() == 4)
-    std::stable_sort(order.begin(), order.end(),
-                     [](const JsonValue& a, const JsonValue& b) { return a["panel"]["x"].Int() < b["panel"]["x"].Int(); });
-  return order;
-}
-
 class PlayRun : public ::testing::TestWithParam<PlayCase> {
  protected:
   void SetUp() override { RegisterAllGameClasses(); }
 
-  std::string Opening() const {
+  TaskPlace Place() const {
     const PlayCase& c = GetParam();
-    return Line(kMenuMs - 400, "move", kPlayButtons[c.copy]) + Line(kMenuMs, "click", kPlayButtons[c.copy]) +
-           Line(kPinMs - 300, "move", c.pin) + Line(kPinMs, "click", c.pin);
+    return {c.copy, c.stage, c.tasks_done, c.task, c.pin};
   }
+  std::string Opening() const { return OpeningScript(Place()); }
 
   // A run from the prepared story; the lines of its trace.
   std::vector<JsonValue> Run(const std::string& name, const std::string& script) {
-    const std::filesystem::path settings = dir_.path() / (name + "_settings");
-    WriteStoryAtStage(settings, "Tester", GetParam().stage, GetParam().tasks_done);
-    setenv("CORVELLANE_SETTINGS_DIR", settings.c_str(), 1);
-    dir_.Write(name + ".txt", script);
-    ProgramResult result = RunProgram(dir_, CORVELLANE_PROGRAM,
-                                      {"--headless", "--seed", "11", "--input", dir_.File(name + ".txt"), "--trace",
-                                       dir_.File(name + ".jsonl")});
-    EXPECT_EQ(result.exit_code, 0) << result.err;
-    return ReadTrace(dir_.File(name + ".jsonl"));
+    TPlayProgram program(dir_, name, Place());
+    return program.Run(script);
   }
 
   // Clicks every target (find places: takes the panel's first item, which
@@ -118,15 +75,14 @@ class PlayRun : public ::testing::TestWithParam<PlayCase> {
       const TPoint point = PointOf(target["point"]);
       if (GetParam().mode == 4) {
         const TPoint slot = CentreOf(order.front()["panel"]);
-        script += Line(at - 100, "move", slot) + Line(at, "click", slot) + Line(at + 200, "move", point) +
-                  Line(at + 300, "click", point);
+        script += ClickAt(at, slot) + ScriptLine(at + 200, "move", point) + ScriptLine(at + 300, "click", point);
       } else {
-        script += Line(at - 100, "move", point) + Line(at, "click", point);
+        script += ClickAt(at, point);
       }
       at += kClickGapMs;
     }
     end_ms = at + 9000;  // the win, the way back to the map
-    return script + std::to_string(end_ms) + " quit\n";
+    return script + QuitAt(end_ms);
   }
 
   TempDir dir_;
@@ -134,7 +90,7 @@ class PlayRun : public ::testing::TestWithParam<PlayCase> {
 
 TEST_P(PlayRun, EveryTargetClickedWinsTheLevelWithPointsByTheFormulaAndTheProgressIsKept) {
   const PlayCase& c = GetParam();
-  const std::vector<JsonValue> first = Run("first", Opening() + std::to_string(kFirstClickMs - 1000) + " quit\n");
+  const std::vector<JsonValue> first = Run("first", Opening() + QuitAt(kFirstClickMs - 1000));
   const std::vector<JsonValue> first_starts = Events(first, "level_start");
   ASSERT_EQ(first_starts.size(), 1u) << "the level did not start";
   const JsonValue& start = first_starts.front();

@@ -32,7 +32,8 @@ std::string_view ProfilesKey() { return product::FileKeyText(product::FileKey::P
 
 // The current copy's first case at the stage: earlier stages and the first
 // tasks of this one completed.
-void MoveCopyToStage(IUserGameData& story, std::string_view stage_name, int tasks_done) {
+void MoveCopyToStage(IUserGameData& story, std::string_view stage_name, int tasks_done,
+                     const TaskParamChanges& task_params) {
   Ref<IUGDCase> story_case = CurrentCase(story);
   if (!story_case) throw std::runtime_error("the scenario has no first case");
   Ref<IUGDStageCollection> stages = story_case->GetStages();
@@ -40,6 +41,11 @@ void MoveCopyToStage(IUserGameData& story, std::string_view stage_name, int task
     Ref<IUGDStage> stage = stages->Get(Variant(i));
     const bool current = stage->GetName() == stage_name;
     Ref<IUGDTaskCollection> tasks = stage->GetTasks();
+    for (int t = 0; t < tasks->Count(); ++t) {
+      Ref<IUGDTask> task = tasks->Get(Variant(t));
+      if (auto changes = task_params.find(task->GetName()); changes != task_params.end())
+        for (const auto& [name, value] : changes->second) task->GetParams()->SetNamedValue(name, Variant(value));
+    }
     for (int t = 0; t < tasks->Count() && (!current || t < tasks_done); ++t) {
       Ref<IUGDTask> task = tasks->Get(Variant(t));
       task->SetCompleted(true);
@@ -57,7 +63,7 @@ void MoveCopyToStage(IUserGameData& story, std::string_view stage_name, int task
 }  // namespace
 
 void WriteStoryAtStage(const std::filesystem::path& settings, std::string_view player, std::string_view stage,
-                       int tasks_done) {
+                       int tasks_done, const TaskParamChanges& task_params) {
   const std::string scenario_path = TestSourceDir() + "/content/game/data/ini/scenarios/default.ini.xml";
   Ref<IHierStorageRoot> scenario = ParseStoryText(ReadAll(scenario_path), scenario_path);
   if (!scenario) throw std::runtime_error("cannot read " + scenario_path);
@@ -65,15 +71,28 @@ void WriteStoryAtStage(const std::filesystem::path& settings, std::string_view p
   StartNewStory(*story, scenario.get());
   for (int copy = 0; copy < kStoryCopies; ++copy) {
     story->SelectCopy(copy);
-    MoveCopyToStage(*story, stage, tasks_done);
+    MoveCopyToStage(*story, stage, tasks_done, task_params);
   }
   story->SelectCopy(0);
+  WriteSavedStory(settings, player, *story);
+}
+
+void WriteSavedStory(const std::filesystem::path& settings, std::string_view player, TUserGameData& story) {
   const std::string name = EscapeXmlValue(player);
   const std::string xml = "<userprofiles current_user_profile_name=\"" + name + "\"><userprofile name=\"" + name +
-                          "\" type=\"user_profile\"><datastorage>" + EscapeXmlValue(story->SaveToText()) +
+                          "\" type=\"user_profile\"><datastorage>" + EscapeXmlValue(story.SaveToText()) +
                           "</datastorage></userprofile></userprofiles>";
   std::filesystem::create_directories(settings);
   std::ofstream(UsersFile(settings), std::ios::binary) << EncryptText(ProfilesKey(), xml);
+}
+
+void EditSavedStory(const std::filesystem::path& settings, std::string_view player,
+                    const std::function<void(TUserGameData&)>& edit) {
+  Ref<TUserGameData> story = ReadSavedStory(settings, player);
+  if (!story) throw std::runtime_error("no story of " + std::string(player));
+  edit(*story);
+  story->SelectCopy(0);
+  WriteSavedStory(settings, player, *story);
 }
 
 Ref<TUserGameData> ReadSavedStory(const std::filesystem::path& settings, std::string_view player) {
