@@ -50,7 +50,7 @@ media_font(font_score DejaVuSerif-Bold.ttf 28
 # --- Pictures ---------------------------------------------------------------
 foreach(recipe town_scene town_map logo_screen logo panel button_normal button_hover button_pressed button_disabled
                frame cursor glow heart checkbox_off checkbox_on slider_track slider_knob progress_frame
-               progress_fill star_twinkle butterfly sparkle ember dust_mote cat_idle)
+               progress_fill star_twinkle butterfly sparkle ember dust_mote cat_idle halo)
   media_command(OUTPUTS ${media_dir}/images/${recipe}.png
     TOOL corvellane-imagemaker ARGS ${recipe} ${media_dir}/images/${recipe}.png)
 endforeach()

@@ -229,5 +229,44 @@ TEST(PlayerFlow, EachOptionSurvivesARestart) {
   EXPECT_EQ(options->FindWidget("trackbar_musicvolume")->GetProperty("position").ToInt(), 35);
 }
 
+// The options the first test leaves alone, each changed on its own page and
+// found again by the next start: in the engine, on the page and in the file.
+TEST(PlayerFlow, WideScreenAndTheSoundVolumeSurviveARestartToo) {
+  struct Case {
+    const char* option;
+    std::string actions;  // on the open options page
+    const char* saved;
+    const char* widget;
+    const char* property;
+  };
+  const Case cases[] = {
+      {"WideScreenMode", Line(8400, std::string("click ") + kWideScreenBox), "yes", "checkbox_widescreenmode",
+       "CheckBoxState"},
+      // The sound knob (volume 80) taken near its middle and dragged to 15.
+      {"SoundVolume", Line(8400, "down 640 428") + Line(8500, "move 500 428") + Line(8600, "up 500 428"), "15",
+       "trackbar_soundvolume", "position"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.option);
+    TempDir settings;
+    WriteDemoPlayers(settings.path(), {"Tester"});
+    {
+      DemoRun run(Line(7600, std::string("click ") + kMenuOptions) + c.actions + Line(9500, "key Escape"),
+                  settings.path());
+      RunTo(run, 10200);
+      EXPECT_EQ(run.Game().GetTopScreenName(), "GS_Main");
+    }
+    EXPECT_EQ(Option(settings, c.option), c.saved);
+
+    DemoRun again(Line(7600, std::string("click ") + kMenuOptions), settings.path());
+    RunTo(again, 8500);
+    ASSERT_EQ(again.Game().GetTopScreenName(), "GS_Options");
+    EXPECT_EQ(again.Engine().GetEngineParam(c.option).ToText(), c.saved);
+    Ref<IWindow> options = again.Game().GetScreens()->GetScreen(Variant("GS_Options"))->GetScreenWindow();
+    const Variant shown = options->FindWidget(c.widget)->GetProperty(c.property);
+    EXPECT_EQ(std::string(c.saved) == "yes" ? std::string(shown.ToBool() ? "yes" : "no") : shown.ToText(), c.saved);
+  }
+}
+
 }  // namespace
 }  // namespace corvellane::testing

@@ -17,6 +17,7 @@ std::span<const TRecipe> Recipes() {
       {"cursor", 32, 32, DrawCursorArrow, "mouse arrow, tip at the top left"},
       {"glow", 128, 128, DrawGlow, "soft warm light"},
       {"heart", 64, 64, DrawHeart, "glossy heart"},
+      {"halo", 200, 200, DrawHalo, "ring of golden rays around an empty middle, to turn slowly"},
       {"app_icon", 256, 256, DrawAppIcon, "the program's icon: the heart on a square of dusk sky"},
       {"checkbox_off", 28, 28, DrawCheckBoxOff, "empty check box"},
       {"checkbox_on", 28, 28, DrawCheckBoxOn, "ticked check box"},

@@ -44,6 +44,7 @@ void DrawFrame(cairo_t* cr, int width, int height);
 void DrawCursorArrow(cairo_t* cr, int width, int height);
 void DrawGlow(cairo_t* cr, int width, int height);
 void DrawHeart(cairo_t* cr, int width, int height);
+void DrawHalo(cairo_t* cr, int width, int height);
 void DrawAppIcon(cairo_t* cr, int width, int height);     // app_icon.cpp
 void DrawCheckBoxOff(cairo_t* cr, int width, int height);    // control_art.cpp
 void DrawCheckBoxOn(cairo_t* cr, int width, int height);
