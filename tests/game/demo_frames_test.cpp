@@ -25,9 +25,9 @@ constexpr const char* kVisit = R"(
   7000 move 772 630
   7600 down 772 630
   7700 up 772 630
-  8800 move 512 520
-  9000 down 512 510
-  9100 up 512 510
+  8800 move 712 660
+  9000 down 712 650
+  9100 up 712 650
   9700 move 772 706
   9900 down 772 706
   10000 up 772 706
@@ -113,7 +113,7 @@ TEST(DemoGolden, TheFirstScreensLookAsReviewed) {
   const Golden goldens[] = {
       {"logo", 90},           // the studio card, faded in
       {"main_menu", 450},     // the town with its menu risen
-      {"coming_soon", 530},   // the first dialog over the town
+      {"high_scores", 530},   // the first dialog over the town
       {"quit_question", 660}, // the quit question
       {"players", 785},       // the list of players, scrolled
       {"options", 1085},      // the options, full screen ticked

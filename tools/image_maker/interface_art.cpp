@@ -151,6 +151,41 @@ void DrawGlow(cairo_t* cr, int width, int height) {
   cairo_pattern_destroy(p);
 }
 
+// A ring of golden rays around an empty middle, for the heart of the town to
+// wear as a halo while it slowly turns: long and short rays by turns, fading
+// outwards, and a string of beads where they start.
+void DrawHalo(cairo_t* cr, int width, int height) {
+  constexpr int kRays = 24;
+  constexpr double kInner = 0.46;
+  cairo_translate(cr, width / 2.0, height / 2.0);
+  cairo_scale(cr, width / 2.0, height / 2.0);
+  cairo_pattern_t* gold = cairo_pattern_create_radial(0, 0, kInner, 0, 0, 1);
+  AddStop(gold, 0.0, 0xF0FFE6A0);
+  AddStop(gold, 0.6, 0x90F0B850);
+  AddStop(gold, 1.0, 0x00E09030);
+  for (int i = 0; i < kRays; ++i) {
+    const double angle = 2 * M_PI * i / kRays;
+    const double reach = i % 2 == 0 ? 1.0 : 0.8;
+    const double half_width = i % 2 == 0 ? 0.07 : 0.05;
+    cairo_save(cr);
+    cairo_rotate(cr, angle);
+    cairo_move_to(cr, kInner + 0.02, -half_width);
+    cairo_line_to(cr, reach, 0);
+    cairo_line_to(cr, kInner + 0.02, half_width);
+    cairo_close_path(cr);
+    cairo_restore(cr);
+  }
+  cairo_set_source(cr, gold);
+  cairo_fill(cr);
+  cairo_pattern_destroy(gold);
+  SetColour(cr, 0xE0FFF0C8);
+  for (int i = 0; i < kRays; ++i) {
+    const double angle = 2 * M_PI * (i + 0.5) / kRays;
+    cairo_arc(cr, kInner * std::cos(angle), kInner * std::sin(angle), 0.018, 0, 2 * M_PI);
+    cairo_fill(cr);
+  }
+}
+
 void DrawHeart(cairo_t* cr, int width, int height) {
   cairo_scale(cr, width / 64.0, height / 64.0);
   HeartPath(cr, 32, 12, 54);
