@@ -268,5 +268,52 @@ TEST(PlayerFlow, WideScreenAndTheSoundVolumeSurviveARestartToo) {
   }
 }
 
+// Enter and Escape answer the players' dialogs as OK and Cancel do, seen in
+// the players' file after each answer: choosing, creating and deleting are
+// kept by Enter and left undone by Escape.
+TEST(PlayerFlow, EnterAndEscapeAreOkAndCancelInThePlayersDialogs) {
+  constexpr const char* kRowSecondPlayer = "332 293";
+  TempDir settings;
+  WriteDemoPlayers(settings.path(), {"Ann", "Bob"});
+  const std::string players = std::string("click ") + kMenuPlayers;
+  const std::string script =
+      Line(7600, players) + Line(8400, std::string("click ") + kRowSecondPlayer) + Line(8800, "key Escape") +
+      Line(9600, players) + Line(10400, std::string("click ") + kRowSecondPlayer) + Line(10800, "key Enter") +
+      Line(11600, players) + Line(12400, std::string("click ") + kProfilesCreate) + Line(13200, "text Cy") +
+      Line(13500, "key Escape") + Line(14000, "key Escape") +
+      Line(14800, players) + Line(15600, std::string("click ") + kProfilesCreate) + Line(16400, "text Cy") +
+      Line(16700, "key Enter") +
+      Line(17500, players) + Line(18300, std::string("click ") + kRowFirstPlayer) +
+      Line(18700, std::string("click ") + kProfilesDelete) + Line(19500, "key Escape") +
+      Line(20000, std::string("click ") + kProfilesDelete) + Line(20800, "key Enter") + Line(21500, "key Escape");
+  DemoRun run(script, settings.path());
+  ASSERT_TRUE(run.Started());
+  struct Step {
+    int ms;
+    const char* top;
+    std::vector<std::string> names;
+    const char* current;
+  };
+  const Step steps[] = {
+      {9400, "GS_Main", {"Ann", "Bob"}, "Ann"},               // Bob chosen, then Escape: nothing kept
+      {11400, "GS_Main", {"Ann", "Bob"}, "Bob"},              // Bob chosen, then Enter
+      {13800, "GS_UserProfiles", {"Ann", "Bob"}, "Bob"},      // a name typed, then Escape
+      {14600, "GS_Main", {"Ann", "Bob"}, "Bob"},
+      {17300, "GS_Main", {"Ann", "Bob", "Cy"}, "Cy"},         // a name typed, then Enter
+      {19400, "GS_QueryDeleteProfile", {"Ann", "Bob", "Cy"}, "Cy"},
+      {19900, "GS_UserProfiles", {"Ann", "Bob", "Cy"}, "Cy"}, // Escape keeps Ann
+      {21400, "GS_UserProfiles", {"Bob", "Cy"}, "Cy"},        // Enter says goodbye
+      {22200, "GS_Main", {"Bob", "Cy"}, "Cy"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.ms);
+    RunTo(run, step.ms);
+    EXPECT_EQ(run.Game().GetTopScreenName(), step.top);
+    SavedProfiles saved = ReadProfiles(settings);
+    EXPECT_EQ(saved.names, step.names);
+    EXPECT_EQ(saved.current, step.current);
+  }
+}
+
 }  // namespace
 }  // namespace corvellane::testing
