@@ -158,6 +158,7 @@ endforeach()
 # The people of the story and the labels pinned on the town map.
 foreach(recipe portrait_marguerite portrait_julien portrait_bert portrait_nerissa portrait_agatha portrait_silas
                couple_marguerite couple_bert couple_agatha
+               desk person_card pairs_book page_edge page_edge_right book_tab category_tick
                label_flower_shop label_library label_park label_cafe label_bakery label_attic label_beach
                label_station label_date)
   media_command(OUTPUTS ${story_images}/story/${recipe}.png

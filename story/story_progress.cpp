@@ -24,16 +24,6 @@ Ref<I> FirstWhere(IStoryCollection<I>& items, Test test) {
   return nullptr;
 }
 
-void RaiseLevel(IUserGameData& story) {
-  const int32_t level = story.GetLevel();
-  story.SetLevel(level < kLastLevel ? level + 1 : kLastLevel);
-}
-
-void EnterCase(IUserGameData& story, IUGDCase& story_case) {
-  story.SetCurrentCaseName(story_case.GetName());
-  if (Ref<IUGDStage> stage = NextStage(story_case)) story_case.SetCurrentStageName(stage->GetName());
-}
-
 // The selected copy from the scenario, at its first case and first stage.
 void StartCopy(IUserGameData& story, IHierStorage* scenario) {
   const std::string element = "cases" + FormatInt(story.GetSelectedCopy());
@@ -48,6 +38,16 @@ void StartCopy(IUserGameData& story, IHierStorage* scenario) {
 }
 
 }  // namespace
+
+void RaiseLevel(IUserGameData& story) {
+  const int32_t level = story.GetLevel();
+  story.SetLevel(level < kLastLevel ? level + 1 : kLastLevel);
+}
+
+void EnterCase(IUserGameData& story, IUGDCase& story_case) {
+  story.SetCurrentCaseName(story_case.GetName());
+  if (Ref<IUGDStage> stage = NextStage(story_case)) story_case.SetCurrentStageName(stage->GetName());
+}
 
 Ref<IUGDCase> CurrentCase(IUserGameData& story) {
   const std::string name = story.GetCurrentCaseName();

@@ -49,6 +49,11 @@ Ref<IUGDStage> NextStage(IUGDCase& story_case);
 // The copy's first case that is not completed, or none.
 Ref<IUGDCase> FirstOpenCase(IUserGameData& story);
 
+// The level of the selected copy rises by 1 (held below the largest level).
+void RaiseLevel(IUserGameData& story);
+// The case becomes current, at its next stage (NextStage).
+void EnterCase(IUserGameData& story, IUGDCase& story_case);
+
 // Marks the task completed and applies the rules above.
 TProgressStep CompleteTask(IUserGameData& story, IUGDCase& story_case, IUGDStage& stage, IUGDTask& task);
 // The rules for a task of the stage that was just completed.

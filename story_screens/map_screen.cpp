@@ -27,6 +27,8 @@ namespace {
 constexpr std::string_view kStoryParam = "UserGameData";
 constexpr std::string_view kCountedParam = "progress_counted";
 constexpr std::string_view kPlayScreen = "GS_Game";
+constexpr std::string_view kDesktopScreen = "GS_Desktop";
+constexpr std::string_view kPairsBookScreen = "GS_PairsBook";
 constexpr std::string_view kSceneListParam = "SceneDefRefs";
 
 bool ParamIsYes(IParamCollection* params, std::string_view name, std::string_view fallback) {
@@ -64,7 +66,7 @@ void TCorvellaneGameScreenMap::ApplyOpenParams(IParamCollection* parameters) {
 
 void TCorvellaneGameScreenMap::OnOpened(IParamCollection* parameters) {
   TGameScreen::OnOpened(parameters);
-  CountPendingTasks();
+  if (!EnsurePlayableStage()) return;
   ShowCaseBackground();
   StageStart(Stage().get());
   UpdateProgress(false);
@@ -152,6 +154,13 @@ void TCorvellaneGameScreenMap::StageStart(IUGDStage* stage) {
     }
   }
   params->SetNamedValue("show_start_screen", Variant("no"));
+  if (ParamIsYes(params.get(), "show_desktop", "no") && !ParamIsYes(params.get(), "desktop_was_shown", "no")) {
+    no_map_after_screen_ = ParamText(params.get(), "start_screen_name", "").empty() &&
+                           ParamIsYes(params.get(), "no_map_after_screen", "no");
+    if (no_map_after_screen_) pending_screen_ = kDesktopScreen;
+    ShowDesktop(false);
+    params->SetNamedValue("desktop_was_shown", Variant("yes"));
+  }
   BuildLabels();
   if (pending_screen_.empty() && ParamIsYes(params.get(), "no_map_on_stage", "no")) StartTask();
 }
@@ -396,47 +405,163 @@ void TCorvellaneGameScreenMap::UncoverWhenOnTop() {
   if (Ref<IWidget> hide = FindWidget("hide_desktop_screen")) hide->Pause();
 }
 
-void TCorvellaneGameScreenMap::UpdateProgress(bool from_play) {
-  Ref<IUGDCase> story_case = Case();
+// Counts the completed tasks of the current stage that were not counted
+// yet (the one just played, or one won just before the program ended),
+// moving the story on as each allows. A desktop or pairs book shown on the
+// way stops it; the rest follows when that screen closes.
+void TCorvellaneGameScreenMap::UpdateProgress(bool from_listed) {
+  bool counted = false;
+  for (;;) {
+    if (!EnsurePlayableStage()) return;
+    Ref<IUGDCase> story_case = Case();
+    Ref<IUGDStage> stage = Stage();
+    Ref<IUGDTask> task = stage ? UncountedTask(*stage) : nullptr;
+    if (!task) break;
+    selected_task_name_ = task->GetName();
+    const TCountResult result = CountTask(*story_case, *stage, *task);
+    if (result == TCountResult::kClosing) return;
+    if (result == TCountResult::kWaiting) return SaveStory();
+    counted = true;
+  }
   Ref<IUGDStage> stage = Stage();
-  if (!story_case || !stage) return;
-  Ref<IUGDTask> task = stage->GetTasks()->Get(Variant(selected_task_name_));
-  if (task && task->GetCompleted()) {
-    CountCompletedTask(*story_case, *stage, *task);
-  } else if (from_play && ParamIsYes(stage->GetParams().get(), "no_map_on_stage", "no")) {
+  if (!counted && from_listed && stage && ParamIsYes(stage->GetParams().get(), "no_map_on_stage", "no")) {
     SaveStory();
     return CloseMap(nullptr);
   }
-  if (from_play) SaveStory();
+  if (counted || from_listed) SaveStory();
   if (story_) BuildLabels();
 }
 
-bool TCorvellaneGameScreenMap::CountCompletedTask(IUGDCase& story_case, IUGDStage& stage, IUGDTask& task) {
-  Ref<IParamCollection> params = task.GetParams();
-  if (!params || ParamIsYes(params.get(), kCountedParam, "no")) return false;
-  params->SetNamedValue(kCountedParam, Variant("yes"));
-  switch (CompleteTask(*story_, story_case, stage, task)) {
-    case TProgressStep::StoryFinished: StoryFinished(); break;
-    case TProgressStep::NextCase:
-      ShowCaseBackground();
-      StageStart(Stage().get());
-      break;
-    case TProgressStep::NextStage: StageStart(Stage().get()); break;
-    case TProgressStep::NextTask: break;
-  }
-  return true;
+// The selected task when it waits to be counted, else the first such task.
+Ref<IUGDTask> TCorvellaneGameScreenMap::UncountedTask(IUGDStage& stage) {
+  auto uncounted = [](IUGDTask* task) {
+    return task && task->GetCompleted() && !ParamIsYes(task->GetParams().get(), kCountedParam, "no");
+  };
+  Ref<IUGDTaskCollection> tasks = stage.GetTasks();
+  if (Ref<IUGDTask> selected = tasks->Get(Variant(selected_task_name_)); uncounted(selected.get())) return selected;
+  for (int i = 0; i < tasks->Count(); ++i)
+    if (Ref<IUGDTask> task = tasks->Get(Variant(i)); uncounted(task.get())) return task;
+  return nullptr;
 }
 
-void TCorvellaneGameScreenMap::CountPendingTasks() {
-  Ref<IUGDCase> story_case = Case();
-  Ref<IUGDStage> stage = Stage();
-  if (!story_case || !stage) return;
-  bool counted = false;
-  Ref<IUGDTaskCollection> tasks = stage->GetTasks();
-  for (int i = 0; i < tasks->Count() && story_ && Stage() == stage; ++i)
-    if (Ref<IUGDTask> task = tasks->Get(Variant(i)); task && task->GetCompleted())
-      counted = CountCompletedTask(*story_case, *stage, *task) || counted;
-  if (counted) SaveStory();
+TCorvellaneGameScreenMap::TCountResult TCorvellaneGameScreenMap::CountTask(IUGDCase& story_case, IUGDStage& stage,
+                                                                        IUGDTask& task) {
+  if (IsStageComplete(stage)) {
+    stage.SetCompleted(true);
+    if (StageEnd(stage)) return TCountResult::kWaiting;
+    if (IsCaseComplete(story_case)) {
+      story_case.SetCompleted(true);
+      if (ShowPairsBook(story_case)) return TCountResult::kWaiting;
+    }
+  }
+  // Past every screen that could interrupt: the task is counted now, once.
+  if (Ref<IParamCollection> params = task.GetParams()) params->SetNamedValue(kCountedParam, Variant("yes"));
+  if (story_case.GetCompleted()) {
+    Ref<IUGDCase> next = FirstOpenCase(*story_);
+    if (!next) {
+      StoryFinished();
+      return TCountResult::kClosing;
+    }
+    story_->SetLevel(NextCaseLevel(story_->GetLevel()));
+    EnterCase(*story_, *next);
+    ShowCaseBackground();
+  }
+  if (stage.GetCompleted()) {
+    Ref<IUGDCase> now = Case();
+    Ref<IUGDStage> next_stage = now ? NextStage(*now) : nullptr;
+    if (!next_stage) return TCountResult::kCounted;
+    now->SetCurrentStageName(next_stage->GetName());
+    StageStart(next_stage.get());
+  }
+  RaiseLevel(*story_);
+  SelectTask();
+  return TCountResult::kCounted;
+}
+
+// Data the story cannot be played from is stepped over with a warning, so
+// the map never waits on a stage without tasks: a stage without tasks
+// counts as done, a case without a stage left to play likewise, an unknown
+// current case gives way to the first open one, and a story with nothing
+// left starts again (StoryFinished; the map closes: false).
+bool TCorvellaneGameScreenMap::EnsurePlayableStage() {
+  if (!story_) return false;
+  bool moved = false;
+  for (;;) {
+    Ref<IUGDCase> story_case = Case();
+    if (!story_case) {
+      if (story_->GetCases()->Count() == 0) return true;  // no story at all: nothing to show
+      Ref<IUGDCase> open = FirstOpenCase(*story_);
+      if (!open) {
+        LogInfo("every case of the story is done; the story starts again");
+        StoryFinished();
+        return false;
+      }
+      if (!story_->GetCurrentCaseName().empty())
+        LogWarning("the story's current case \"" + story_->GetCurrentCaseName() + "\" is unknown; it goes on with \"" +
+                   open->GetName() + "\"");
+      EnterCase(*story_, *open);
+      moved = true;
+      continue;
+    }
+    Ref<IUGDStage> stage = Stage();
+    if (!stage) {
+      if (Ref<IUGDStage> next = NextStage(*story_case)) {
+        story_case->SetCurrentStageName(next->GetName());
+      } else {
+        LogWarning("case \"" + story_case->GetName() + "\" has no stage left to play; it counts as done");
+        story_case->SetCompleted(true);
+        story_->SetCurrentCaseName("");
+      }
+      moved = true;
+      continue;
+    }
+    if (stage->GetTasks()->Count() == 0) {
+      LogWarning("stage \"" + stage->GetName() + "\" of case \"" + story_case->GetName() +
+                 "\" has no tasks; it counts as done");
+      stage->SetCompleted(true);
+      story_case->SetCurrentStageName("");
+      moved = true;
+      continue;
+    }
+    if (moved) {
+      SaveStory();
+      ShowCaseBackground();
+      StageStart(stage.get());
+    }
+    return true;
+  }
+}
+
+// Whether it showed the desktop (the rest of the progress waits for it).
+bool TCorvellaneGameScreenMap::StageEnd(IUGDStage& stage) {
+  Ref<IParamCollection> params = stage.GetParams();
+  if (!params) return false;
+  const bool desktop = ParamIsYes(params.get(), "show_desktop", "no");
+  params->SetNamedValue("show_desktop", Variant("no"));
+  const bool shown = desktop && ShowDesktop(true);
+  if (ParamIsYes(params.get(), "show_end_screen", "no")) {
+    params->SetNamedValue("show_end_screen", Variant("no"));
+    if (GetScreenOwner()) GetScreenOwner()->ShowScreen(ParamText(params.get(), "end_screen_name", ""), nullptr);
+  }
+  return shown;
+}
+
+bool TCorvellaneGameScreenMap::ShowDesktop(bool full) {
+  if (!GetScreenOwner()) return false;
+  if (GetScreenOwner()->ShowScreen(kDesktopScreen, MakeParams({{"show_full_info", Variant(full)}}))) return true;
+  LogWarning("the desktop screen \"GS_Desktop\" could not be shown; the story goes on without it");
+  return false;
+}
+
+// Once per case: the pair's page in the book. A game without the book goes
+// on without it rather than waiting for a screen that never closes.
+bool TCorvellaneGameScreenMap::ShowPairsBook(IUGDCase& story_case) {
+  Ref<IParamCollection> params = story_case.GetParams();
+  if (!params || !GetScreenOwner() || ParamText(params.get(), "completed", "no") != "no") return false;
+  params->SetNamedValue("completed", Variant("yes"));
+  if (GetScreenOwner()->ShowScreen(kPairsBookScreen, params)) return true;
+  LogWarning("the pairs book \"GS_PairsBook\" could not be shown; the story goes on without it");
+  return false;
 }
 
 void TCorvellaneGameScreenMap::StoryFinished() {

@@ -34,8 +34,16 @@
 // twice; the story is saved to the profile each time. "user_quit" in the
 // play screen's result (the player chose the main menu) closes the map too.
 //
-// Still to come with the story's other screens: stage start and end
-// screens, the desktop, the pairs book, scene previews on the cards.
+// A stage may open a start screen ("start_screen_name") and the desktop
+// ("GS_Desktop", "show_desktop") when it starts; when it ends, the full
+// desktop (the player compares the candidates with the client) and an end
+// screen; the end of a case opens the pairs book ("GS_PairsBook") once. The
+// progress of a task waits for the desktop or the book to close. A stage
+// without tasks or a case without a stage left is stepped over with a
+// warning, and a story with nothing left starts the copy again and closes
+// the map, so the map never waits on something that cannot be played.
+//
+// Still to come: scene previews on the cards.
 #pragma once
 
 #include <cstdint>
@@ -81,13 +89,16 @@ class TCorvellaneGameScreenMap : public TGameScreen {
   void WriteCardParams(IUGDTask& task, IParamCollection& params);
   int32_t ObjectsLeft(IUGDTask& task);
   void StartTask();
-  void UpdateProgress(bool from_play);
-  // Applies the progress rules for the task unless they were applied for
-  // it before; true when they were applied now.
-  bool CountCompletedTask(IUGDCase& story_case, IUGDStage& stage, IUGDTask& task);
-  // Tasks of the current stage that were completed but never counted (the
-  // program ended in between) are counted now.
-  void CountPendingTasks();
+  void UpdateProgress(bool from_listed);
+  enum class TCountResult { kCounted, kWaiting, kClosing };
+  Ref<IUGDTask> UncountedTask(IUGDStage& stage);
+  // The progress rules for one completed task: kWaiting when a desktop or
+  // the pairs book was shown first, kClosing when the story finished.
+  TCountResult CountTask(IUGDCase& story_case, IUGDStage& stage, IUGDTask& task);
+  bool EnsurePlayableStage();
+  bool StageEnd(IUGDStage& stage);
+  bool ShowDesktop(bool full);
+  bool ShowPairsBook(IUGDCase& story_case);
   void StoryFinished();
   void CloseMap(Ref<IParamCollection> result);
   Ref<IUGDCase> Case();

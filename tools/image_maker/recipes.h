@@ -58,6 +58,13 @@ void DrawArrowUp(cairo_t* cr, int width, int height);
 void DrawArrowUpHover(cairo_t* cr, int width, int height);
 void DrawArrowDown(cairo_t* cr, int width, int height);
 void DrawArrowDownHover(cairo_t* cr, int width, int height);
+void DrawDesk(cairo_t* cr, int width, int height);           // book_art.cpp
+void DrawPersonCard(cairo_t* cr, int width, int height);
+void DrawPairsBook(cairo_t* cr, int width, int height);
+void DrawPageEdge(cairo_t* cr, int width, int height);
+void DrawPageEdgeRight(cairo_t* cr, int width, int height);
+void DrawBookTab(cairo_t* cr, int width, int height);
+void DrawCategoryTick(cairo_t* cr, int width, int height);
 void DrawStarTwinkle(cairo_t* cr, int width, int height);    // sprite_sheets.cpp
 void DrawButterflyFlutter(cairo_t* cr, int width, int height);
 void DrawSparkle(cairo_t* cr, int width, int height);      // particle_art.cpp
