@@ -65,6 +65,11 @@ void TCorvellaneGameScreenLevelStat::ClearOwner() {
 
 // ---- Opening ----
 
+void TCorvellaneGameScreenLevelStat::Advance(int32_t elapsed_ms) {
+  TGameScreen::Advance(elapsed_ms);
+  if (close_unread_) close_unread_ = !CloseSelf();
+}
+
 void TCorvellaneGameScreenLevelStat::ApplyOpenParams(IParamCollection* parameters) {
   TGameScreen::ApplyOpenParams(parameters);
   copy_ = 0;
@@ -98,9 +103,11 @@ bool TCorvellaneGameScreenLevelStat::ShowStatistics(IParamCollection* parameters
   std::optional<TLevelResults> results = ReadLevelResults(parameters);
   if (!results) {
     LogWarning("the level statistics were opened without the level's results; they close again");
-    CloseSelf();
+    // Not while the game is still opening it: it closes with its first frame.
+    close_unread_ = true;
     return false;
   }
+  close_unread_ = false;
   results_ = *results;
   const bool won = results_.complete;
   const bool timed = copy_ != 1;

@@ -69,6 +69,7 @@ class TCorvellaneGameScreenLevelStat : public TGameScreen {
 
   void SetOwner(IGameScreenOwner* owner) override;
   void ClearOwner() override;
+  void Advance(int32_t elapsed_ms) override;
 
   int32_t Total() const { return total_; }
   int32_t LevelPoints() const { return level_points_; }
@@ -110,6 +111,8 @@ class TCorvellaneGameScreenLevelStat : public TGameScreen {
   std::array<std::string, kCategoryRows> category_names_;
   // The results last entered: the same level shown again is not entered twice.
   Ref<IParamCollection> entered_;
+  // Opened without readable results: closing as soon as the game lets it.
+  bool close_unread_ = false;
 };
 
 }  // namespace corvellane
