@@ -13,73 +13,18 @@
 // temporary folder that links to the demo's media.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <sstream>
 #include <string>
 
-#include "engine/engine.h"
-#include "engine/platform/headless_platform.h"
+#include "bench/bench_game.h"
 #include "engine/random_source.h"
-#include "engine/resource_reader.h"
-#include "game/class_list.h"
-#include "game/product_identity.h"
-#include "persistence/localization.h"
-#include "persistence/paths.h"
-#include "shell/declarations.h"
-#include "shell/global_options.h"
-#include "sound/sound_manager.h"
 
 namespace corvellane {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr double kFramePeriodMs = 8.0;
-
-// A game started in a program folder, run frame by frame.
-class BenchGame {
- public:
-  explicit BenchGame(const std::string& program_folder) {
-    setenv("CORVELLANE_SETTINGS_DIR", (fs::temp_directory_path() / "corvellane-bench-settings").c_str(), 1);
-    ResetGlobalOptions();
-    SetProgramFolder(program_folder + "/");
-    fs::current_path(program_folder);
-    ResetResourceReader();
-    HeadlessOptions options;
-    options.quit_after_script = false;
-    platform_ = std::make_unique<THeadlessPlatform>(std::move(options));
-    engine_ = CreateEngine(*platform_, ProductEngineIdentity());
-    engine_->SetSoundManager(CreateSoundManager());
-    started_ = engine_->Start(product::GameDefinitionFile);
-  }
-  ~BenchGame() { engine_->Finish(); }
-
-  bool Started() const { return started_; }
-  void RunFrames(int frames) {
-    engine_->SetFrameLimit(engine_->FramesRun() + frames);
-    engine_->Run();
-  }
-
- private:
-  std::unique_ptr<THeadlessPlatform> platform_;
-  Ref<TEngine> engine_;
-  bool started_ = false;
-};
-
-void PrepareProcess() {
-  static bool prepared = false;
-  if (prepared) return;
-  prepared = true;
-  GlobalRandom().Seed(7);
-  SetArchiveExtension(product::ArchiveExtension);
-  InstallResourceReader();
-  RegisterAllGameClasses();
-  CreateMultiLanguages();
-  SetDefaultLanguageFile(product::DefaultLanguageFile);
-}
 
 void MeasureFrames(benchmark::State& state, BenchGame& game) {
   for (auto _ : state) game.RunFrames(1);
@@ -88,7 +33,7 @@ void MeasureFrames(benchmark::State& state, BenchGame& game) {
 }
 
 void BM_MainScreenFrame(benchmark::State& state) {
-  PrepareProcess();
+  PrepareBenchProcess();
   BenchGame game(CORVELLANE_GAME_DIR);
   if (!game.Started()) return state.SkipWithError("the demo game did not start");
   game.RunFrames(480);  // logos, loading, the town fading in, the menu risen
@@ -139,7 +84,7 @@ std::string StressFolder(int widgets) {
 }
 
 void BM_StressScreenFrame(benchmark::State& state) {
-  PrepareProcess();
+  PrepareBenchProcess();
   BenchGame game(StressFolder(int(state.range(0))));
   if (!game.Started()) return state.SkipWithError("the stress game did not start");
   game.RunFrames(60);
