@@ -6,9 +6,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
-
 #include <functional>
 #include <string>
 
@@ -18,34 +15,13 @@
 #include "records/user_profile_interface.h"
 #include "shell/global_options.h"
 #include "tests/game/game_test_support.h"
+#include "tests/support/full_disk.h"
 
 namespace corvellane::testing {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-
-// While it lives, no file may grow beyond a few bytes, as on a full disk.
-class TFullDisk {
- public:
-  TFullDisk() {
-    old_handler_ = ::signal(SIGXFSZ, SIG_IGN);
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    rlimit tiny = saved_;
-    tiny.rlim_cur = 8;
-    ::setrlimit(RLIMIT_FSIZE, &tiny);
-  }
-  ~TFullDisk() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    ::signal(SIGXFSZ, old_handler_);
-  }
-  TFullDisk(const TFullDisk&) = delete;
-  TFullDisk& operator=(const TFullDisk&) = delete;
-
- private:
-  rlimit saved_{};
-  sighandler_t old_handler_ = SIG_DFL;
-};
 
 constexpr const char* kGame = R"(<game type="Game" splashlogosgs="" splashgs="" maings="GS_Main" savenoticegs="GS_Notice">
   <params>

@@ -10,6 +10,7 @@
 #include "persistence/storage.h"
 #include "story_screens/new_user_screen.h"
 #include "tests/game/demo_run.h"
+#include "tests/support/full_disk.h"
 #include "tests/support/temp_dir.h"
 #include "tests/tools/subprocess.h"
 
@@ -74,6 +75,7 @@ constexpr const char* kProfilesDelete = "688 306";
 constexpr const char* kQuestionYes = "512 504";
 constexpr const char* kScreenModeBox = "682 304";
 constexpr const char* kWideScreenBox = "682 344";
+constexpr const char* kNoticeOk = "512 510";
 
 std::string Line(int ms, std::string_view action) { return std::to_string(ms) + " " + std::string(action) + "\n"; }
 
@@ -313,6 +315,39 @@ TEST(PlayerFlow, EnterAndEscapeAreOkAndCancelInThePlayersDialogs) {
     EXPECT_EQ(saved.names, step.names);
     EXPECT_EQ(saved.current, step.current);
   }
+}
+
+// A new player whose save fails (a full disk) is told to the player, the
+// file on disk keeps what it held, and the next save that works keeps the
+// new player after all.
+TEST(PlayerFlow, APlayerThatCannotBeSavedIsToldToThePlayer) {
+  TempDir settings;
+  WriteDemoPlayers(settings.path(), {"Ann"});
+  const std::string script = Line(7600, std::string("click ") + kMenuPlayers) +
+                             Line(8400, std::string("click ") + kProfilesCreate) + Line(9200, "text Cy") +
+                             Line(9500, "key Enter") + Line(11000, std::string("click ") + kNoticeOk) +
+                             Line(11800, std::string("click ") + kMenuPlayers) +
+                             Line(12600, std::string("click ") + kProfilesOk);
+  DemoRun run(script, settings.path());
+  ASSERT_TRUE(run.Started());
+  RunTo(run, 9400);
+  {
+    TFullDisk full;
+    RunTo(run, 10300);
+  }
+  RunTo(run, 10800);
+  EXPECT_EQ(run.Game().GetTopScreenName(), "GS_SaveNotice");
+  SavedProfiles saved = ReadProfiles(settings);
+  EXPECT_THAT(saved.names, ElementsAre("Ann"));
+  EXPECT_EQ(saved.current, "Ann");
+  RunTo(run, 11700);
+  EXPECT_EQ(run.Game().GetTopScreenName(), "GS_Main");
+  EXPECT_THAT(Greeting(run), HasSubstr("Cy"));
+  RunTo(run, 13500);
+  EXPECT_EQ(run.Game().GetTopScreenName(), "GS_Main");
+  saved = ReadProfiles(settings);
+  EXPECT_THAT(saved.names, ElementsAre("Ann", "Cy"));
+  EXPECT_EQ(saved.current, "Cy");
 }
 
 }  // namespace
