@@ -44,6 +44,8 @@ TEST(DialogKeys, EnterAndEscapeAnswerEveryDialog) {
       {"GS_NewUser", "", "", KeyCode::Escape},
       {"GS_NewUser", "", "Dee", KeyCode::Enter},
       {"GS_Quit", "", "", KeyCode::Escape},
+      {"GS_SaveNotice", "", "", KeyCode::Enter},
+      {"GS_SaveNotice", "", "", KeyCode::Escape},
   };
   DemoRun run;
   ASSERT_TRUE(run.Started());
