@@ -50,16 +50,6 @@ void EnterProgramFolder(const ProcessInputs& inputs) {
   SetProgramFolder(folder);
 }
 
-void LoadDefaultLanguage() {
-  if (auto file = ReadLanguageFileOverride(product::ParamsFileName)) SetDefaultLanguageFile(*file);
-  try {
-    SelectLanguage();
-  } catch (...) {
-    // A malformed language file gives a game without texts, not no game.
-    LogCaughtException("the language file could not be read");
-  }
-}
-
 int RunHook(const std::function<bool()>& hook) {
   if (!hook) return 0;
   try {
@@ -141,6 +131,16 @@ std::optional<std::string> ReadLanguageFileOverride(std::string_view params_file
   } catch (...) {
     LogCaughtException(std::string(params_file) + " could not be read; the default language file is used");
     return std::nullopt;
+  }
+}
+
+void LoadDefaultLanguage() {
+  if (auto file = ReadLanguageFileOverride(product::ParamsFileName)) SetDefaultLanguageFile(*file);
+  try {
+    SelectLanguage();
+  } catch (...) {
+    // A malformed language file gives a game without texts, not no game.
+    LogCaughtException("the language file " + DefaultLanguageFile() + " could not be read");
   }
 }
 

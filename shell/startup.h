@@ -78,6 +78,10 @@ struct ProcessInputs {
 // does not parse or names none.
 std::optional<std::string> ReadLanguageFileOverride(std::string_view params_file);
 
+// Loads the texts: the language file "params.ini" names, else the default
+// one. A malformed language file gives a game without texts and a warning.
+void LoadDefaultLanguage();
+
 // Runs the game through the factory; the exit code.
 int RunGame(const EngineFactory& create_engine);
 

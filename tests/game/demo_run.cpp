@@ -14,6 +14,7 @@
 #include "persistence/paths.h"
 #include "shell/declarations.h"
 #include "shell/global_options.h"
+#include "shell/startup.h"
 #include "sound/sound_manager.h"
 #include "tests/support/test_folders.h"
 
@@ -55,7 +56,7 @@ void DemoRun::Start(std::string_view input_script, std::string audio_out,
   // The texts, as the program loads them at start.
   CreateMultiLanguages();
   SetDefaultLanguageFile(product::DefaultLanguageFile);
-  SelectLanguage();
+  LoadDefaultLanguage();
 
   HeadlessOptions options;
   options.quit_after_script = false;
