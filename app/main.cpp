@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/soak_run.h"
 #include "engine/engine.h"
 #include "engine/platform/headless_platform.h"
 #include "engine/platform/input_script.h"
@@ -84,7 +85,8 @@ int main(int argc, char** argv) {
     return kExitBadCommandLine;
   }
   SetLogLevel(run.log_level);
-  const bool headless_script_empty = headless.script.empty();
+  // A headless run without an end of its own stops after ten seconds.
+  const bool headless_without_end = headless.script.empty() && !run.soak_seconds;
 
   // Data files, language files and media are found in folders, in ".tgd"
   // archives standing in for folders, and in archives built into the program.
@@ -92,24 +94,45 @@ int main(int argc, char** argv) {
   InstallResourceReader();
 
   std::unique_ptr<IPlatform> platform;
-  ProgramParts parts;
-  parts.register_classes = {RegisterAllGameClasses};
-  parts.hooks = GameProductHooks(OpenWithDesktop);
-  parts.one_copy_per_settings_folder = true;
-  parts.create_engine = [&]() -> Ref<IEngineRunner> {
-    if (run.headless) {
-      platform = std::make_unique<THeadlessPlatform>(std::move(headless));
-    } else {
-      platform = std::make_unique<TSdlPlatform>();
-    }
-    Ref<TEngine> engine = CreateEngine(*platform, ProductEngineIdentity());
-    engine->SetSoundManager(CreateSoundManager());
-    int32_t frames = run.frames.value_or(0);
-    if (run.headless && frames == 0 && headless_script_empty) frames = kDefaultHeadlessFrames;
-    engine->SetFrameLimit(frames);
-    return engine;
+  auto program_parts = [&] {
+    ProgramParts parts;
+    parts.register_classes = {RegisterAllGameClasses};
+    parts.hooks = GameProductHooks(OpenWithDesktop);
+    parts.one_copy_per_settings_folder = true;
+    parts.create_engine = [&]() -> Ref<IEngineRunner> {
+      if (run.headless) {
+        platform = std::make_unique<THeadlessPlatform>(std::move(headless));
+      } else {
+        platform = std::make_unique<TSdlPlatform>();
+      }
+      Ref<TEngine> engine = CreateEngine(*platform, ProductEngineIdentity());
+      engine->SetSoundManager(CreateSoundManager());
+      int32_t frames = run.frames.value_or(0);
+      if (run.headless && frames == 0 && headless_without_end) frames = kDefaultHeadlessFrames;
+      engine->SetFrameLimit(frames);
+      return engine;
+    };
+    return parts;
   };
-  int exit_code = RunProgram(argc, argv, std::move(parts));
+  int exit_code = 0;
+  if (run.soak_seconds) {
+    // Each start of the soak gets the same outputs and the random input left.
+    const HeadlessOptions soak_base = headless;
+    TSoakRun soak(uint32_t(*run.soak_seconds) * 1000);
+    exit_code = soak.Run([&](std::vector<ScriptEvent> script, ClockWatch watch) {
+      headless = soak_base;
+      headless.script = std::move(script);
+      headless.quit_after_script = true;
+      headless.on_clock_step = std::move(watch);
+      SoakStint stint;
+      stint.exit_status = RunProgram(argc, argv, program_parts());
+      stint.game_ms = platform ? platform->GetTicks() : 0;
+      return stint;
+    });
+    std::cout << soak.Report() << std::endl;
+  } else {
+    exit_code = RunProgram(argc, argv, program_parts());
+  }
   ClosePlayTrace();
   if (auto* shots = dynamic_cast<THeadlessPlatform*>(platform.get())) {
     shots->Shutdown();

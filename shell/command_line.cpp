@@ -22,6 +22,8 @@ constexpr std::array kOptions = {
     CommandOption{"--capture-every", "K", CommandAction::RunGame, "also write every K-th frame (headless)"},
     CommandOption{"--audio-out", "FILE", CommandAction::RunGame, "write the mixed sound as a WAV file (headless)"},
     CommandOption{"--trace", "FILE", CommandAction::RunGame, "write what happens in play to FILE, one JSON object a line"},
+    CommandOption{"--soak", "SECONDS", CommandAction::RunGame,
+                  "headless run of SECONDS of game time with random input; reports memory"},
     CommandOption{"--verbose", "", CommandAction::RunGame, "also log what is loaded, besides the warnings"},
     CommandOption{"--quiet", "", CommandAction::RunGame, "log nothing, not even warnings about broken data"},
     CommandOption{"--help", "", CommandAction::ShowHelp, "show this text and end"},

@@ -41,6 +41,11 @@ const std::map<std::string, Setter>& ValueSetters() {
       // Any 32-bit pattern is a seed; "-1" and "$FFFFFFFF" are the same one.
       {"--seed", WholeNumber(INT32_MIN, INT32_MAX, [](RunOptions& o, int64_t v) { o.seed = uint32_t(v); })},
       {"--capture-every", WholeNumber(1, 100'000'000, [](RunOptions& o, int64_t v) { o.capture_every = int32_t(v); })},
+      // A day at most: the game time stays within the virtual clock's 32 bits.
+      {"--soak", WholeNumber(1, 86'400, [](RunOptions& o, int64_t v) {
+         o.soak_seconds = int32_t(v);
+         o.headless = true;
+       })},
       {"--input", NonEmptyText(&RunOptions::input_file)},
       {"--capture", NonEmptyText(&RunOptions::capture_dir)},
       {"--audio-out", NonEmptyText(&RunOptions::audio_out)},

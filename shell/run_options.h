@@ -14,6 +14,8 @@
 //   --audio-out FILE      the mixed sound of a headless run as a WAV file
 //   --trace FILE          the play trace: what happens in each level, one
 //                         JSON object a line (headless or in a window)
+//   --soak SECONDS        headless, SECONDS of game time of random input
+//                         (app/soak_run.h); ends with a memory report
 //
 // "-changepath FOLDER" is the shell's and skipped here. Anything else, or a
 // number that does not read, is an error naming the option, so a run never
@@ -42,6 +44,7 @@ struct RunOptions {
   int32_t capture_every = 0;
   std::string audio_out;
   std::string trace_file;
+  std::optional<int32_t> soak_seconds;  // set: a soak run, headless
   LogLevel log_level = LogLevel::Warning;
 };
 

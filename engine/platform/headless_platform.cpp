@@ -177,6 +177,7 @@ void THeadlessPlatform::QueueScriptEvent(const ScriptEvent& e) {
 uint32_t THeadlessPlatform::WaitForNextFrame() {
   now_ += options_.frame_step_ms;
   RenderAudioUpTo(now_);
+  if (options_.on_clock_step) options_.on_clock_step(now_);
   return options_.frame_step_ms;
 }
 

@@ -27,6 +27,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -47,6 +48,9 @@ struct HeadlessOptions {
   std::string audio_out_path;      // empty: rendered audio is discarded
   bool quit_after_script = true;   // false: the run ends some other way (a
                                  // frame limit, a scripted quit)
+  // Called at each step of the virtual clock with the new time (ms since
+  // the start): a watch over a long run, such as the soak's memory samples.
+  std::function<void(uint32_t now_ms)> on_clock_step;
 };
 
 class THeadlessPlatform final : public IPlatform {

@@ -47,6 +47,9 @@ TEST(Program, OddCommandLinesEndNormally) {
       {{"--dt", "-5"}, 2},
       {{"--seed", "12x"}, 2},
       {{"--capture", ""}, 2},
+      {{"--soak", "2", "--seed", "3"}, 0},
+      {{"--soak", "0"}, 2},
+      {{"--soak", "86401"}, 2},
   };
   for (const Case& c : cases) {
     std::string joined;
