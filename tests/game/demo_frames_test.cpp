@@ -114,6 +114,7 @@ TEST(DemoGolden, TheFirstScreensLookAsReviewed) {
       {"logo", 90},           // the studio card, faded in
       {"main_menu", 450},     // the town with its menu risen
       {"high_scores", 530},   // the first dialog over the town
+      {"quit_opening", 632},  // the quit question opening out of its middle
       {"quit_question", 660}, // the quit question
       {"players", 785},       // the list of players, scrolled
       {"options", 1085},      // the options, full screen ticked
