@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 #include "persistence/cipher.h"
 #include "shell/declarations.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/test_folders.h"
 #include "tests/tools/subprocess.h"
 
 namespace corvellane {
@@ -106,6 +111,33 @@ TEST_F(DataTool, XmlReportsMalformedText) {
   ProgramResult result = Tool({"xml", path});
   EXPECT_EQ(result.exit_code, 1);
   EXPECT_NE(result.err.find("broken.xml"), std::string::npos);
+}
+
+// The check loads the game's screens as the game does: the demo's program
+// folder has no problem, and the same folder with one screen of a type the
+// game does not know gets exactly one line, naming the file and the screen.
+TEST_F(DataTool, CheckKnowsEveryScreenOfTheDemoAndNamesAnUnknownScreenType) {
+  namespace fs = std::filesystem;
+  fs::create_directories(dir_.path() / "game");
+  for (const char* folder : {"data", "lang"})
+    fs::copy(fs::path(testing::TestGameDir()) / folder, dir_.path() / "game" / folder, fs::copy_options::recursive);
+  const std::string game = dir_.File("game");
+  ProgramResult clean = Tool({"check", game});
+  EXPECT_EQ(clean.exit_code, 0) << clean.out << clean.err;
+
+  const fs::path definition = dir_.path() / "game" / "data" / "ini" / "Corvellane.ini";
+  const std::string key(product::FileKeyText(product::FileKey::Definitions));
+  std::ifstream in(definition, std::ios::binary);
+  const std::string stored{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::string plain = DecryptText(key, stored);
+  const std::string options = R"(type="GameScreenOptions")";
+  ASSERT_NE(plain.find(options), std::string::npos);
+  plain.replace(plain.find(options), options.size(), R"(type="GameScreenOptionz")");
+  std::ofstream(definition, std::ios::binary | std::ios::trunc) << EncryptText(key, plain);
+  ProgramResult broken = Tool({"check", game});
+  EXPECT_EQ(broken.exit_code, 1);
+  EXPECT_EQ(broken.out, "data\\ini\\Corvellane.ini, game/gamescreens/gamescreen \"GS_Options\": unknown type "
+                        "\"GameScreenOptionz\"; skipped\n");
 }
 
 }  // namespace
