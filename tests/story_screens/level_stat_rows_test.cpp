@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <vector>
 #include <string>
 
 #include "game/class_list.h"
@@ -194,6 +195,54 @@ TEST_F(LevelStatRows, ALevelRecordTakesOnlyMorePointsAndAStrictlyShorterTime) {
     ASSERT_TRUE(record);
     EXPECT_EQ(record->GetIntValue("Score", -1, false), t.best_points) << t.gained << " points";
     EXPECT_EQ(record->GetIntValue("time", -1, false), t.best_seconds) << t.seconds << " s";
+  }
+}
+
+// Where the objects found are laid out under the participant's card.
+struct PictureCase {
+  const char* name;
+  const char* participant;  // empty: no card, no categories
+  const char* object_names;
+  struct Place {
+    const char* object;
+    double left;
+    double top;
+    double zoom;  // 0: not checked
+  };
+  std::vector<Place> places;
+};
+
+const PictureCase kPictures[] = {
+    {"ThreeInTheMiddleRow", "", ";tulip/l1;vase_part2/spec;fern/l1;",
+     {{"tulip", 187, 392, 38.0 / 96}, {"vase_part2", 229, 392, 38.0 / 80}, {"fern", 271, 392, 38.0 / 120}}},
+    {"TwelveCloserTogether", "",
+     ";tulip;sunflower;clover;cupcake;lollipop;strawberry;envelope;pencil;bookmark;glasses;scissors;yarn;",
+     {{"tulip", 82, 392, 0}, {"sunflower", 110, 392, 0}, {"yarn", 82 + 11 * 28, 392, 0}}},
+    {"ByTheParticipantsCategories", "marguerite", ";tulip/l1;glasses/l2;sunflower/l1;snail/l1;",
+     {{"tulip", 80, 208, 0}, {"sunflower", 122, 208, 0}, {"glasses", 80, 392, 0}, {"snail", 80, 576, 0}}},
+};
+
+TEST_F(LevelStatRows, TheObjectsFoundAreLaidOutInRowsAndZoomedToTheirFrames) {
+  for (const PictureCase& c : kPictures) {
+    run_->Game().SetGameParamTransient("UserGameData", Variant(Ref<IObject>(DemoStory(0))));
+    Ref<IParamCollection> results = Results(kRows[0]);
+    results->SetNamedValue("participant", Variant(c.participant));
+    results->SetNamedValue("scenename", Variant("flower_shop"));
+    results->SetNamedValue("object_names", Variant(c.object_names));
+    Ref<IGameScreenSlave> screen = Open(results);
+    ASSERT_TRUE(screen);
+    Ref<IWindow> window = screen->GetScreenWindow();
+    EXPECT_EQ(window->FindWidget("specific_part_group/participant_card") != nullptr, *c.participant != 0) << c.name;
+    for (const PictureCase::Place& place : c.places) {
+      Ref<IWidget> picture = window->FindWidget("specific_part_group/found_" + std::string(place.object));
+      ASSERT_TRUE(picture) << c.name << ": " << place.object;
+      EXPECT_EQ(picture->GetAnchorLeft(), place.left) << c.name << ": " << place.object;
+      EXPECT_EQ(picture->GetAnchorTop(), place.top) << c.name << ": " << place.object;
+      // The factory hands the zoom on as text of eight digits.
+      if (place.zoom > 0)
+        EXPECT_NEAR(picture->GetProperty("picture/zoom").ToFloat(), place.zoom, 1e-6) << c.name << ": " << place.object;
+    }
+    CloseIfOnTop(screen.get());
   }
 }
 
