@@ -30,6 +30,11 @@ std::filesystem::path UsersFile(const std::filesystem::path& settings) {
 
 std::string_view ProfilesKey() { return product::FileKeyText(product::FileKey::Profiles); }
 
+void SetParams(std::string_view item, IParamCollection& params, const TaskParamChanges& changes) {
+  if (auto found = changes.find(item); found != changes.end())
+    for (const auto& [name, value] : found->second) params.SetNamedValue(name, Variant(value));
+}
+
 // The current copy's first case at the stage: earlier stages and the first
 // tasks of this one completed.
 void MoveCopyToStage(IUserGameData& story, std::string_view stage_name, int tasks_done,
@@ -40,11 +45,11 @@ void MoveCopyToStage(IUserGameData& story, std::string_view stage_name, int task
   for (int i = 0; i < stages->Count(); ++i) {
     Ref<IUGDStage> stage = stages->Get(Variant(i));
     const bool current = stage->GetName() == stage_name;
+    SetParams(stage->GetName(), *stage->GetParams(), task_params);
     Ref<IUGDTaskCollection> tasks = stage->GetTasks();
     for (int t = 0; t < tasks->Count(); ++t) {
       Ref<IUGDTask> task = tasks->Get(Variant(t));
-      if (auto changes = task_params.find(task->GetName()); changes != task_params.end())
-        for (const auto& [name, value] : changes->second) task->GetParams()->SetNamedValue(name, Variant(value));
+      SetParams(task->GetName(), *task->GetParams(), task_params);
     }
     for (int t = 0; t < tasks->Count() && (!current || t < tasks_done); ++t) {
       Ref<IUGDTask> task = tasks->Get(Variant(t));

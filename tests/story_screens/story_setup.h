@@ -23,8 +23,9 @@ namespace corvellane::testing {
 // stages before it completed and its first `tasks_done` tasks completed
 // (and counted, as the map counts a won task); the file "users.dat" of the
 // folder holds the player, current, with that story.
-// `task_params` are set on every task of that name in both copies (task ->
-// parameter -> value), e.g. {{"petals_1", {{"given_time", "12000"}}}}.
+// `task_params` are set on every task or stage of that name in both copies
+// (name -> parameter -> value), e.g. {{"petals_1", {{"given_time", "12000"}}}}
+// or {{"picnic", {{"desktop_was_shown", "yes"}}}}.
 using TaskParamChanges = std::map<std::string, std::map<std::string, std::string>, std::less<>>;
 void WriteStoryAtStage(const std::filesystem::path& settings, std::string_view player, std::string_view stage,
                        int tasks_done, const TaskParamChanges& task_params = {});
