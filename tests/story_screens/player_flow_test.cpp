@@ -6,6 +6,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <span>
 
 #include "persistence/storage.h"
 #include "story_screens/new_user_screen.h"
@@ -58,6 +59,26 @@ std::string Option(const TempDir& settings, std::string_view name) {
 
 // Runs the game up to that time of its clock.
 void RunTo(DemoRun& run, int ms) { run.RunFrames(ms / kFrameMs - run.FramesRun()); }
+
+// Runs the game to each step's time and checks the screen on top and the
+// players' file as the content tool deciphers it.
+struct PlayersStep {
+  int ms;
+  const char* top;
+  std::vector<std::string> names;
+  const char* current;
+};
+
+void ExpectPlayersAtEachStep(DemoRun& run, const TempDir& settings, std::span<const PlayersStep> steps) {
+  for (const PlayersStep& step : steps) {
+    SCOPED_TRACE(step.ms);
+    RunTo(run, step.ms);
+    EXPECT_EQ(run.Game().GetTopScreenName(), step.top);
+    SavedProfiles saved = ReadProfiles(settings);
+    EXPECT_EQ(saved.names, step.names);
+    EXPECT_EQ(saved.current, step.current);
+  }
+}
 
 std::string Greeting(DemoRun& run) {
   Ref<IGameScreenSlave> main = run.Game().GetScreens()->GetScreen(Variant("GS_Main"));
@@ -144,13 +165,7 @@ TEST(PlayerFlow, ASecondPlayerIsMadeTheFirstChosenAgainThenSaidGoodbyeTo) {
       Line(16000, "key Enter");
   DemoRun run(script, settings.path());
   ASSERT_TRUE(run.Started());
-  struct Step {
-    int ms;
-    const char* top;
-    std::vector<std::string> names;
-    const char* current;
-  };
-  const Step steps[] = {
+  const PlayersStep steps[] = {
       {9000, "GS_NewUser", {"Ann"}, "Ann"},
       {10500, "GS_Main", {"Ann", "Bob"}, "Bob"},
       {12000, "GS_UserProfiles", {"Ann", "Bob"}, "Bob"},  // chosen in the list, not yet confirmed
@@ -159,14 +174,7 @@ TEST(PlayerFlow, ASecondPlayerIsMadeTheFirstChosenAgainThenSaidGoodbyeTo) {
       {15900, "GS_UserProfiles", {"Bob"}, "Bob"},
       {16800, "GS_Main", {"Bob"}, "Bob"},
   };
-  for (const Step& step : steps) {
-    SCOPED_TRACE(step.ms);
-    RunTo(run, step.ms);
-    EXPECT_EQ(run.Game().GetTopScreenName(), step.top);
-    SavedProfiles saved = ReadProfiles(settings);
-    EXPECT_EQ(saved.names, step.names);
-    EXPECT_EQ(saved.current, step.current);
-  }
+  ExpectPlayersAtEachStep(run, settings, steps);
   EXPECT_THAT(Greeting(run), HasSubstr("Bob"));
 }
 
@@ -290,13 +298,7 @@ TEST(PlayerFlow, EnterAndEscapeAreOkAndCancelInThePlayersDialogs) {
       Line(20000, std::string("click ") + kProfilesDelete) + Line(20800, "key Enter") + Line(21500, "key Escape");
   DemoRun run(script, settings.path());
   ASSERT_TRUE(run.Started());
-  struct Step {
-    int ms;
-    const char* top;
-    std::vector<std::string> names;
-    const char* current;
-  };
-  const Step steps[] = {
+  const PlayersStep steps[] = {
       {9400, "GS_Main", {"Ann", "Bob"}, "Ann"},               // Bob chosen, then Escape: nothing kept
       {11400, "GS_Main", {"Ann", "Bob"}, "Bob"},              // Bob chosen, then Enter
       {13800, "GS_UserProfiles", {"Ann", "Bob"}, "Bob"},      // a name typed, then Escape
@@ -307,14 +309,7 @@ TEST(PlayerFlow, EnterAndEscapeAreOkAndCancelInThePlayersDialogs) {
       {21400, "GS_UserProfiles", {"Bob", "Cy"}, "Cy"},        // Enter says goodbye
       {22200, "GS_Main", {"Bob", "Cy"}, "Cy"},
   };
-  for (const Step& step : steps) {
-    SCOPED_TRACE(step.ms);
-    RunTo(run, step.ms);
-    EXPECT_EQ(run.Game().GetTopScreenName(), step.top);
-    SavedProfiles saved = ReadProfiles(settings);
-    EXPECT_EQ(saved.names, step.names);
-    EXPECT_EQ(saved.current, step.current);
-  }
+  ExpectPlayersAtEachStep(run, settings, steps);
 }
 
 // A new player whose save fails (a full disk) is told to the player, the
