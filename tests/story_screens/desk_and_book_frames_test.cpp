@@ -24,6 +24,7 @@
 #include "game/class_list.h"
 #include "story/story_progress.h"
 #include "tests/game/demo_run.h"
+#include "tests/story_screens/screen_seeds.h"
 #include "tests/story_screens/story_setup.h"
 #include "tests/support/temp_dir.h"
 #include "tests/support/test_folders.h"
@@ -170,6 +171,19 @@ TEST_P(DeskAndBookFrames, KeptCanvasEqualsAFullRedrawEveryFrameAndTheStoryMovesO
 
 INSTANTIATE_TEST_SUITE_P(Visits, DeskAndBookFrames, ::testing::ValuesIn(kVisits),
                          [](const ::testing::TestParamInfo<DeskVisit>& info) { return info.param.name; });
+
+// The widget fuzzer starts from seeds of both screens: they load into their
+// classes and live without a game, a story or open parameters.
+TEST(DeskAndBookSeeds, EachLoadsItsScreenAndLivesWithoutAGame) {
+  const struct {
+    const char* file;
+    const char* type;
+  } seeds[] = {
+      {"gamescreen_desktop.xml", "CorvellaneGameScreenDesktop"},
+      {"gamescreen_pairs_book.xml", "CorvellaneGameScreenPairsBook"},
+  };
+  for (const auto& seed : seeds) LiveScreenSeed(seed.file, seed.type);
+}
 
 }  // namespace
 }  // namespace corvellane::testing

@@ -84,6 +84,11 @@ TPlayProgram::TPlayProgram(const TempDir& dir, std::string name, const TaskPlace
   WriteStoryAtStage(settings_, "Tester", place.stage, place.tasks_done, changes);
 }
 
+TPlayProgram::TPlayProgram(const TempDir& dir, std::string name)
+    : dir_(dir), name_(std::move(name)), settings_(dir.path() / (name_ + "_settings")) {
+  std::filesystem::create_directories(settings_);
+}
+
 std::vector<JsonValue> TPlayProgram::Run(const std::string& script) {
   const std::string run = name_ + "_" + std::to_string(++runs_);
   setenv("CORVELLANE_SETTINGS_DIR", settings_.c_str(), 1);

@@ -71,6 +71,8 @@ class TPlayProgram {
   using TaskParams = std::map<std::string, std::string>;
 
   TPlayProgram(const TempDir& dir, std::string name, const TaskPlace& place, const TaskParams& task_params = {});
+  // A first start: the settings folder holds no player yet.
+  TPlayProgram(const TempDir& dir, std::string name);
 
   // Runs the script; the lines of the run's trace. Each run has a trace of
   // its own; the settings folder is kept between runs.

@@ -1,0 +1,194 @@
+// The map and the desk in the demo with stories prepared for them: a story
+// the map cannot play from is stepped over, never waited on (a stage
+// without tasks, a case without stages, an unknown current case, every case
+// done); and on the full desk the rows of a candidate's card answer the
+// mouse exactly within their bounds and tick only what the client likes.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "game/class_list.h"
+#include "records/record_value.h"
+#include "story/story_progress.h"
+#include "story_screens/desktop_screen.h"
+#include "tests/game/demo_run.h"
+#include "tests/story_screens/story_setup.h"
+#include "tests/support/temp_dir.h"
+
+namespace corvellane::testing {
+namespace {
+
+// The timed Play button of the main menu, and time for the map to settle.
+constexpr const char* kOpenTheMap = "7600 move 252 630\n8000 click 252 630\n";
+constexpr int kMapFrames = 700;
+
+using StoryEdit = std::function<void(IUserGameData&)>;
+
+struct Unplayable {
+  const char* name;
+  StoryEdit edit;  // on copy 0; copy 1 is given level 7 to see it kept
+  const char* top_screen;
+  const char* case_after;
+  const char* stage_after;
+  bool first_case_completed;
+};
+
+Ref<IUGDCase> FirstCase(IUserGameData& story) { return story.GetCases()->Get(Variant(0)); }
+
+const Unplayable kUnplayable[] = {
+    {"StageWithoutTasks",
+     [](IUserGameData& story) { CurrentStage(story)->GetTasks()->ClearItems(); },
+     "GS_Map", "marguerite", "margins", false},
+    {"CaseWithoutStages",
+     [](IUserGameData& story) { FirstCase(story)->GetStages()->ClearItems(); },
+     "GS_Map", "bert", "dawn", true},
+    {"UnknownCurrentCase",
+     [](IUserGameData& story) { story.SetCurrentCaseName("nobody"); },
+     "GS_Map", "marguerite", "petals", false},
+    // Nothing left: the copy starts again and the map closes.
+    {"EveryCaseDone",
+     [](IUserGameData& story) {
+       for (int i = 0; i < story.GetCases()->Count(); ++i) story.GetCases()->Get(Variant(i))->SetCompleted(true);
+       story.SetCurrentCaseName("");
+     },
+     "GS_Main", "marguerite", "petals", false},
+};
+
+class UnplayableStory : public ::testing::TestWithParam<Unplayable> {
+ protected:
+  void SetUp() override { RegisterAllGameClasses(); }
+};
+
+TEST_P(UnplayableStory, TheMapStepsOverItAndKeepsTheOtherCopy) {
+  const Unplayable& c = GetParam();
+  TempDir settings;
+  WriteStoryAtStage(settings.path(), "Tester", "petals", 0);
+  EditSavedStory(settings.path(), "Tester", [&](TUserGameData& story) {
+    story.SelectCopy(1);
+    story.SetLevel(7);
+    story.SelectCopy(0);
+    c.edit(story);
+  });
+  {
+    DemoRun run(kOpenTheMap, settings.path());
+    ASSERT_TRUE(run.Started());
+    run.RunFrames(kMapFrames);
+    EXPECT_EQ(run.Game().GetTopScreenName(), c.top_screen);
+    run.Finish();
+  }
+  Ref<TUserGameData> saved = ReadSavedStory(settings.path(), "Tester");
+  ASSERT_TRUE(saved);
+  saved->SelectCopy(0);
+  EXPECT_EQ(saved->GetCurrentCaseName(), c.case_after);
+  Ref<IUGDStage> stage = CurrentStage(*saved);
+  ASSERT_TRUE(stage);
+  EXPECT_EQ(stage->GetName(), c.stage_after);
+  EXPECT_EQ(FirstCase(*saved)->GetCompleted(), c.first_case_completed);
+  saved->SelectCopy(1);
+  EXPECT_EQ(saved->GetLevel(), 7) << "the other copy is left as it was";
+}
+
+INSTANTIATE_TEST_SUITE_P(Stories, UnplayableStory, ::testing::ValuesIn(kUnplayable),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// ---- The full desk ----
+
+PlatformEvent Mouse(EventType type, TPoint at) {
+  PlatformEvent event;
+  event.type = type;
+  event.position = at;
+  if (type != EventType::MouseMove) event.button = MouseButton::Left;
+  return event;
+}
+
+// A screen point that lands on the card's own point (the card is turned
+// and drawn smaller, so not every card point has a screen point): the exact
+// point, else one on the same card row of pixels (`exact_y`) or column
+// within 3 pixels of it; none when no point of the screen does.
+std::optional<TPoint> ScreenPointOf(IWidget& card, TPoint local, bool exact_y = true) {
+  std::optional<TPoint> near;
+  for (int32_t y = 0; y < 768; ++y)
+    for (int32_t x = 0; x < 1024; ++x) {
+      const TPoint on_card = card.ScreenToLocal({x, y});
+      if (on_card == local) return TPoint{x, y};
+      const bool same_line = exact_y ? on_card.y == local.y && std::abs(on_card.x - local.x) <= 3
+                                     : on_card.x == local.x && std::abs(on_card.y - local.y) <= 3;
+      if (same_line && !near) near = TPoint{x, y};
+    }
+  return near;
+}
+
+bool Shown(IWidget& card, const std::string& path) {
+  Ref<IWidget> widget = card.FindWidget(path);
+  return widget && widget->IsVisible();
+}
+
+int SelectedRow(IWidget& card) {
+  int row = -1;
+  for (int r = 0; r < 5; ++r)
+    if (Shown(card, "category" + std::to_string(r) + "/selected")) row = row < 0 ? r : 99;
+  return row;
+}
+
+TEST(FullDesk, ACandidatesRowsAnswerTheMouseWithinTheirBoundsAndTickWhatTheClientLikes) {
+  RegisterAllGameClasses();
+  TempDir settings;
+  // The date won, not yet counted: the map ends the stage with the full desk.
+  WriteStoryAtStage(settings.path(), "Tester", "picnic", 1);
+  EditSavedStory(settings.path(), "Tester", [](TUserGameData& story) {
+    for (int copy = 0; copy < kStoryCopies; ++copy) {
+      story.SelectCopy(copy);
+      Ref<IUGDStage> stage = CurrentStage(story);
+      stage->GetParams()->SetNamedValue("desktop_was_shown", Variant("yes"));
+      stage->GetTasks()->Get(Variant(0))->GetParams()->SetNamedValue("progress_counted", Variant("no"));
+    }
+  });
+  DemoRun run(kOpenTheMap, settings.path());
+  ASSERT_TRUE(run.Started());
+  run.RunFrames(kMapFrames);
+  ASSERT_EQ(run.Game().GetTopScreenName(), "GS_Desktop");
+  Ref<TCorvellaneGameScreenDesktop> desk =
+      QueryInterface<TCorvellaneGameScreenDesktop>(run.Game().GetScreens()->GetScreen(Variant("GS_Desktop")));
+  ASSERT_TRUE(desk);
+  EXPECT_EQ(desk->GetOtherCount(), 2);
+  // Julien likes ";books;music;teatime;flowers;travel;", Marguerite
+  // ";flowers;sweets;books;crafts;nature;".
+  Ref<IWidget> julien = desk->FindWidget("participant_cards_group/card_julien/julien");
+  ASSERT_TRUE(julien);
+
+  struct Move {
+    TPoint local;
+    bool exact_y;  // the bound tried is a row's top or bottom, else a side
+    int row;       // the row shown selected; -1 none
+  };
+  const Move moves[] = {{{100, 179}, true, -1}, {{100, 180}, true, 0}, {{100, 379}, true, 4},
+                        {{221, 200}, false, -1}, {{10, 260}, false, 2}, {{9, 260}, false, -1}};
+  for (const Move& move : moves) {
+    const std::optional<TPoint> at = ScreenPointOf(*julien, move.local, move.exact_y);
+    ASSERT_TRUE(at) << move.local.x << "," << move.local.y;
+    run.Game().MouseEvent(Mouse(EventType::MouseMove, *at));
+    EXPECT_EQ(SelectedRow(*julien), move.row) << "card point " << move.local.x << "," << move.local.y;
+  }
+
+  struct Click {
+    int row;
+    bool ticked;
+  };
+  const Click clicks[] = {{0, true}, {1, false}, {3, true}, {4, false}};
+  for (const Click& click : clicks) {
+    const std::optional<TPoint> at = ScreenPointOf(*julien, {120, 200 + 40 * click.row});
+    ASSERT_TRUE(at);
+    run.Game().MouseEvent(Mouse(EventType::MouseDown, *at));
+    run.Game().MouseEvent(Mouse(EventType::MouseUp, *at));
+    EXPECT_EQ(Shown(*julien, "category" + std::to_string(click.row) + "/check"), click.ticked) << "row " << click.row;
+  }
+  // No candidate likes all she likes: the desk can be closed all the same.
+  EXPECT_TRUE(Shown(*desk->GetWindowWidget(), "button_close"));
+  EXPECT_FALSE(Shown(*desk->GetWindowWidget(), "block_close"));
+}
+
+}  // namespace
+}  // namespace corvellane::testing
