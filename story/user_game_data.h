@@ -7,8 +7,8 @@
 //     <cases1>...</cases1>
 //   </usergamedata>
 //
-// The same form is the scenario of a new player ("data\ini\scenarios\
-// default.ini", story_progress.h StartNewStory). "currentcase", "scores" and
+// The same form is the scenario of a new player
+// ("data\ini\scenarios\default.ini", story_progress.h StartNewStory). "currentcase", "scores" and
 // "Level" of both copies are always written (defaults: empty, 0 and 1), a
 // "cases" child only when the copy has a case.
 //

@@ -5,10 +5,12 @@
 // mouse exactly within their bounds and tick only what the client likes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "game/class_list.h"
 #include "records/record_value.h"
@@ -104,22 +106,47 @@ PlatformEvent Mouse(EventType type, TPoint at) {
   return event;
 }
 
-// A screen point that lands on the card's own point (the card is turned
-// and drawn smaller, so not every card point has a screen point): the exact
-// point, else one on the same card row of pixels (`exact_y`) or column
-// within 3 pixels of it; none when no point of the screen does.
-std::optional<TPoint> ScreenPointOf(IWidget& card, TPoint local, bool exact_y = true) {
-  std::optional<TPoint> near;
-  for (int32_t y = 0; y < 768; ++y)
-    for (int32_t x = 0; x < 1024; ++x) {
-      const TPoint on_card = card.ScreenToLocal({x, y});
-      if (on_card == local) return TPoint{x, y};
-      const bool same_line = exact_y ? on_card.y == local.y && std::abs(on_card.x - local.x) <= 3
-                                     : on_card.x == local.x && std::abs(on_card.y - local.y) <= 3;
-      if (same_line && !near) near = TPoint{x, y};
+// Where the card's own points are on the screen. The card is turned and
+// drawn smaller, so not every card point has a screen point; the screen is
+// scanned once (each point's first screen point in reading order is kept),
+// since the card does not move while the test points at it.
+class CardPoints {
+ public:
+  explicit CardPoints(IWidget& card) {
+    // A coarse pass finds the screen box the card covers, the fine pass
+    // reads every point of it (a step of 8 misses no card row, which are
+    // 40 card pixels high).
+    constexpr int32_t kStep = 8;
+    int32_t left = 1024, top = 768, right = -1, bottom = -1;
+    for (int32_t y = 0; y < 768; y += kStep)
+      for (int32_t x = 0; x < 1024; x += kStep) {
+        const TPoint on_card = card.ScreenToLocal({x, y});
+        if (on_card.x < 0 || on_card.y < 0 || on_card.x >= card.GetWidth() || on_card.y >= card.GetHeight()) continue;
+        left = std::min(left, x), top = std::min(top, y), right = std::max(right, x), bottom = std::max(bottom, y);
+      }
+    for (int32_t y = std::max(0, top - kStep); y < std::min(768, bottom + kStep); ++y)
+      for (int32_t x = std::max(0, left - kStep); x < std::min(1024, right + kStep); ++x)
+        first_.try_emplace(Key(card.ScreenToLocal({x, y})), y * 1024 + x);
+  }
+
+  // The exact point, else the first in reading order that lands on the same
+  // card row of pixels (`exact_y`) or column within 3 pixels of it; none
+  // when no point of the screen does.
+  std::optional<TPoint> ScreenPointOf(TPoint local, bool exact_y = true) const {
+    if (auto hit = first_.find(Key(local)); hit != first_.end()) return Point(hit->second);
+    std::optional<int32_t> best;
+    for (int32_t d = -3; d <= 3; ++d) {
+      const TPoint near = exact_y ? TPoint{local.x + d, local.y} : TPoint{local.x, local.y + d};
+      if (auto hit = first_.find(Key(near)); hit != first_.end() && (!best || hit->second < *best)) best = hit->second;
     }
-  return near;
-}
+    return best ? std::optional<TPoint>(Point(*best)) : std::nullopt;
+  }
+
+ private:
+  static int64_t Key(TPoint p) { return (int64_t{p.x} << 32) ^ static_cast<uint32_t>(p.y); }
+  static TPoint Point(int32_t order) { return TPoint{order % 1024, order / 1024}; }
+  std::unordered_map<int64_t, int32_t> first_;
+};
 
 bool Shown(IWidget& card, const std::string& path) {
   Ref<IWidget> widget = card.FindWidget(path);
@@ -166,8 +193,9 @@ TEST(FullDesk, ACandidatesRowsAnswerTheMouseWithinTheirBoundsAndTickWhatTheClien
   };
   const Move moves[] = {{{100, 179}, true, -1}, {{100, 180}, true, 0}, {{100, 379}, true, 4},
                         {{221, 200}, false, -1}, {{10, 260}, false, 2}, {{9, 260}, false, -1}};
+  const CardPoints card_points(*julien);
   for (const Move& move : moves) {
-    const std::optional<TPoint> at = ScreenPointOf(*julien, move.local, move.exact_y);
+    const std::optional<TPoint> at = card_points.ScreenPointOf(move.local, move.exact_y);
     ASSERT_TRUE(at) << move.local.x << "," << move.local.y;
     run.Game().MouseEvent(Mouse(EventType::MouseMove, *at));
     EXPECT_EQ(SelectedRow(*julien), move.row) << "card point " << move.local.x << "," << move.local.y;
@@ -179,7 +207,7 @@ TEST(FullDesk, ACandidatesRowsAnswerTheMouseWithinTheirBoundsAndTickWhatTheClien
   };
   const Click clicks[] = {{0, true}, {1, false}, {3, true}, {4, false}};
   for (const Click& click : clicks) {
-    const std::optional<TPoint> at = ScreenPointOf(*julien, {120, 200 + 40 * click.row});
+    const std::optional<TPoint> at = card_points.ScreenPointOf({120, 200 + 40 * click.row});
     ASSERT_TRUE(at);
     run.Game().MouseEvent(Mouse(EventType::MouseDown, *at));
     run.Game().MouseEvent(Mouse(EventType::MouseUp, *at));
