@@ -41,7 +41,14 @@ void TUserProfileCollection::Cleanup() {
 
 void TUserProfileCollection::LoadProperties(IHierStorage* node) {
   TPersistItemCollection::LoadProperties(node);
-  SelectProfile(ReadText(node, kCurrentKey));
+  // A missing name means no current player, even when a damaged file holds
+  // a profile whose name was lost: saving writes no name when none is
+  // current, and reading that back must not pick the nameless profile.
+  const std::string current = ReadText(node, kCurrentKey);
+  if (current.empty())
+    current_ = nullptr;
+  else
+    SelectProfile(current);
 }
 
 void TUserProfileCollection::LoadItem(IHierStorage* child) {

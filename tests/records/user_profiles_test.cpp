@@ -77,6 +77,24 @@ TEST_F(UserProfiles, TwoElementsOfOneNameLoadIntoOneProfile) {
   EXPECT_FALSE(profiles->GetCurrentProfile());
 }
 
+TEST_F(UserProfiles, AProfileWhoseNameWasLostIsNeverTakenForTheCurrentOne) {
+  // The current player's element lost its name: no profile is current, and
+  // saved and read again the file stays the same (the nameless profile is
+  // not picked by a missing current name).
+  Ref<TUserProfileCollection> profiles = LoadedFrom(
+      R"(<userprofiles current_user_profile_name="Ann"><userprofile nme="Ann"><datastorage>d</datastorage>)"
+      R"(</userprofile><userprofile name="Bob"/></userprofiles>)");
+  EXPECT_EQ(Names(*profiles), (std::vector<std::string>{"", "Bob"}));
+  EXPECT_FALSE(profiles->GetCurrentProfile());
+  ASSERT_TRUE(profiles->SaveProfiles(engine()));
+  const std::string first = ReadDeciphered("settings/users.dat", kKey);
+  Ref<TUserProfileCollection> again = NewProfiles();
+  again->LoadProfiles(engine());
+  EXPECT_FALSE(again->GetCurrentProfile());
+  ASSERT_TRUE(again->SaveProfiles(engine()));
+  EXPECT_EQ(ReadDeciphered("settings/users.dat", kKey), first);
+}
+
 TEST_F(UserProfiles, DeletingTheCurrentProfileLeavesNoneCurrent) {
   struct Case {
     const char* deleted;
