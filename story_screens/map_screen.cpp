@@ -9,6 +9,7 @@
 #include "persistence/log.h"
 #include "persistence/object_io.h"
 #include "records/game_records_interface.h"
+#include "story/scene_def_interface.h"
 #include "story/scene_def_ref.h"
 #include "story/story_file.h"
 #include "story/story_progress.h"
@@ -30,6 +31,8 @@ constexpr std::string_view kPlayScreen = "GS_Game";
 constexpr std::string_view kDesktopScreen = "GS_Desktop";
 constexpr std::string_view kPairsBookScreen = "GS_PairsBook";
 constexpr std::string_view kSceneListParam = "SceneDefRefs";
+constexpr std::string_view kPreviewGroup = "MapScenePreviews";
+constexpr std::string_view kUnknownPreview = "img_Unknown_ScenePreview";
 
 bool ParamIsYes(IParamCollection* params, std::string_view name, std::string_view fallback) {
   return ParamText(params, name, fallback) == "yes";
@@ -45,6 +48,9 @@ void TCorvellaneGameScreenMap::SetOwner(IGameScreenOwner* owner) {
   background_ = FindWidget("background_widget");
   animation_group_ = FindWidget("animation_group");
   label_params_ = CreateObject<TParamCollection>();
+  previews_ = CreateObject<TResourceDefCollection>();
+  previews_->SetGroupName(kPreviewGroup);
+  if (IEngine* engine = GetEngine()) previews_->AttachEngine(engine);
 }
 
 void TCorvellaneGameScreenMap::ClearOwner() {
@@ -52,6 +58,11 @@ void TCorvellaneGameScreenMap::ClearOwner() {
   RemoveAllChildren(label_group_.get());
   RemoveAllChildren(animation_group_.get());
   label_group_ = background_ = animation_group_ = nullptr;
+  if (previews_) {
+    previews_->RemoveGroupResources();
+    previews_->DetachEngine();
+    previews_ = nullptr;
+  }
   ReleaseStory();
   TGameScreen::ClearOwner();
 }
@@ -312,8 +323,37 @@ void TCorvellaneGameScreenMap::WriteCardParams(IUGDTask& task, IParamCollection&
   params.SetNamedValue("description", Variant(person ? person->GetDescription() : std::string()));
   params.SetNamedValue("frame_num", Variant(static_cast<int32_t>(GlobalRandom().Uniform(5))));
   params.SetNamedValue("frame_angle", Variant(static_cast<int32_t>(GlobalRandom().Uniform(12)) - 5));
-  params.SetNamedValue("resourcename", Variant("img_Unknown_ScenePreview"));
+  Ref<IUGDScene> scene = story_case->GetScenes()->Get(Variant(ParamText(task_params, "scenename", "")));
+  params.SetNamedValue("resourcename", Variant(ScenePreviewName(scene.get())));
   params.SetNamedValue("second_card_visible", Variant("no"));
+}
+
+// The preview picture of a story scene, loaded the first time a card needs
+// it. The scene list names the definition by the scene's name, or by its
+// "scenename" parameter (a story scene may stand for a listed one).
+std::string TCorvellaneGameScreenMap::ScenePreviewName(IUGDScene* scene) {
+  IGameScreenOwner* game = GetScreenOwner();
+  Ref<ISceneDefRefCollection> refs =
+      game ? game->GetGameParam(kSceneListParam).ToObject<ISceneDefRefCollection>() : nullptr;
+  if (!scene || !scene->GetParams() || !refs || !previews_ || !GetEngine()) return std::string(kUnknownPreview);
+  std::string name = scene->GetName();
+  Ref<ISceneDefRef> ref = refs->Get(Variant(name));
+  if (!ref) {
+    name = ParamText(scene->GetParams().get(), "scenename", "");
+    ref = refs->Get(Variant(name));
+  }
+  if (!ref) return std::string(kUnknownPreview);
+  const std::string preview = "img_ScenePreview_" + name;
+  if (previews_->GetDef(Variant(preview)) && GetEngine()->GetResource(preview)) return preview;
+  Ref<ISceneDef> definition = ref->OpenSceneDef();
+  Ref<IResourceDefCollection> defs = definition ? definition->GetResourceDefs() : nullptr;
+  Ref<IResourceDef> picture = defs ? defs->GetDef(Variant("img_ScenePreview")) : nullptr;
+  if (!picture) return std::string(kUnknownPreview);
+  previews_->SetDef(preview, picture->GetType(), picture->GetTypeParams(), picture->GetFile());
+  previews_->ReloadResource(Variant(preview));
+  if (GetEngine()->GetResource(preview)) return preview;
+  LogWarning("the preview picture of scene \"" + name + "\" (" + picture->GetFile() + ") could not be loaded");
+  return std::string(kUnknownPreview);
 }
 
 // ---- Input ----

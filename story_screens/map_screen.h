@@ -43,13 +43,17 @@
 // warning, and a story with nothing left starts the copy again and closes
 // the map, so the map never waits on something that cannot be played.
 //
-// Still to come: scene previews on the cards.
+// The selected card shows a picture of the task's scene: the definition's
+// "img_ScenePreview", loaded once under "img_ScenePreview_<scene>" into the
+// map's own preview group, or "img_Unknown_ScenePreview" when the scene, its
+// definition or the picture is missing.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "engine/resource_definition.h"
 #include "screens/game_screen.h"
 #include "story/user_game_data_interface.h"
 
@@ -87,6 +91,7 @@ class TCorvellaneGameScreenMap : public TGameScreen {
   void UpdateLabelStates();
   Ref<IWidget> CreateTaskLabel(IUGDTask& task, bool selected);
   void WriteCardParams(IUGDTask& task, IParamCollection& params);
+  std::string ScenePreviewName(IUGDScene* scene);
   int32_t ObjectsLeft(IUGDTask& task);
   void StartTask();
   void UpdateProgress(bool from_listed);
@@ -115,6 +120,7 @@ class TCorvellaneGameScreenMap : public TGameScreen {
   Ref<IWidget> label_group_;
   Ref<IWidget> background_;
   Ref<IWidget> animation_group_;
+  Ref<TResourceDefCollection> previews_;
   TMouseButtons mouse_buttons_;
 };
 
