@@ -289,11 +289,11 @@ Ref<IWidget> TCorvellaneGameScreenMap::CreateTaskLabel(IUGDTask& task, bool sele
   params->SetNamedValue("task_type", Variant("%task_type_" + std::to_string(task.GetTaskType()) + "%"));
   Ref<IWidget> widget;
   if (selected) {
-    WriteCardParams(task, *params);
+    const int32_t smallest_left = WriteCardParams(task, *params);
     int32_t x = ParamInt(params.get(), "anchor_left", 512);
     int32_t y = ParamInt(params.get(), "anchor_top", 384);
     if (y <= 75) x -= 15;
-    x = std::max(x - 145, 10);
+    x = std::max(x - 145, smallest_left);
     y = std::max(y - 300, 50);
     map_label->GetSelectedPosition(x, y);
     params->SetNamedValue("anchor_left", Variant(x));
@@ -312,20 +312,60 @@ Ref<IWidget> TCorvellaneGameScreenMap::CreateTaskLabel(IUGDTask& task, bool sele
   return widget;
 }
 
-// The card of the selected task: whose scene it is, what to do there.
-void TCorvellaneGameScreenMap::WriteCardParams(IUGDTask& task, IParamCollection& params) {
+// The card of the selected task: whose scene it is, what to do there. A
+// first date shows the couple (the client on the card, the date on a
+// second portrait); a find-identical task compares two scenes (the second
+// portrait and photograph are the first scene's, the card is the second
+// scene's). Answers the smallest left edge of the card, which leaves room
+// for the second portrait.
+int32_t TCorvellaneGameScreenMap::WriteCardParams(IUGDTask& task, IParamCollection& params) {
   Ref<IUGDCase> story_case = Case();
   IParamCollection* task_params = task.GetParams().get();
-  Ref<IUGDParticipant> person =
-      story_case->GetParticipants()->Get(Variant(ParamText(task_params, "participant", "")));
+  auto participant = [&](std::string_view name) { return story_case->GetParticipants()->Get(Variant(name)); };
+  auto scene_named = [&](std::string_view name) { return story_case->GetScenes()->Get(Variant(name)); };
+  Ref<IUGDScene> scene = scene_named(ParamText(task_params, "scenename", ""));
+  // The main card's person: the scene's, else the one the task names.
+  auto scene_person = [&](IUGDScene* of) {
+    Ref<IUGDParticipant> person = of ? participant(of->GetParticipantName()) : nullptr;
+    return person ? person : participant(ParamText(task_params, "participant", ""));
+  };
+  Ref<IUGDParticipant> person;
+  Ref<IUGDParticipant> second;
+  int32_t smallest_left = 10;
+  bool two_glasses = false;
+  if (scene && scene->GetFirstDateScene()) {
+    person = participant(ParamText(task_params, "participant", ""));
+    second = participant(ParamText(task_params, "participant2", ""));
+    smallest_left = 95;
+  } else if (scene && static_cast<TTaskType>(task.GetTaskType()) == TTaskType::FindIdentical) {
+    second = scene_person(scene.get());
+    params.SetNamedValue("resourcename2", Variant(ScenePreviewName(scene.get())));
+    if (Ref<IUGDScene> other = scene_named(ParamText(task_params, "scenename2", ""))) scene = other;
+    person = scene_person(scene.get());
+    smallest_left = 195;
+    two_glasses = true;
+  } else {
+    person = scene_person(scene.get());
+  }
   params.SetNamedValue("caption", Variant(person ? person->GetDisplayCaption() : std::string()));
-  params.SetNamedValue("avatar", Variant(person ? person->GetAvatar() : std::string("img_Unknown_ScenePreview")));
+  params.SetNamedValue("avatar", Variant(person ? person->GetAvatar() : std::string(kUnknownPreview)));
   params.SetNamedValue("description", Variant(person ? person->GetDescription() : std::string()));
   params.SetNamedValue("frame_num", Variant(static_cast<int32_t>(GlobalRandom().Uniform(5))));
   params.SetNamedValue("frame_angle", Variant(static_cast<int32_t>(GlobalRandom().Uniform(12)) - 5));
-  Ref<IUGDScene> scene = story_case->GetScenes()->Get(Variant(ParamText(task_params, "scenename", "")));
   params.SetNamedValue("resourcename", Variant(ScenePreviewName(scene.get())));
-  params.SetNamedValue("second_card_visible", Variant("no"));
+  params.SetNamedValue("second_card_visible", Variant(second ? "yes" : "no"));
+  // A hidden second card still names pictures that exist.
+  params.SetNamedValue("avatar2", Variant(std::string(kUnknownPreview)));
+  if (!two_glasses) params.SetNamedValue("resourcename2", Variant(std::string(kUnknownPreview)));
+  if (second) {
+    params.SetNamedValue("avatar2", Variant(second->GetAvatar()));
+    params.SetNamedValue("caption2", Variant(second->GetDisplayCaption()));
+    params.SetNamedValue("description2", Variant(second->GetDescription()));
+    params.SetNamedValue("frame_num2", Variant(static_cast<int32_t>(GlobalRandom().Uniform(5))));
+  }
+  params.SetNamedValue("one_glass", Variant(two_glasses ? "no" : "yes"));
+  params.SetNamedValue("two_glasses", Variant(two_glasses ? "yes" : "no"));
+  return smallest_left;
 }
 
 // The preview picture of a story scene, loaded the first time a card needs

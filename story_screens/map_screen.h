@@ -46,7 +46,10 @@
 // The selected card shows a picture of the task's scene: the definition's
 // "img_ScenePreview", loaded once under "img_ScenePreview_<scene>" into the
 // map's own preview group, or "img_Unknown_ScenePreview" when the scene, its
-// definition or the picture is missing.
+// definition or the picture is missing. A first date adds the date's
+// portrait beside the client's card; a find-identical task adds the first
+// scene's person and photograph beside the second scene's card; the card
+// then keeps far enough from the map's left edge to show them.
 #pragma once
 
 #include <cstdint>
@@ -90,7 +93,7 @@ class TCorvellaneGameScreenMap : public TGameScreen {
   void SelectTask();
   void UpdateLabelStates();
   Ref<IWidget> CreateTaskLabel(IUGDTask& task, bool selected);
-  void WriteCardParams(IUGDTask& task, IParamCollection& params);
+  int32_t WriteCardParams(IUGDTask& task, IParamCollection& params);
   std::string ScenePreviewName(IUGDScene* scene);
   int32_t ObjectsLeft(IUGDTask& task);
   void StartTask();
