@@ -103,13 +103,18 @@ class DemoGenerator : public DemoStoryTest {
         }
         EXPECT_EQ(object->GetObjectType(), static_cast<int32_t>(type)) << entry;
         EXPECT_TRUE(object->GetLocations()->Get(Variant(LocationOfEntry(entry)))) << entry;
-        if (filtered && !likes.empty()) EXPECT_TRUE(ListHas(likes, object->GetCategory())) << entry;
+        if (filtered && !likes.empty()) {
+          EXPECT_TRUE(ListHas(likes, object->GetCategory())) << entry;
+        }
         objects.insert(object->GetName());
       }
       // Decorations fill what the scene has; targets must meet the count.
       const int asked = count_key.empty() ? 0 : Count(scene.GetParams().get(), count_key);
-      if (asked > 0 && type == TSceneObjectType::Decoration) EXPECT_LE(static_cast<int>(objects.size()), asked) << key;
-      if (asked > 0 && type != TSceneObjectType::Decoration) EXPECT_EQ(static_cast<int>(objects.size()), asked) << key;
+      if (asked > 0 && type == TSceneObjectType::Decoration) {
+        EXPECT_LE(static_cast<int>(objects.size()), asked) << key;
+      } else if (asked > 0) {
+        EXPECT_EQ(static_cast<int>(objects.size()), asked) << key;
+      }
       return objects;
     };
     if (scene.GetFirstDateScene()) {

@@ -75,8 +75,9 @@ std::set<std::string> RunCheckingFrames(DemoRun& run, int until_ms, int golden_m
     run.RunFrames(1);
     const std::string top = run.Game().GetTopScreenName();
     on_top.insert(top);
-    if (golden_ms >= 0 && run.FramesRun() * kFrameMs == golden_ms / kFrameMs * kFrameMs)
+    if (golden_ms >= 0 && run.FramesRun() * kFrameMs == golden_ms / kFrameMs * kFrameMs) {
       EXPECT_TRUE(MatchesGolden(run.Engine().Canvas(), "level_statistics")) << "over " << top;
+    }
     if (!kScreensAfterALevel.contains(top)) continue;
     Ref<ISurface> full = run.FullRedraw();
     const std::string when = "at " + std::to_string(run.FramesRun() * kFrameMs) + " ms over " + top;

@@ -239,8 +239,9 @@ TEST_F(LevelStatRows, TheObjectsFoundAreLaidOutInRowsAndZoomedToTheirFrames) {
       EXPECT_EQ(picture->GetAnchorLeft(), place.left) << c.name << ": " << place.object;
       EXPECT_EQ(picture->GetAnchorTop(), place.top) << c.name << ": " << place.object;
       // The factory hands the zoom on as text of eight digits.
-      if (place.zoom > 0)
+      if (place.zoom > 0) {
         EXPECT_NEAR(picture->GetProperty("picture/zoom").ToFloat(), place.zoom, 1e-6) << c.name << ": " << place.object;
+      }
     }
     CloseIfOnTop(screen.get());
   }

@@ -86,10 +86,14 @@ TEST_P(MapCard, ShowsThePeopleAndScenesOfItsKindOfTask) {
   EXPECT_EQ(Resource(*card, "scene_photo/photo_print/photo/preview"), c.photo);
   const bool second_portrait = *c.second_avatar != '\0';
   EXPECT_EQ(Shown(*card, "second_portrait"), second_portrait);
-  if (second_portrait) EXPECT_EQ(Resource(*card, "second_portrait/portrait_print/portrait2/avatar2"), c.second_avatar);
+  if (second_portrait) {
+    EXPECT_EQ(Resource(*card, "second_portrait/portrait_print/portrait2/avatar2"), c.second_avatar);
+  }
   const bool second_photo = *c.second_photo != '\0';
   EXPECT_EQ(Shown(*card, "second_scene_photo"), second_photo);
-  if (second_photo) EXPECT_EQ(Resource(*card, "second_scene_photo/photo_print/photo/preview"), c.second_photo);
+  if (second_photo) {
+    EXPECT_EQ(Resource(*card, "second_scene_photo/photo_print/photo/preview"), c.second_photo);
+  }
   EXPECT_GE(card->GetProperty("anchor_left").ToInt(), c.smallest_left);
 }
 

@@ -111,7 +111,9 @@ TEST_P(PlayRun, EveryTargetClickedWinsTheLevelWithPointsByTheFormulaAndTheProgre
     const JsonValue& find = finds[i];
     EXPECT_EQ(find["target"].text, order[i]["name"].text) << i;
     EXPECT_EQ(find["points"].Int(), FindPoints(find["since_ms"].Int())) << i;
-    if (i > 0) EXPECT_NEAR(find["since_ms"].Int(), kClickGapMs, 34) << "the time between finds, " << i;
+    if (i > 0) {
+      EXPECT_NEAR(find["since_ms"].Int(), kClickGapMs, 34) << "the time between finds, " << i;
+    }
     const int32_t chain = static_cast<int32_t>(i % 12 + 1);
     int64_t bonus = 0;
     for (const TChainBonus& row : kChainBonuses)
