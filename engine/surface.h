@@ -19,6 +19,10 @@
 // copies) the mask. With region clipping on, DrawImage and FillColor run once
 // per dirty rectangle that meets the destination rectangle.
 //
+// FillColorSpots fills the same mask in many colours at many places (the
+// particles of a system): each spot exactly as a FillColor of the whole mask
+// there, in the order given, but clipped and set up once per call.
+//
 // The resampling operations (DrawScaled, DrawShifted, DrawTransformed) write
 // every pixel of their output area without blending; see surface_resample.cpp.
 //
@@ -33,6 +37,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 
 #include "engine/blend_mode.h"
 #include "engine/dirty_region.h"
@@ -47,6 +52,13 @@ struct TAlphaStats {
   int64_t pixels_count = 0;       // "PixelsCount"
   int64_t transparent_count = 0;  // "TransparentCount": alpha <= threshold
   int64_t opaque_count = 0;       // "OpaqueCount": alpha > threshold
+};
+
+// One mask's place and colour in FillColorSpots: its top left corner.
+struct TColourSpot {
+  int32_t x = 0;
+  int32_t y = 0;
+  uint32_t colour = 0;
 };
 
 struct ISurface : virtual IObject {
@@ -70,6 +82,11 @@ struct ISurface : virtual IObject {
   // Fills through the mask's alpha (the mask is required).
   virtual bool FillColor(uint32_t colour, const ISurface* mask, TBlendMode mode, int opacity,
                          const TRect& dest_rect, const TRect& mask_rect) = 0;
+  // FillColor(spot.colour, mask, mode, opacity, the mask's size at the spot,
+  // the whole mask) for each spot in turn; a mask that is this surface is
+  // copied once, before the first spot.
+  virtual bool FillColorSpots(const ISurface* mask, TBlendMode mode, int opacity,
+                              std::span<const TColourSpot> spots) = 0;
   virtual bool CopyMasked(const ISurface* source, const TRect& source_rect, const TRect& dest_rect,
                           const TRect& mask_rect, const ISurface* mask) = 0;
   virtual bool DrawTransformed(const ISurface* source, TPoint centre, double shift_x, double shift_y,
@@ -118,6 +135,8 @@ class TSurface : public TAbstractObject, public virtual ISurface {
                  const TRect& dest_rect) override;
   bool FillColor(uint32_t colour, const ISurface* mask, TBlendMode mode, int opacity,
                  const TRect& dest_rect, const TRect& mask_rect) override;
+  bool FillColorSpots(const ISurface* mask, TBlendMode mode, int opacity,
+                      std::span<const TColourSpot> spots) override;
   bool CopyMasked(const ISurface* source, const TRect& source_rect, const TRect& dest_rect,
                   const TRect& mask_rect, const ISurface* mask) override;
   bool DrawTransformed(const ISurface* source, TPoint centre, double shift_x, double shift_y,
@@ -165,6 +184,11 @@ class TSurface : public TAbstractObject, public virtual ISurface {
                 int64_t step_y);
   bool FillColorClipped(uint32_t colour, const ISurface& mask, TBlendMode mode, int opacity,
                         const TRect& dest_rect, const TRect& mask_rect, const TRect& clip);
+  // A usable mask, mode and opacity for a fill on a surface that is not empty.
+  bool CanFill(const ISurface* mask, TBlendMode mode, int opacity) const;
+  // The spots' part inside one clip rectangle.
+  bool FillSpotsClipped(const ISurface& mask, TBlendMode mode, int opacity,
+                        std::span<const TColourSpot> spots, const TRect& clip);
 
   int32_t width_ = 0;
   int32_t height_ = 0;

@@ -179,15 +179,10 @@ void TStochasticParticleSystem::BeginDraw() { Picture(); }
 
 void TStochasticParticleSystem::DrawParticles(ISurface* surface, int32_t x, int32_t y) {
   if (!picture_) return;
-  const int32_t w = picture_->GetWidth();
-  const int32_t h = picture_->GetHeight();
-  const TRect mask{0, 0, w, h};
-  const int opacity = GetTransparentLevel();
-  for (const TStochasticParticle& p : particles_) {
-    const int32_t left = p.px + x;
-    const int32_t top = p.py + y;
-    surface->FillColor(p.colour, picture_.get(), blend_mode_, opacity, {left, top, left + w, top + h}, mask);
-  }
+  // One call for all the particles: the surface clips and sets up once.
+  spots_.clear();
+  for (const TStochasticParticle& p : particles_) spots_.push_back({p.px + x, p.py + y, p.colour});
+  surface->FillColorSpots(picture_.get(), blend_mode_, GetTransparentLevel(), spots_);
 }
 
 }  // namespace corvellane

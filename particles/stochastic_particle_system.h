@@ -39,6 +39,7 @@
 #include <vector>
 
 #include "engine/blend_mode.h"
+#include "engine/surface.h"
 #include "particles/particle_system.h"
 
 namespace corvellane {
@@ -118,6 +119,8 @@ class TStochasticParticleSystem : public TParticleSystem {
   int32_t alfa_variation_ = 0;
   TBlendMode blend_mode_ = TBlendMode::Normal;
   std::vector<TStochasticParticle> particles_;
+  // The particles' places and colours for the drawing, kept between frames.
+  std::vector<TColourSpot> spots_;
   Ref<ISurface> picture_;
   bool picture_taken_ = false;
 };
