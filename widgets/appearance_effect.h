@@ -24,7 +24,8 @@
 //
 // The picture reaches the effect as a property value: StartEffect writes it
 // to the property "surfaceparamname" names, usually a path to a surface
-// widget's "surface" inside the effect, like any other property write.
+// widget's "surface" inside the effect, like any other property write;
+// ReleaseEffectSurface writes none there.
 #pragma once
 
 #include <cstdint>
@@ -40,6 +41,10 @@ namespace corvellane {
 struct IAppearanceEffect : virtual IWidget {
   // Hands the picture to the effect and starts it from time 0.
   virtual void StartEffect(Ref<ISurface> surface, IParamCollection* parameters) = 0;
+  // Lets go of the picture once the effect is over: the group it was taken
+  // of is drawn itself again, and a screen stays in the game's catalogue
+  // after it closes, so a picture kept here would live until the game ends.
+  virtual void ReleaseEffectSurface() = 0;
   virtual int32_t GetEffectState() const = 0;
   virtual void SetEffectState(int32_t state) = 0;
 };
@@ -54,6 +59,7 @@ class TAppearanceEffect : public TBehaviourWidget, public virtual IAppearanceEff
   const TPropertyTable& GetPropertyTable() const override { return Properties(); }
 
   void StartEffect(Ref<ISurface> surface, IParamCollection* parameters) override;
+  void ReleaseEffectSurface() override { SetEffectSurface(nullptr); }
   int32_t GetEffectState() const override { return state_; }
   void SetEffectState(int32_t state) override { state_ = state; }
   // The decorator's advance; the effect is done once its clock reaches the duration.

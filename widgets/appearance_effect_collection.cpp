@@ -32,6 +32,7 @@ void TAppearanceEffectCollection::SetEffectState(int32_t state) {
   if (state_ != kEffectDone || !current_) return;
   current_->SetVisible(false);
   current_->Pause();
+  current_->ReleaseEffectSurface();
   current_ = nullptr;
 }
 

@@ -19,7 +19,8 @@
 //
 // States: -1 never started, 0 an effect runs, 1 idle or finished. A running
 // effect ends when its "state" property reads anything but 0 (null or empty
-// count as finished); ending hides, pauses and forgets it.
+// count as finished); ending hides, pauses and forgets it, and the effect
+// lets go of its picture.
 #pragma once
 
 #include <cstdint>

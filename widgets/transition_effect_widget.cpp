@@ -18,6 +18,20 @@ const TPropertyTable& TTransitionEffectWidget::Properties() {
   return table;
 }
 
+void TTransitionEffectWidget::SetFirstPicture(Ref<ISurface> picture) {
+  first_ = std::move(picture);
+  if (!first_) TakeBackFromFrames("surface1");
+}
+
+void TTransitionEffectWidget::SetSecondPicture(Ref<ISurface> picture) {
+  second_ = std::move(picture);
+  if (!second_) TakeBackFromFrames("surface2");
+}
+
+void TTransitionEffectWidget::TakeBackFromFrames(std::string_view property) {
+  ForEachChildBackwards([property](IWidget& frame) { frame.SetProperty(property, Variant::Null()); });
+}
+
 void TTransitionEffectWidget::Cleanup() {
   first_ = nullptr;
   second_ = nullptr;

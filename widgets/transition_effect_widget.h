@@ -32,10 +32,14 @@
 // effect's end).
 //
 // Loading hides and pauses every frame. Pictures written while a frame is
-// current reach the frames from the next frame on.
+// current reach the frames from the next frame on; none written is taken
+// back from every frame at once, the current one too, so that a picture its
+// owner lets go of (an appearance effect's, once over) is freed rather than
+// kept by frames that will not draw it again.
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "widgets/visual_group_widget.h"
 
@@ -50,12 +54,16 @@ class TTransitionEffectWidget : public TVisualGroupWidget {
 
   const Ref<ISurface>& GetFirstPicture() const { return first_; }
   const Ref<ISurface>& GetSecondPicture() const { return second_; }
-  void SetFirstPicture(Ref<ISurface> picture) { first_ = std::move(picture); }
-  void SetSecondPicture(Ref<ISurface> picture) { second_ = std::move(picture); }
+  // None is taken back from every frame at once (see the top of the file).
+  void SetFirstPicture(Ref<ISurface> picture);
+  void SetSecondPicture(Ref<ISurface> picture);
   int32_t GetDuration() const { return duration_; }
   void SetDuration(int32_t ms) { duration_ = ms; }
 
  private:
+  // Writes none to that picture property of every frame.
+  void TakeBackFromFrames(std::string_view property);
+
   Ref<ISurface> first_;
   Ref<ISurface> second_;
   int32_t duration_ = 0;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "tests/widgets/group_fixture.h"
 #include "widgets/appearance_effect_widget.h"
@@ -95,6 +96,50 @@ TEST_F(AppearanceEffectTest, ShowThenHideRunTheirCourseAndStop) {
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(checker.RunFrame(*screen));
   EXPECT_FALSE(window->IsApplyingEffect());
   EXPECT_FALSE(window->IsVisible());
+}
+
+// A show effect that hands the picture through a transition to two zoomed
+// frames, as some of the game's dialogs do.
+std::string TransitionEffect(std::string_view name, int duration) {
+  std::string frames;
+  const std::pair<const char*, const char*> names_and_zooms[] = {{"frame_0", "0.5"}, {"frame_1", "1"}};
+  for (const auto& [frame, zoom] : names_and_zooms)
+    frames += R"(<widget type="zoom_widget" name=")" + std::string(frame) + R"(" zoom=")" + zoom +
+              R"(" aliases="\surface2=picture/surface">
+                   <widgets><widget type="surface_widget" name="picture" visible="yes"/></widgets>
+                 </widget>)";
+  return R"(<widget type="func_appearance_effect" name=")" + std::string(name) + R"(" durationtime=")" +
+         std::to_string(duration) + R"(" surfaceparamname="transition/surface2">
+             <widgets><widget type="sequience_transition_effect" name="transition" visible="yes" durationtime=")" +
+         std::to_string(duration) + R"("><widgets>)" + frames + R"(</widgets></widget></widgets>
+           </widget>)";
+}
+
+TEST_F(AppearanceEffectTest, AnEffectOverKeepsNoPictureOfTheGroup) {
+  // A screen stays in the game's catalogue once closed: a picture its effects
+  // kept would live, unused, until the game ends.
+  Ref<TAppearanceEffectWidget> window =
+      LoadWindow(Window("0", TransitionEffect("show_effect", 64) + Effect("hide_effect", 64)));
+  auto held = [&](std::string_view effect, std::string_view path) {
+    return EffectNamed(*window, effect)->GetProperty(path).ToObject<ISurface>();
+  };
+  const char* show_paths[] = {"transition/surface2", "transition/frame_0/picture/surface",
+                              "transition/frame_1/picture/surface"};
+  for (int round = 0; round < 2; ++round) {
+    SCOPED_TRACE(round);
+    window->SetVisible(true);
+    ASSERT_TRUE(held("show_effect", "transition/surface2")) << "the picture is handed to the effect";
+    EXPECT_EQ(FramesUntilEffectEnds(*window), 4);
+    for (const char* path : show_paths) EXPECT_FALSE(held("show_effect", path)) << path;
+    EXPECT_TRUE(LooksLike(Pixel(8, 8), kBoxColour));
+
+    window->SetVisible(false);
+    ASSERT_TRUE(held("hide_effect", "picture/surface"));
+    EXPECT_EQ(FramesUntilEffectEnds(*window), 4);
+    EXPECT_FALSE(held("hide_effect", "picture/surface"));
+    ASSERT_TRUE(checker.RunFrame(*screen));
+    EXPECT_EQ(Pixel(8, 8), kBackground);
+  }
 }
 
 TEST_F(AppearanceEffectTest, WithoutTheNamedEffectTheChangeIsImmediate) {
