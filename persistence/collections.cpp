@@ -54,6 +54,9 @@ void TPersistItemCollection::LoadItem(IHierStorage* child) {
   if (!item) return;
   LoadObject(item.get(), child);
   const std::string name = ItemName(item.get());
+  // A collection of declared items (the record tables) hands back the item
+  // it already holds: it was filled in place, there is nothing to add.
+  if (!name.empty() && GetItem(Variant(name)) == item) return;
   if (!AddItem(std::move(item)) && !name.empty())
     LogDataWarning(child, "a second item named \"" + name + "\"; the first one is kept");
 }
